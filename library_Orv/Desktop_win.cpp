@@ -1,0 +1,24 @@
+#include "Desktop.h"
+
+#include <windows.h>
+
+namespace Orv {
+
+std::wstring OwnExecutablePath() {
+    wchar_t buffer[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, buffer, MAX_PATH); // a longer path is truncated
+    buffer[MAX_PATH - 1] = L'\0';
+    return buffer;
+}
+
+void SetProcessDpiAware() { SetProcessDPIAware(); }
+
+bool SetWindowTopMost(uintptr_t nativeWindowId) {
+    HWND window = reinterpret_cast<HWND>(nativeWindowId);
+    const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, flags);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, flags | SWP_ASYNCWINDOWPOS);
+    return true;
+}
+
+} // namespace Orv
