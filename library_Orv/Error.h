@@ -59,6 +59,9 @@ void SetLastErrorCode(unsigned long code);
 // The system's text for an error code, as the system gives it (empty when it has none).
 std::string SystemErrorMessage(unsigned long code);
 
+// Whether the platform shows message boxes itself (Win32) or needs a presenter from the user interface.
+bool PlatformHasMessageBox();
+
 // The platform's own message box (used when no presenter is set).
 void ShowSystemMessageBox(const std::string& text, const std::string& caption, unsigned style);
 

@@ -23,6 +23,8 @@ std::string SystemErrorMessage(unsigned long code) {
     return text ? std::string(text) + "\n" : std::string();
 }
 
+bool PlatformHasMessageBox() { return false; }
+
 void ShowSystemMessageBox(const std::string& text, const std::string& caption, unsigned) {
     // Without a window system to show a box, the message goes to the error stream.
     std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());

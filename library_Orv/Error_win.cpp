@@ -35,6 +35,8 @@ std::string SystemErrorMessage(unsigned long code) {
     return std::string(buffer.Get(), length);
 }
 
+bool PlatformHasMessageBox() { return true; }
+
 void ShowSystemMessageBox(const std::string& text, const std::string& caption, unsigned style) {
     MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
 }

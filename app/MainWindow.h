@@ -1,0 +1,90 @@
+#pragma once
+
+#include "library_Orv/Json/JsonDocument.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QProcess>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+
+class QLabel;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The diagnostics window: one row per check, the report document that records every result, and the buttons.
+// Its construction already runs one full check pass.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // Records "true" or "false" under the label's object name and shows the check mark or the cross.
+    void SetCheckResult(QLabel* iconLabel, bool ok);
+    // Records "unknown" under the label's object name and shows the question mark.
+    void SetUnknownResult(QLabel* iconLabel);
+    // Sets the report member key to value, creating it at the end on first use.
+    void SetResultValue(const QString& key, const QString& value);
+
+    void RunChecks(bool fix);
+
+    Orv::JsonDocument& ReportDocument() { return reportDocument_; }
+    QString ReportJson();
+    Ui::MainWindow* Form() const { return form_.get(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    // Connected by name; the order of declaration is the order of the meta-object's slots.
+    void on_pushButtonFixAndCheck_clicked();
+    void on_pushButtonCheck_clicked();
+    void on_pushButtonQuit_clicked();
+    void on_pushButtonSendReport_clicked();
+    void on_pushButtonDownloadAndInstall_clicked();
+    void on_pushButtonActivateDragAndDrop_clicked();
+
+private:
+    void RefreshProcessStates();
+    void ShowIcon(QLabel* iconLabel, const QIcon& icon);
+
+    // The steps of a check pass, in the order RunChecks calls them.
+    void CheckArchitecture();
+    void CheckWindowsVersion();
+    void ComputeSharedValues();
+    void CheckInstallIntegrity();
+    void ReadSoftwareVersion();
+    void CheckSignatures();
+    void CheckPluginRegistration();
+    void ReadPluginVersion();
+    void CheckStartupShortcuts(bool fix);
+    void CheckStartupApproval();
+    void CheckRunningState();
+    void RunCommandLineCopyTest();
+    void RunLaunchStep();
+    void RecordLogArea();
+    void RunPluginSimulationTest();
+
+    QString ProductExecutablePath() const;
+    QString ProductInstallDirectory() const;
+
+    bool resourcesReady_ = false;
+    std::unique_ptr<Ui::MainWindow> form_;
+    QTimer refreshTimer_;
+    bool running_ = false;
+    uint32_t runningProcessId_ = 0;
+    Orv::JsonDocument reportDocument_;
+    QString reportText_;
+    QString productVersion_;
+    QProcess productProcess_;
+    QIcon checkIcon_;
+    QIcon crossIcon_;
+    QIcon questionIcon_;
+};

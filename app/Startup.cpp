@@ -1,0 +1,59 @@
+#include "Startup.h"
+
+#include "MainWindow.h"
+
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Desktop.h"
+#include "library_Orv/Firewall.h"
+#include "library_Orv/Qt/QtMessageBoxPresenter.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <memory>
+
+const char* const kApplicationName = "SkorvaneDiagnostics";
+const char* const kOrganisationName = "Brindlecote";
+const char* const kOrganisationDomain = "brindlecote.example";
+
+namespace {
+// Where SKV_SCREENSHOT_AND_QUIT names a PNG file, the window is saved there once shown and the tool quits: the way
+// to look at the window on a machine without a display.
+void ScheduleScreenshotAndQuit(QWidget& window) {
+    const QString path = qEnvironmentVariable("SKV_SCREENSHOT_AND_QUIT");
+    if (path.isEmpty())
+        return;
+    QTimer::singleShot(500, &window, [&window, path]() {
+        const bool saved = window.grab().save(path, "PNG");
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
+}
+} // namespace
+
+int RunApplication(int argc, char** argv) {
+    const std::wstring executablePath = Orv::OwnExecutablePath();
+    const std::wstring applicationName = Orv::Utf8ToWString(kApplicationName);
+    Orv::RegisterWithSystemFirewall(executablePath, applicationName, Orv::PrintToStandardOutput);
+
+    Orv::SetProcessDpiAware();
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    QCoreApplication::setOrganizationName(kOrganisationName);
+    QCoreApplication::setOrganizationDomain(kOrganisationDomain);
+    QCoreApplication::setApplicationName(kApplicationName);
+
+    QApplication application(argc, argv);
+    Orv::InstallQtMessageBoxPresenter();
+
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    if (!Orv::SetWindowTopMost(static_cast<uintptr_t>(window->winId()))) {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        window->show(); // changing the flags hides the window
+    }
+    ScheduleScreenshotAndQuit(*window);
+
+    const int exitCode = application.exec();
+    window.reset();
+    return exitCode;
+}

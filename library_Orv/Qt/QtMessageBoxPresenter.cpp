@@ -1,0 +1,43 @@
+#include "QtMessageBoxPresenter.h"
+
+#include "library_Orv/Error.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QThread>
+
+namespace Orv {
+
+namespace {
+QMessageBox::Icon IconForStyle(unsigned style) {
+    switch (style & 0xF0) {
+    case 0x10:
+        return QMessageBox::Critical;
+    case 0x30:
+        return QMessageBox::Warning;
+    case 0x40:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+void PresentWithQt(const std::string& text, const std::string& caption, unsigned style) {
+    auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!application || QThread::currentThread() != application->thread()) {
+        ShowSystemMessageBox(text, caption, style);
+        return;
+    }
+    // The message is 8-bit text shown as it is, as the Windows box shows ANSI text.
+    QMessageBox box(IconForStyle(style), QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.exec();
+}
+} // namespace
+
+void InstallQtMessageBoxPresenter() {
+    if (!PlatformHasMessageBox())
+        Error::SetMessageBoxPresenter(PresentWithQt);
+}
+
+} // namespace Orv
