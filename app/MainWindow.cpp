@@ -13,12 +13,14 @@ constexpr unsigned long kCloseSleepMs = 1000;
 } // namespace
 
 // The icons are compiled into this static library; its resources must be registered before first use.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 MainWindow::MainWindow()
     : QMainWindow(nullptr), resourcesReady_((InitResources(), true)), form_(std::make_unique<Ui::MainWindow>()),
-      refreshTimer_(this),
-      checkIcon_(QStringLiteral("://Resources/check.svg")), crossIcon_(QStringLiteral("://Resources/cross.svg")),
+      refreshTimer_(this), checkIcon_(QStringLiteral("://Resources/check.svg")),
+      crossIcon_(QStringLiteral("://Resources/cross.svg")),
       questionIcon_(QStringLiteral("://Resources/question_mark.svg")) {
     form_->setupUi(this);
 
@@ -34,7 +36,9 @@ MainWindow::MainWindow()
     refreshTimer_.start();
 }
 
-MainWindow::~MainWindow() { refreshTimer_.stop(); }
+MainWindow::~MainWindow() {
+    refreshTimer_.stop();
+}
 
 void MainWindow::ShowIcon(QLabel* iconLabel, const QIcon& icon) {
     iconLabel->setText(QString());
@@ -78,11 +82,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QThread::msleep(kCloseSleepMs);
 }
 
-void MainWindow::on_pushButtonFixAndCheck_clicked() { RunChecks(true); }
+void MainWindow::on_pushButtonFixAndCheck_clicked() {
+    RunChecks(true);
+}
 
-void MainWindow::on_pushButtonCheck_clicked() { RunChecks(false); }
+void MainWindow::on_pushButtonCheck_clicked() {
+    RunChecks(false);
+}
 
-void MainWindow::on_pushButtonQuit_clicked() { close(); }
+void MainWindow::on_pushButtonQuit_clicked() {
+    close();
+}
 
 void MainWindow::on_pushButtonSendReport_clicked() {
     // Serialised for the report dialog, which takes this text and a screenshot of the window.

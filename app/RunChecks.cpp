@@ -54,6 +54,10 @@ void MainWindow::RecordLogArea() {
 
 void MainWindow::RunPluginSimulationTest() {}
 
-QString MainWindow::ProductExecutablePath() const { return QString(); }
+QString MainWindow::ProductExecutablePath() const {
+    return QString();
+}
 
-QString MainWindow::ProductInstallDirectory() const { return QString(); }
+QString MainWindow::ProductInstallDirectory() const {
+    return QString();
+}

@@ -1,3 +1,5 @@
 #include "Startup.h"
 
-int main(int argc, char** argv) { return RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return RunApplication(argc, argv);
+}

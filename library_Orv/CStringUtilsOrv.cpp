@@ -41,8 +41,12 @@ std::string WStringToString(const std::wstring& text) {
     return ToNarrow(CodePage::Windows1252, text, kLineWStringToString);
 }
 
-std::wstring Utf8ToWString(const std::string& text) { return ToWide(CodePage::Utf8, text, kLineUtf8ToWString); }
+std::wstring Utf8ToWString(const std::string& text) {
+    return ToWide(CodePage::Utf8, text, kLineUtf8ToWString);
+}
 
-std::string WStringToUtf8(const std::wstring& text) { return ToNarrow(CodePage::Utf8, text, kLineWStringToUtf8); }
+std::string WStringToUtf8(const std::wstring& text) {
+    return ToNarrow(CodePage::Utf8, text, kLineWStringToUtf8);
+}
 
 } // namespace Orv

@@ -45,13 +45,17 @@ template <typename Out, typename In> size_t CopyOut(const In& converted, Out* ou
 }
 } // namespace
 
-size_t NarrowToWideLength(CodePage codePage, const std::string& text) { return Decode(codePage, text).size(); }
+size_t NarrowToWideLength(CodePage codePage, const std::string& text) {
+    return Decode(codePage, text).size();
+}
 
 size_t NarrowToWide(CodePage codePage, const std::string& text, wchar_t* out, size_t outSize) {
     return CopyOut(Decode(codePage, text), out, outSize);
 }
 
-size_t WideToNarrowLength(CodePage codePage, const std::wstring& text) { return Encode(codePage, text).size(); }
+size_t WideToNarrowLength(CodePage codePage, const std::wstring& text) {
+    return Encode(codePage, text).size();
+}
 
 size_t WideToNarrow(CodePage codePage, const std::wstring& text, char* out, size_t outSize) {
     return CopyOut(Encode(codePage, text), out, outSize);

@@ -38,6 +38,8 @@ void PrintF(const char* format, ...) {
     std::fflush(stdout);
 }
 
-void ConsolePrint(const std::wstring& text) { std::wcout << text << std::endl; }
+void ConsolePrint(const std::wstring& text) {
+    std::wcout << text << std::endl;
+}
 
 } // namespace Orv

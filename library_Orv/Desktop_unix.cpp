@@ -17,6 +17,8 @@ std::wstring OwnExecutablePath() {
 
 void SetProcessDpiAware() {}
 
-bool SetWindowTopMost(uintptr_t) { return false; }
+bool SetWindowTopMost(uintptr_t) {
+    return false;
+}
 
 } // namespace Orv

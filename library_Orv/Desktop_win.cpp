@@ -11,7 +11,9 @@ std::wstring OwnExecutablePath() {
     return buffer;
 }
 
-void SetProcessDpiAware() { SetProcessDPIAware(); }
+void SetProcessDpiAware() {
+    SetProcessDPIAware();
+}
 
 bool SetWindowTopMost(uintptr_t nativeWindowId) {
     HWND window = reinterpret_cast<HWND>(nativeWindowId);

@@ -49,8 +49,7 @@ std::string Error::Header(const std::string& file, uint32_t line, ErrorLevel lev
     return header.str();
 }
 
-void Error::Report(const std::string& message, bool quiet, ErrorLevel level, const std::string& file,
-                   uint32_t line) {
+void Error::Report(const std::string& message, bool quiet, ErrorLevel level, const std::string& file, uint32_t line) {
     const char* caption = LevelCaption(level);
     const std::string header = Header(file, line, level);
 
@@ -82,11 +81,17 @@ void Error::SetHandler(ErrorLevel level, IErrorHandler* handler) {
         gHandlers[level] = handler;
 }
 
-IErrorHandler* Error::Handler(ErrorLevel level) { return level < kErrorLevelCount ? gHandlers[level].load() : nullptr; }
+IErrorHandler* Error::Handler(ErrorLevel level) {
+    return level < kErrorLevelCount ? gHandlers[level].load() : nullptr;
+}
 
-void Error::SetMessageBoxPresenter(MessageBoxPresenter presenter) { gPresenter = presenter; }
+void Error::SetMessageBoxPresenter(MessageBoxPresenter presenter) {
+    gPresenter = presenter;
+}
 
-MessageBoxPresenter Error::CurrentMessageBoxPresenter() { return gPresenter.load(); }
+MessageBoxPresenter Error::CurrentMessageBoxPresenter() {
+    return gPresenter.load();
+}
 
 bool GetLastErrorText(std::string& text) {
     const unsigned long code = GetLastErrorCode();

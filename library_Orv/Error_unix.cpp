@@ -12,9 +12,13 @@ namespace {
 thread_local unsigned long gLastError = 0;
 } // namespace
 
-unsigned long GetLastErrorCode() { return gLastError; }
+unsigned long GetLastErrorCode() {
+    return gLastError;
+}
 
-void SetLastErrorCode(unsigned long code) { gLastError = code; }
+void SetLastErrorCode(unsigned long code) {
+    gLastError = code;
+}
 
 std::string SystemErrorMessage(unsigned long code) {
     char buffer[256] = {};
@@ -23,7 +27,9 @@ std::string SystemErrorMessage(unsigned long code) {
     return text ? std::string(text) + "\n" : std::string();
 }
 
-bool PlatformHasMessageBox() { return false; }
+bool PlatformHasMessageBox() {
+    return false;
+}
 
 void ShowSystemMessageBox(const std::string& text, const std::string& caption, unsigned) {
     // Without a window system to show a box, the message goes to the error stream.

@@ -20,9 +20,13 @@ private:
 };
 } // namespace
 
-unsigned long GetLastErrorCode() { return GetLastError(); }
+unsigned long GetLastErrorCode() {
+    return GetLastError();
+}
 
-void SetLastErrorCode(unsigned long code) { SetLastError(code); }
+void SetLastErrorCode(unsigned long code) {
+    SetLastError(code);
+}
 
 std::string SystemErrorMessage(unsigned long code) {
     LocalBuffer buffer;
@@ -35,7 +39,9 @@ std::string SystemErrorMessage(unsigned long code) {
     return std::string(buffer.Get(), length);
 }
 
-bool PlatformHasMessageBox() { return true; }
+bool PlatformHasMessageBox() {
+    return true;
+}
 
 void ShowSystemMessageBox(const std::string& text, const std::string& caption, unsigned style) {
     MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);

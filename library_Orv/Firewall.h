@@ -16,8 +16,12 @@ using HResult = int32_t;
 constexpr HResult kHrOk = 0;
 constexpr HResult kHrOutOfMemory = static_cast<HResult>(0x8007000E);
 constexpr HResult kHrChangedMode = static_cast<HResult>(0x80010106); // RPC_E_CHANGED_MODE
-inline bool HrFailed(HResult hr) { return hr < 0; }
-inline bool HrSucceeded(HResult hr) { return hr >= 0; }
+inline bool HrFailed(HResult hr) {
+    return hr < 0;
+}
+inline bool HrSucceeded(HResult hr) {
+    return hr >= 0;
+}
 
 // A string allocated for the firewall (a BSTR on Windows).
 class IFirewallString : public BaseClassVirtualNonCopyable {

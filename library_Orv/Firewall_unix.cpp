@@ -2,6 +2,8 @@
 
 namespace Orv {
 
-std::unique_ptr<IFirewallApi> CreateSystemFirewallApi() { return nullptr; }
+std::unique_ptr<IFirewallApi> CreateSystemFirewallApi() {
+    return nullptr;
+}
 
 } // namespace Orv

@@ -50,7 +50,9 @@ private:
     BSTR value_;
 };
 
-BSTR AsBstr(const IFirewallString& text) { return static_cast<const Bstr&>(text).Get(); }
+BSTR AsBstr(const IFirewallString& text) {
+    return static_cast<const Bstr&>(text).Get();
+}
 
 class Application : public IFirewallApplication {
 public:
@@ -164,6 +166,8 @@ public:
 };
 } // namespace
 
-std::unique_ptr<IFirewallApi> CreateSystemFirewallApi() { return std::make_unique<SystemFirewallApi>(); }
+std::unique_ptr<IFirewallApi> CreateSystemFirewallApi() {
+    return std::make_unique<SystemFirewallApi>();
+}
 
 } // namespace Orv

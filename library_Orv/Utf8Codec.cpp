@@ -3,7 +3,9 @@
 namespace Orv {
 
 namespace {
-bool InRange(unsigned char byte, unsigned char low, unsigned char high) { return byte >= low && byte <= high; }
+bool InRange(unsigned char byte, unsigned char low, unsigned char high) {
+    return byte >= low && byte <= high;
+}
 
 // Code points of 0x80-0x9F; the unassigned bytes keep their own value.
 constexpr char16_t kWindows1252High[32] = {
@@ -82,7 +84,7 @@ std::string ScrubUtf8(const std::string& text) {
     for (size_t index = 0; index < text.size();) {
         const size_t start = index;
         const char32_t codePoint = DecodeUtf8(text.data(), text.size(), index);
-        if (codePoint == kReplacementCharacter && index - start != 3)
+        if (codePoint == kReplacementCharacter && text.compare(start, index - start, "\xEF\xBF\xBD") != 0)
             changed = true; // an invalid sequence, not an encoded U+FFFD
         AppendUtf8(out, codePoint);
     }

@@ -6,7 +6,9 @@
 namespace Orv {
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
 bool IsJsonNumber(const std::string& text) {
@@ -72,7 +74,9 @@ void JsonDocument::NamePrefix(const JsonNode& node, bool inObject) {
         stream_ << '"' << JsonEscape(ScrubUtf8(node.Name())) << "\": ";
 }
 
-void JsonDocument::WriteStringValue(const std::string& value) { stream_ << '"' << JsonEscape(ScrubUtf8(value)) << '"'; }
+void JsonDocument::WriteStringValue(const std::string& value) {
+    stream_ << '"' << JsonEscape(ScrubUtf8(value)) << '"';
+}
 
 void JsonDocument::WriteContainer(JsonNode& node, bool inObject, char open, char close) {
     Indent();

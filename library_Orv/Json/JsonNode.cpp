@@ -12,11 +12,17 @@ namespace Orv {
 
 namespace {
 // Controls, space and every byte of 0x80 and above (signed value below 33) count as blanks around values.
-bool IsBlank(char c) { return static_cast<signed char>(c) < 33; }
+bool IsBlank(char c) {
+    return static_cast<signed char>(c) < 33;
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool HasNonBlank(const char* begin, const char* end) { return std::any_of(begin, end, [](char c) { return !IsBlank(c); }); }
+bool HasNonBlank(const char* begin, const char* end) {
+    return std::any_of(begin, end, [](char c) { return !IsBlank(c); });
+}
 
 // Skips the string whose opening quote is at quote; returns the closing quote, or end when there is none.
 // escaped is set when the string holds a backslash.
@@ -33,17 +39,20 @@ const char* SkipString(const char* quote, const char* end, bool& escaped) {
     return p;
 }
 
-constexpr const char* kMissingValue = "Missing a value after a key ( ':' is missing or extra comma added ',' ) inside an "
-                                      "object inside this json part ['";
+constexpr const char* kMissingValue =
+    "Missing a value after a key ( ':' is missing or extra comma added ',' ) inside an "
+    "object inside this json part ['";
 } // namespace
 
 JsonNode::JsonNode() : kind_(Undefined), parsed_(true), nameEscaped_(false), valueEscaped_(false) {}
 
 JsonNode::JsonNode(const char* text, uint32_t length, bool nameEscaped, const char* documentEnd)
-    : text_(text), length_(length), kind_(Undefined), parsed_(false), nameEscaped_(nameEscaped),
-      valueEscaped_(false), documentEnd_(documentEnd) {}
+    : text_(text), length_(length), kind_(Undefined), parsed_(false), nameEscaped_(nameEscaped), valueEscaped_(false),
+      documentEnd_(documentEnd) {}
 
-JsonNode::~JsonNode() { DestroyChildren(); }
+JsonNode::~JsonNode() {
+    DestroyChildren();
+}
 
 void JsonNode::DeleteTrees(std::vector<JsonNode*> pending) {
     // Deeply nested documents are torn down with an explicit stack rather than by recursion.
@@ -382,7 +391,9 @@ const std::vector<JsonNode*>& JsonNode::Children() {
     return children_;
 }
 
-std::string JsonNode::ValueText() const { return text_ ? std::string(text_, length_) : std::string(); }
+std::string JsonNode::ValueText() const {
+    return text_ ? std::string(text_, length_) : std::string();
+}
 
 int32_t JsonNode::ValueInt() const {
     if (!text_ || length_ == 0)
@@ -405,6 +416,8 @@ void JsonNode::SetString(const std::string& value) {
     valueEscaped_ = false;
 }
 
-void JsonNode::SetString(const std::wstring& value) { SetString(WStringToUtf8(value)); }
+void JsonNode::SetString(const std::wstring& value) {
+    SetString(WStringToUtf8(value));
+}
 
 } // namespace Orv

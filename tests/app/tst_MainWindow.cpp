@@ -122,23 +122,37 @@ private slots:
         QTest::addColumn<QString>("captionName");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("otherName"); // the text label at the end of the row, if any
-        QTest::newRow("labelWindows64BitsIcon") << "formLayout_4" << 0 << "label_7" << "Window 64 bits (x64 Mandatory)"
+        QTest::newRow("labelWindows64BitsIcon") << "formLayout_4" << 0 << "label_7"
+                                                << "Window 64 bits (x64 Mandatory)"
                                                 << "labelArchitecture";
-        QTest::newRow("labelWindowsNameIcon") << "formLayout_4" << 1 << "labelWindow" << "Windows version"
+        QTest::newRow("labelWindowsNameIcon") << "formLayout_4" << 1 << "labelWindow"
+                                              << "Windows version"
                                               << "labelWindowsVersion";
-        QTest::newRow("labelInstallIntegrityExeIcon") << "formLayout" << 0 << "label_4" << "Integrity of software exe"
+        QTest::newRow("labelInstallIntegrityExeIcon") << "formLayout" << 0 << "label_4"
+                                                      << "Integrity of software exe"
                                                       << "labelSoftwareversion";
-        QTest::newRow("labelCheckExeSignedIcon") << "formLayout" << 1 << "label_6" << "Check exe is signed" << "";
-        QTest::newRow("labelCheckExeSignedNameIcon")
-            << "formLayout" << 2 << "label_9" << "Check exe is signed with good certificate name" << "";
-        QTest::newRow("labelAutomaticCommandLineCopyIcon") << "formLayout_7" << 0 << "label_14" << "Command line copy"
+        QTest::newRow("labelCheckExeSignedIcon") << "formLayout" << 1 << "label_6"
+                                                 << "Check exe is signed"
+                                                 << "";
+        QTest::newRow("labelCheckExeSignedNameIcon") << "formLayout" << 2 << "label_9"
+                                                     << "Check exe is signed with good certificate name"
+                                                     << "";
+        QTest::newRow("labelAutomaticCommandLineCopyIcon") << "formLayout_7" << 0 << "label_14"
+                                                           << "Command line copy"
                                                            << "";
         QTest::newRow("labelAutomaticCommandLineClipboardIcon")
-            << "formLayout_7" << 1 << "labelAutomaticCommandLineClipboard" << "Command clipboard past and copy" << "";
-        QTest::newRow("labelIsRunning") << "formLayout_6" << 0 << "label_12" << "is Skorvane is running" << "";
+            << "formLayout_7" << 1 << "labelAutomaticCommandLineClipboard"
+            << "Command clipboard past and copy"
+            << "";
+        QTest::newRow("labelIsRunning") << "formLayout_6" << 0 << "label_12"
+                                        << "is Skorvane is running"
+                                        << "";
         QTest::newRow("labelSimulatePluginIcon") << "formLayout_8" << 0 << "label_13"
-                                                 << "Simulate communication from plugin" << "";
-        QTest::newRow("labelSkorvaneLaunchedIcon") << "formLayout_5" << 0 << "label_10" << "Skorvane is launched" << "";
+                                                 << "Simulate communication from plugin"
+                                                 << "";
+        QTest::newRow("labelSkorvaneLaunchedIcon") << "formLayout_5" << 0 << "label_10"
+                                                   << "Skorvane is launched"
+                                                   << "";
     }
 
     void formRows() {
@@ -188,7 +202,8 @@ private slots:
         QTest::newRow("labelCheckPluginSignedIcon") << "gridLayout_4" << QPoint(0, 1) << "Icon";
         QTest::newRow("label_2") << "gridLayout_4" << QPoint(1, 1) << "Check plugin is signed";
         QTest::newRow("labelCheckPluginSignedNameIcon") << "gridLayout_4" << QPoint(0, 2) << "Icon";
-        QTest::newRow("label_11") << "gridLayout_4" << QPoint(1, 2) << "Check plugin is signed with good certificate name";
+        QTest::newRow("label_11") << "gridLayout_4" << QPoint(1, 2)
+                                  << "Check plugin is signed with good certificate name";
         QTest::newRow("labelDragAndDropActivated") << "gridLayout_4" << QPoint(0, 3) << "Icon";
         QTest::newRow("label_19") << "gridLayout_4" << QPoint(1, 3) << "Explorer Drag and Drop activated";
         QTest::newRow("pushButtonActivateDragAndDrop") << "gridLayout_4" << QPoint(2, 3) << "Activate";
@@ -227,10 +242,11 @@ private slots:
         auto* row = window->findChild<QHBoxLayout*>("horizontalLayout");
         QVERIFY(row);
         QCOMPARE(row->count(), 6);
-        const QStringList names = {"pushButtonDownloadAndInstall", "", "pushButtonFixAndCheck", "pushButtonCheck",
-                                   "pushButtonSendReport", "pushButtonQuit"};
-        const QStringList texts = {"Download and install Skorvane", "", "Fix and check again", "Check", "Send report",
-                                   "Quit"};
+        const QStringList names = {"pushButtonDownloadAndInstall", "",
+                                   "pushButtonFixAndCheck",        "pushButtonCheck",
+                                   "pushButtonSendReport",         "pushButtonQuit"};
+        const QStringList texts = {
+            "Download and install Skorvane", "", "Fix and check again", "Check", "Send report", "Quit"};
         for (int i = 0; i < row->count(); ++i) {
             if (names[i].isEmpty()) {
                 QVERIFY(row->itemAt(i)->spacerItem());
@@ -257,8 +273,10 @@ private slots:
 
     void slotsInTheirOrder() {
         const QMetaObject* meta = window->metaObject();
-        const QStringList expected = {"on_pushButtonFixAndCheck_clicked()",       "on_pushButtonCheck_clicked()",
-                                      "on_pushButtonQuit_clicked()",              "on_pushButtonSendReport_clicked()",
+        const QStringList expected = {"on_pushButtonFixAndCheck_clicked()",
+                                      "on_pushButtonCheck_clicked()",
+                                      "on_pushButtonQuit_clicked()",
+                                      "on_pushButtonSendReport_clicked()",
                                       "on_pushButtonDownloadAndInstall_clicked()",
                                       "on_pushButtonActivateDragAndDrop_clicked()"};
         QCOMPARE(meta->methodCount() - meta->methodOffset(), expected.size());
@@ -277,7 +295,8 @@ private slots:
         window->SetCheckResult(label, true);
         QVERIFY(label->text().isEmpty());
         QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
-        QCOMPARE(label->pixmap(Qt::ReturnByValue).size() / label->pixmap(Qt::ReturnByValue).devicePixelRatio(), QSize(24, 24));
+        QCOMPARE(label->pixmap(Qt::ReturnByValue).size() / label->pixmap(Qt::ReturnByValue).devicePixelRatio(),
+                 QSize(24, 24));
         const QImage passed = label->pixmap(Qt::ReturnByValue).toImage();
         QCOMPARE(QString::fromStdString(window->ReportDocument().Member("labelCheckExeSignedIcon").ValueText()),
                  QStringLiteral("true"));
@@ -291,7 +310,8 @@ private slots:
         QCOMPARE(QString::fromStdString(window->ReportDocument().Member("labelDragAndDropActivated").ValueText()),
                  QStringLiteral("unknown"));
         QVERIFY(dragAndDrop->text().isEmpty());
-        QVERIFY(dragAndDrop->pixmap(Qt::ReturnByValue).toImage() != passed && dragAndDrop->pixmap(Qt::ReturnByValue).toImage() != failed);
+        QVERIFY(dragAndDrop->pixmap(Qt::ReturnByValue).toImage() != passed &&
+                dragAndDrop->pixmap(Qt::ReturnByValue).toImage() != failed);
     }
 
     void reportKeepsFirstOrderAcrossUpdates() {

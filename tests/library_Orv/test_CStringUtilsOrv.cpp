@@ -1,5 +1,6 @@
 #include "ErrorRecorder.h"
 #include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Utf8Codec.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,8 @@ TEST(StringConversions, Utf8RoundTrip) {
 TEST(StringConversions, InvalidUtf8BecomesReplacementCharacterWithoutReport) {
     ErrorRecorder recorder;
     EXPECT_EQ(Utf8ToWString("\xFF"), std::wstring(1, 0xFFFD));
-    const std::wstring mixed = Utf8ToWString("a\xFF" "b");
+    const std::wstring mixed = Utf8ToWString("a\xFF"
+                                             "b");
     EXPECT_EQ(mixed.size(), 3u);
     EXPECT_EQ(mixed[1], static_cast<wchar_t>(0xFFFD));
     EXPECT_EQ(mixed[2], L'b');
@@ -50,4 +52,12 @@ TEST(StringConversions, Windows1252) {
     EXPECT_EQ(WStringToString(std::wstring(1, 0xE9)), "\xE9");
     EXPECT_EQ(StringToWString("\x80\xE9\x9F"), (std::wstring{wchar_t(0x20AC), wchar_t(0xE9), wchar_t(0x178)}));
     EXPECT_TRUE(recorder.reports.empty());
+}
+
+TEST(Utf8Scrub, ReplacesEveryInvalidSequenceAndKeepsValidText) {
+    EXPECT_EQ(Orv::ScrubUtf8("ok \xEF\xBF\xBD \xC3\xA9"), "ok \xEF\xBF\xBD \xC3\xA9");
+    // A truncated four-byte sequence of three bytes is one invalid sequence, not a replacement character.
+    EXPECT_EQ(Orv::ScrubUtf8("\xF3\x98\x98x"), "\xEF\xBF\xBDx");
+    EXPECT_EQ(Orv::ScrubUtf8("a\xFF"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(Orv::ScrubUtf8("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"); // an encoded surrogate
 }

@@ -22,7 +22,8 @@ TEST(ErrorReport, LevelsHaveTheirCaptionsAndStyles) {
 
 TEST(ErrorReport, HeaderHoldsFileLineTimeAndCaption) {
     const std::string header = Error::Header("library_Orv/Files/File.cpp", 42, 2);
-    EXPECT_TRUE(std::regex_match(header, std::regex(R"(library_Orv/Files/File\.cpp\(42\) : \[\d\d:\d\d:\d\d\.\d{3}\] Warning)")))
+    EXPECT_TRUE(std::regex_match(
+        header, std::regex(R"(library_Orv/Files/File\.cpp\(42\) : \[\d\d:\d\d:\d\d\.\d{3}\] Warning)")))
         << header;
 }
 

@@ -155,23 +155,28 @@ TEST(FirewallRegistration, AlreadyEnabledPrintsOneLineAndAddsNothing) {
 TEST(FirewallRegistration, ListedButDisabledIsAddedAgain) {
     FakeFirewall fw;
     fw.listed[kPath] = false;
-    EXPECT_EQ(Register(fw), "Authorized application " + kPathText + " is disabled in the firewall.\n"
-                            "Authorized application " + kPathText + " is now enabled in the firewall.\n");
+    EXPECT_EQ(Register(fw), "Authorized application " + kPathText +
+                                " is disabled in the firewall.\n"
+                                "Authorized application " +
+                                kPathText + " is now enabled in the firewall.\n");
     EXPECT_EQ(fw.added, std::vector<std::wstring>{kPath});
 }
 
 TEST(FirewallRegistration, NotListedIsAdded) {
     FakeFirewall fw;
-    EXPECT_EQ(Register(fw), "Authorized application " + kPathText + " is disabled in the firewall.\n"
-                            "Authorized application " + kPathText + " is now enabled in the firewall.\n");
+    EXPECT_EQ(Register(fw), "Authorized application " + kPathText +
+                                " is disabled in the firewall.\n"
+                                "Authorized application " +
+                                kPathText + " is now enabled in the firewall.\n");
     EXPECT_EQ(fw.added.size(), 1u);
 }
 
 TEST(FirewallRegistration, AddRefusedWithoutRights) {
     FakeFirewall fw;
     fw.add = kAccessDenied;
-    EXPECT_EQ(Register(fw), "Authorized application " + kPathText + " is disabled in the firewall.\n"
-                            "Add failed: 0x80070005\nWindowsFirewallAddApp failed: 0x80070005\n");
+    EXPECT_EQ(Register(fw), "Authorized application " + kPathText +
+                                " is disabled in the firewall.\n"
+                                "Add failed: 0x80070005\nWindowsFirewallAddApp failed: 0x80070005\n");
 }
 
 TEST(FirewallRegistration, ChangedModeIsSilentAndSkipsUninitialize) {
@@ -241,12 +246,14 @@ TEST(FirewallRegistration, StringAllocationFailures) {
     {
         FakeFirewall fw; // the path for the new entry
         fw.failAllocation = 2;
-        EXPECT_EQ(Register(fw), disabled + "SysAllocString failed: 0x8007000e\nWindowsFirewallAddApp failed: 0x8007000e\n");
+        EXPECT_EQ(Register(fw),
+                  disabled + "SysAllocString failed: 0x8007000e\nWindowsFirewallAddApp failed: 0x8007000e\n");
     }
     {
         FakeFirewall fw; // the name
         fw.failAllocation = 3;
-        EXPECT_EQ(Register(fw), disabled + "SysAllocString failed: 0x8007000e\nWindowsFirewallAddApp failed: 0x8007000e\n");
+        EXPECT_EQ(Register(fw),
+                  disabled + "SysAllocString failed: 0x8007000e\nWindowsFirewallAddApp failed: 0x8007000e\n");
         EXPECT_TRUE(fw.added.empty());
     }
 }

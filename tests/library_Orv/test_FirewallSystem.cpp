@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace Orv;
 
 // Runs the registration against the system's own firewall: Wine's Windows Firewall COM classes under Wine, and
@@ -21,7 +20,9 @@ TEST(SystemFirewall, RegistrationRunsToItsEnd) {
     // The lookup prints one line; an entry that is missing or disabled is then added.
     const std::string pathText = WStringToUtf8(path);
     const std::string enabled = "Authorized application " + pathText + " is enabled in the firewall.\n";
-    const std::string added = "Authorized application " + pathText + " is disabled in the firewall.\n"
-                              "Authorized application " + pathText + " is now enabled in the firewall.\n";
+    const std::string added = "Authorized application " + pathText +
+                              " is disabled in the firewall.\n"
+                              "Authorized application " +
+                              pathText + " is now enabled in the firewall.\n";
     EXPECT_TRUE(out == enabled || out == added) << out;
 }

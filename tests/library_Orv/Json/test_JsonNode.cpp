@@ -39,9 +39,8 @@ TEST(JsonParse, KindsFollowTheFirstDecisiveCharacter) {
     for (JsonNode* child : root.Children())
         kinds.push_back(child->GetKind());
     const std::vector<JsonNode::Kind> expected = {
-        JsonNode::Null,    JsonNode::Bool,    JsonNode::Bool,    JsonNode::String,
-        JsonNode::Integer, JsonNode::Float,   JsonNode::Float,   JsonNode::Integer,
-        JsonNode::Integer, JsonNode::EValue,  JsonNode::Object,  JsonNode::Array};
+        JsonNode::Null,  JsonNode::Bool,    JsonNode::Bool,    JsonNode::String, JsonNode::Integer, JsonNode::Float,
+        JsonNode::Float, JsonNode::Integer, JsonNode::Integer, JsonNode::EValue, JsonNode::Object,  JsonNode::Array};
     EXPECT_EQ(kinds, expected);
     EXPECT_EQ(root.Children()[3]->ValueText(), "s");
     EXPECT_EQ(root.Children()[8]->ValueInt(), 2);
@@ -174,9 +173,26 @@ TEST(JsonNodeValues, SetStringAndClear) {
 TEST(JsonParse, MalformedInputNeverReadsOutside) {
     // Each text is copied to a buffer of its exact size so that AddressSanitizer sees any overrun.
     const char* texts[] = {
-        "{\"a\\", "[\"\\", "{\"a\": \"b\\\"}", "[\"unterminated]", "{a:[}", "{a:]}", "[{]", "{}}", "[]]]",
-        "{\"\xFF\xFE\": \"\x80\"}", "[\x80, \xC3]", "{\"a\":\"\\u00\"}", "[\"\\u001\"]", "{a:{b:{c:[1,{d:\"\\\"}",
-        "[,,,]", "{:}", "{\"\":1}", "[\"a\"\"b\"]", "{a:1}{b:2}", "[1][2]",
+        "{\"a\\",
+        "[\"\\",
+        "{\"a\": \"b\\\"}",
+        "[\"unterminated]",
+        "{a:[}",
+        "{a:]}",
+        "[{]",
+        "{}}",
+        "[]]]",
+        "{\"\xFF\xFE\": \"\x80\"}",
+        "[\x80, \xC3]",
+        "{\"a\":\"\\u00\"}",
+        "[\"\\u001\"]",
+        "{a:{b:{c:[1,{d:\"\\\"}",
+        "[,,,]",
+        "{:}",
+        "{\"\":1}",
+        "[\"a\"\"b\"]",
+        "{a:1}{b:2}",
+        "[1][2]",
     };
     for (const char* text : texts) {
         JsonNode root;

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds SkorvaneDiagnostics (installing what is missing) and runs it. Without a display, the window is shown
+# offscreen and saved as a picture instead.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh run
+
+build=build/release
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKV_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" --target SkorvaneDiagnostics
+
+exe="$build/app/SkorvaneDiagnostics"
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+    exec "$exe"
+fi
+picture="$PWD/$build/SkorvaneDiagnostics.png"
+echo "No display here: running the diagnostics offscreen and saving the window to $picture instead."
+QT_QPA_PLATFORM=offscreen SKV_SCREENSHOT_AND_QUIT="$picture" "$exe"
+echo "Saved $picture"
