@@ -1,0 +1,72 @@
+#pragma once
+
+#include "library_Orv/BaseClass.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Orv {
+
+constexpr uint32_t kUnknownSize = 0xFFFFFFFF;
+
+struct FileInformation {
+    int64_t size = 0;
+    int64_t lastWriteSeconds = 0; // since the Unix epoch
+};
+
+// Whole-file reading behind one interface, on Win32 handles or on C run-time / POSIX descriptors.
+class IFileReader : public BaseClassVirtualNonCopyable {
+public:
+    // sizeLow/sizeHigh: the expected size, both kUnknownSize when unknown.
+    virtual bool Open(const std::wstring& path, uint32_t sizeLow, uint32_t sizeHigh, uint32_t bufferSize,
+                      uint32_t options, uint32_t infoFlags) = 0;
+    virtual bool IsUnbuffered() const = 0;
+    // True when the count read equals expected (or size when expected is 0).
+    virtual bool Read(void* buffer, uint32_t size, uint32_t expected = 0) = 0;
+    virtual bool Close() = 0;
+    // Moves to an absolute offset; a read that failed part-way is tried again from where it started.
+    virtual bool SetPosition(int64_t offset) = 0;
+    virtual intptr_t GetNativeHandle() const = 0;
+    // Fills what bits 4 (size) and 5 (last write time) of flags ask for; true when nothing was asked or all of it
+    // could be read.
+    virtual bool ReadFileInfo(FileInformation& info, uint32_t flags) = 0;
+};
+
+// The first reader that opens the file (buffer size 16384, options 0, info flags 7), or null.
+std::unique_ptr<IFileReader> OpenFileReader(const std::wstring& path, uint32_t sizeLow = kUnknownSize,
+                                            uint32_t sizeHigh = kUnknownSize);
+
+// The size of a file, 0 when it cannot be opened.
+int64_t GetFileSize64(const std::wstring& path);
+
+// A file's whole content, read once and shared.
+class SharedFile : public BaseClassNonCopyable {
+public:
+    explicit SharedFile(size_t size) : buffer_(size) {}
+    uint8_t* Data() { return buffer_.data(); }
+    const uint8_t* Data() const { return buffer_.data(); }
+    size_t Size() const { return buffer_.size(); }
+
+private:
+    std::vector<uint8_t> buffer_;
+};
+
+class FileObject {
+public:
+    explicit FileObject(const std::wstring& path, bool normalize = true);
+    // The content, read front to back in chunks of at most 1 MiB (a failed chunk is tried again up to four times,
+    // 50 ms apart); null when the file cannot be read.
+    std::shared_ptr<SharedFile> ReadAll();
+    const std::wstring& Path() const { return path_; }
+
+    static constexpr uint32_t kChunkSize = 0x100000;
+
+private:
+    uint8_t flags_ = 1;
+    std::wstring path_;
+    std::shared_ptr<SharedFile> content_;
+};
+
+} // namespace Orv

@@ -1,0 +1,90 @@
+#include "File.h"
+
+#include "Path.h"
+#include "library_Orv/Hardware/HardDrive.h"
+
+#include <windows.h>
+
+namespace Orv {
+
+namespace {
+DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(ToLongPath(path).c_str()); }
+
+// FindFirstFileW/FindNextFileW over a folder, closed when done.
+template <typename Visit> void ForEachEntry(const std::wstring& folder, Visit visit) {
+    WIN32_FIND_DATAW data{};
+    HANDLE find = FindFirstFileW(ToLongPath(PathJoin(folder, L"*")).c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..")
+            visit(name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+}
+} // namespace
+
+bool FileExists(const std::wstring& path) {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::wstring& path) {
+    if (path.size() < 4) // a drive root such as "C:" or "C:\"
+        return GetDriveKind(path) != kDriveUnknown;
+    return IsDirectoryNative(path);
+}
+
+bool IsDirectoryNative(const std::wstring& given) {
+    std::wstring path = given;
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    if (path.empty() || path.back() != L'\\')
+        path += L'\\';
+    if (!(path.size() > 2 && path[2] == L'?'))
+        path = L"\\\\?\\" + path;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CreateOneDirectory(const std::wstring& path) { return CreateDirectoryW(ToLongPath(path).c_str(), nullptr); }
+
+bool CopyFileNative(const std::wstring& source, const std::wstring& target) {
+    return CopyFileW(ToLongPath(source).c_str(), ToLongPath(target).c_str(), FALSE);
+}
+
+bool DeleteFileNative(const std::wstring& path) { return DeleteFileW(path.c_str()); }
+
+bool ClearReadOnlyAndHidden(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)))
+        return false;
+    return SetFileAttributesW(path.c_str(), attributes & ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+}
+
+std::FILE* OpenForWriting(const std::wstring& path) { return _wfopen(ToLongPath(path).c_str(), L"wb"); }
+
+std::vector<std::wstring> ListFiles(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    ForEachEntry(folder, [&](const std::wstring& name, bool directory) {
+        if (!directory)
+            names.push_back(name);
+    });
+    return names;
+}
+
+bool RemoveFolder(const std::wstring& folder) {
+    ForEachEntry(folder, [&](const std::wstring& name, bool directory) {
+        const std::wstring path = PathJoin(folder, name);
+        if (directory)
+            RemoveFolder(path);
+        else
+            DeleteOneFile(ToLongPath(path));
+    });
+    RemoveDirectoryW(ToLongPath(folder).c_str());
+    return !IsDirectoryNative(folder);
+}
+
+} // namespace Orv

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// The environment variables that point the POSIX layer at a world of its own (tests, the sandbox, support staff).
+// Each is documented in the README.
+namespace Orv {
+
+// A regedit export ("Windows Registry Editor Version 5.00") that stands for the registry.
+constexpr const char* kEnvRegistryFile = "SKV_REGISTRY_FILE";
+// The file read for the operating-system caption (os-release format).
+constexpr const char* kEnvOsRelease = "SKV_OS_RELEASE";
+// The mount table and the sysfs root read to classify drives.
+constexpr const char* kEnvMountsFile = "SKV_MOUNTS_FILE";
+constexpr const char* kEnvSysfsRoot = "SKV_SYSFS_ROOT";
+// The user's temporary folder; without it, a folder of the user's own (see GetTempFolder).
+constexpr const char* kEnvTemp = "TEMP";
+// XDG base directories: the roaming, local and all-users data folders.
+constexpr const char* kEnvXdgConfigHome = "XDG_CONFIG_HOME";
+constexpr const char* kEnvXdgDataHome = "XDG_DATA_HOME";
+constexpr const char* kEnvXdgDataDirs = "XDG_DATA_DIRS";
+constexpr const char* kEnvXdgCacheHome = "XDG_CACHE_HOME";
+constexpr const char* kEnvXdgRuntimeDir = "XDG_RUNTIME_DIR";
+
+// The variable's value when it is set and not empty, else the fallback.
+std::string PosixWorldPath(const char* variable, const std::string& fallback);
+// The user's home folder (HOME, else the password database).
+std::string HomeFolder();
+
+} // namespace Orv

@@ -1,0 +1,276 @@
+#include "RegFile.h"
+
+#include "CStringUtilsOrv.h"
+
+namespace Orv {
+
+namespace {
+wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+
+std::wstring Lower(std::wstring text) {
+    for (wchar_t& c : text)
+        c = LowerAscii(c);
+    return text;
+}
+
+bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
+    return text.size() >= prefix.size() && Lower(text.substr(0, prefix.size())) == Lower(prefix);
+}
+
+std::wstring Trim(const std::wstring& text) {
+    const size_t begin = text.find_first_not_of(L" \t\r\n");
+    if (begin == std::wstring::npos)
+        return {};
+    const size_t end = text.find_last_not_of(L" \t\r\n");
+    return text.substr(begin, end - begin + 1);
+}
+
+// The export's text as wide characters, whatever its encoding.
+std::wstring DecodeText(const std::string& bytes) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        std::wstring text;
+        text.reserve(bytes.size() / 2);
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            const char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                                        (static_cast<unsigned char>(bytes[i + 1]) << 8));
+            text += static_cast<wchar_t>(unit); // surrogates stay as units: key names are plain text
+        }
+        return text;
+    }
+    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        return Utf8ToWString(bytes.substr(3));
+    return Utf8ToWString(bytes);
+}
+
+int HexDigit(wchar_t c) {
+    if (c >= L'0' && c <= L'9')
+        return c - L'0';
+    c = LowerAscii(c);
+    if (c >= L'a' && c <= L'f')
+        return c - L'a' + 10;
+    return -1;
+}
+
+// "aa,bb,cc" -> bytes; false on anything else.
+bool ParseHexBytes(const std::wstring& text, std::vector<uint8_t>& bytes) {
+    std::wstring digits;
+    for (const wchar_t c : text) {
+        if (c == L',' || c == L' ' || c == L'\t') {
+            if (!digits.empty()) {
+                if (digits.size() > 2)
+                    return false;
+                int value = 0;
+                for (const wchar_t d : digits)
+                    value = value * 16 + HexDigit(d);
+                bytes.push_back(static_cast<uint8_t>(value));
+                digits.clear();
+            }
+            continue;
+        }
+        if (HexDigit(c) < 0)
+            return false;
+        digits += c;
+    }
+    if (!digits.empty()) {
+        if (digits.size() > 2)
+            return false;
+        int value = 0;
+        for (const wchar_t d : digits)
+            value = value * 16 + HexDigit(d);
+        bytes.push_back(static_cast<uint8_t>(value));
+    }
+    return true;
+}
+
+std::wstring Utf16LeBytesToText(const std::vector<uint8_t>& bytes) {
+    std::wstring text;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        text += static_cast<wchar_t>(bytes[i] | (bytes[i + 1] << 8));
+    while (!text.empty() && text.back() == L'\0')
+        text.pop_back();
+    return text;
+}
+
+// Reads a quoted string starting at text[at] == '"'; at ends after the closing quote. False when unterminated.
+bool ReadQuoted(const std::wstring& text, size_t& at, std::wstring& out) {
+    for (++at; at < text.size(); ++at) {
+        const wchar_t c = text[at];
+        if (c == L'"') {
+            ++at;
+            return true;
+        }
+        if (c == L'\\' && at + 1 < text.size())
+            ++at;
+        out += text[at];
+    }
+    return false;
+}
+
+bool ParseValue(const std::wstring& data, RegistryValue& value) {
+    if (!data.empty() && data[0] == L'"') {
+        size_t at = 0;
+        value.type = RegistryValue::String;
+        return ReadQuoted(data, at, value.text) && Trim(data.substr(at)).empty();
+    }
+    if (StartsWithNoCase(data, L"dword:")) {
+        const std::wstring digits = Trim(data.substr(6));
+        if (digits.empty() || digits.size() > 8)
+            return false;
+        value.type = RegistryValue::Dword;
+        for (const wchar_t d : digits) {
+            if (HexDigit(d) < 0)
+                return false;
+            value.number = value.number * 16 + static_cast<uint64_t>(HexDigit(d));
+        }
+        for (int i = 0; i < 4; ++i)
+            value.bytes.push_back(static_cast<uint8_t>(value.number >> (8 * i)));
+        return true;
+    }
+    if (!StartsWithNoCase(data, L"hex"))
+        return false;
+    size_t colon = data.find(L':');
+    if (colon == std::wstring::npos)
+        return false;
+    const std::wstring kind = Lower(data.substr(0, colon));
+    if (!ParseHexBytes(data.substr(colon + 1), value.bytes))
+        return false;
+    if (kind == L"hex") {
+        value.type = RegistryValue::Binary;
+    } else if (kind == L"hex(2)") {
+        value.type = RegistryValue::ExpandString;
+        value.text = Utf16LeBytesToText(value.bytes);
+    } else if (kind == L"hex(7)") {
+        value.type = RegistryValue::MultiString;
+        value.text = Utf16LeBytesToText(value.bytes);
+    } else if (kind == L"hex(b)" && value.bytes.size() == 8) {
+        value.type = RegistryValue::Qword;
+        for (int i = 7; i >= 0; --i)
+            value.number = (value.number << 8) | value.bytes[static_cast<size_t>(i)];
+    } else if (kind == L"hex(4)" && value.bytes.size() == 4) {
+        value.type = RegistryValue::Dword;
+        for (int i = 3; i >= 0; --i)
+            value.number = (value.number << 8) | value.bytes[static_cast<size_t>(i)];
+    } else {
+        value.type = RegistryValue::Other;
+    }
+    return true;
+}
+} // namespace
+
+std::wstring RegFile::CanonicalKey(const std::wstring& keyPath) {
+    static const std::pair<const wchar_t*, const wchar_t*> kRoots[] = {
+        {L"hkcr", L"hkey_classes_root"}, {L"hkcu", L"hkey_current_user"}, {L"hklm", L"hkey_local_machine"},
+        {L"hku", L"hkey_users"},         {L"hkcc", L"hkey_current_config"}};
+    std::wstring key = Lower(Trim(keyPath));
+    for (wchar_t& c : key)
+        if (c == L'/')
+            c = L'\\';
+    while (!key.empty() && key.back() == L'\\')
+        key.pop_back();
+    for (const auto& root : kRoots) {
+        const std::wstring shortName = root.first;
+        if (key == shortName || key.rfind(shortName + L"\\", 0) == 0)
+            return root.second + key.substr(shortName.size());
+    }
+    return key;
+}
+
+bool RegFile::Parse(const std::string& bytes) {
+    keys_.clear();
+    const std::wstring text = DecodeText(bytes);
+    // Logical lines: a line ending in a backslash continues on the next one (long hex values).
+    std::vector<std::wstring> lines;
+    std::wstring pending;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos)
+            end = text.size();
+        std::wstring line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == L'\r')
+            line.pop_back();
+        const std::wstring trimmed = Trim(line);
+        const bool continues = !trimmed.empty() && trimmed.back() == L'\\' &&
+                               (!pending.empty() || Lower(trimmed).find(L"=hex") != std::wstring::npos);
+        if (continues) {
+            pending += trimmed.substr(0, trimmed.size() - 1);
+        } else {
+            lines.push_back(pending.empty() ? line : pending + trimmed);
+            pending.clear();
+        }
+        start = end + 1;
+    }
+    if (!pending.empty())
+        lines.push_back(pending);
+
+    size_t first = 0;
+    while (first < lines.size() && Trim(lines[first]).empty())
+        ++first;
+    if (first == lines.size())
+        return false;
+    const std::wstring header = Trim(lines[first]);
+    if (header != L"Windows Registry Editor Version 5.00" && header != L"REGEDIT4")
+        return false;
+
+    std::map<std::wstring, RegistryValue>* current = nullptr;
+    for (size_t i = first + 1; i < lines.size(); ++i) {
+        const std::wstring line = Trim(lines[i]);
+        if (line.empty() || line[0] == L';')
+            continue;
+        if (line[0] == L'[') {
+            const size_t close = line.rfind(L']');
+            if (close == std::wstring::npos || close < 2) {
+                current = nullptr;
+                continue;
+            }
+            std::wstring name = line.substr(1, close - 1);
+            if (name[0] == L'-') { // a deleted key and everything under it
+                const std::wstring gone = CanonicalKey(name.substr(1));
+                for (auto it = keys_.begin(); it != keys_.end();)
+                    it = (it->first == gone || it->first.rfind(gone + L"\\", 0) == 0) ? keys_.erase(it) : ++it;
+                current = nullptr;
+                continue;
+            }
+            current = &keys_[CanonicalKey(name)];
+            continue;
+        }
+        if (!current)
+            continue;
+        std::wstring valueName;
+        size_t at = 0;
+        if (line[0] == L'@') {
+            at = 1;
+        } else if (line[0] == L'"') {
+            if (!ReadQuoted(line, at, valueName))
+                continue;
+        } else {
+            continue;
+        }
+        while (at < line.size() && (line[at] == L' ' || line[at] == L'\t'))
+            ++at;
+        if (at >= line.size() || line[at] != L'=')
+            continue;
+        const std::wstring data = Trim(line.substr(at + 1));
+        if (data == L"-") {
+            current->erase(Lower(valueName));
+            continue;
+        }
+        RegistryValue value;
+        if (ParseValue(data, value))
+            (*current)[Lower(valueName)] = value;
+    }
+    return true;
+}
+
+bool RegFile::HasKey(const std::wstring& keyPath) const { return keys_.count(CanonicalKey(keyPath)) > 0; }
+
+const RegistryValue* RegFile::Find(const std::wstring& keyPath, const std::wstring& valueName) const {
+    const auto key = keys_.find(CanonicalKey(keyPath));
+    if (key == keys_.end())
+        return nullptr;
+    const auto value = key->second.find(Lower(valueName));
+    return value == key->second.end() ? nullptr : &value->second;
+}
+
+} // namespace Orv

@@ -1,0 +1,133 @@
+#include "Registry.h"
+
+#include "CStringUtilsOrv.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace Orv {
+
+namespace {
+HKEY RootKey(RegistryRoot root) {
+    switch (root) {
+    case RegistryRoot::ClassesRoot:
+        return HKEY_CLASSES_ROOT;
+    case RegistryRoot::CurrentUser:
+        return HKEY_CURRENT_USER;
+    default:
+        return HKEY_LOCAL_MACHINE;
+    }
+}
+
+// Closes the key it holds.
+class KeyHolder {
+public:
+    ~KeyHolder() {
+        if (key)
+            RegCloseKey(key);
+    }
+    HKEY key = nullptr;
+};
+
+bool OpenKey(RegistryRoot root, const std::wstring& keyPath, bool view64, KeyHolder& holder) {
+    const REGSAM access = KEY_READ | (view64 ? KEY_WOW64_64KEY : 0);
+    return RegOpenKeyExW(RootKey(root), keyPath.c_str(), 0, access, &holder.key) == ERROR_SUCCESS;
+}
+} // namespace
+
+bool RegistryKeyExists(RegistryRoot root, const std::wstring& keyPath, bool view64) {
+    KeyHolder holder;
+    return OpenKey(root, keyPath, view64, holder);
+}
+
+bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std::wstring& valueName,
+                       RegistryValue& value, bool view64) {
+    KeyHolder holder;
+    if (!OpenKey(root, keyPath, view64, holder))
+        return false;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExW(holder.key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return false;
+    std::vector<BYTE> data(size + sizeof(wchar_t));
+    if (RegQueryValueExW(holder.key, valueName.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+        return false;
+    data.resize(size);
+    value = RegistryValue();
+    value.bytes.assign(data.begin(), data.end());
+    const auto text = [&]() {
+        std::wstring out(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
+        while (!out.empty() && out.back() == L'\0')
+            out.pop_back();
+        return out;
+    };
+    switch (type) {
+    case REG_SZ:
+        value.type = RegistryValue::String;
+        value.text = text();
+        break;
+    case REG_EXPAND_SZ:
+        value.type = RegistryValue::ExpandString;
+        value.text = text();
+        break;
+    case REG_MULTI_SZ:
+        value.type = RegistryValue::MultiString;
+        value.text = text();
+        break;
+    case REG_DWORD:
+        value.type = RegistryValue::Dword;
+        for (size_t i = data.size(); i-- > 0;)
+            value.number = (value.number << 8) | data[i];
+        break;
+    case REG_QWORD:
+        value.type = RegistryValue::Qword;
+        for (size_t i = data.size(); i-- > 0;)
+            value.number = (value.number << 8) | data[i];
+        break;
+    case REG_BINARY:
+        value.type = RegistryValue::Binary;
+        break;
+    default:
+        value.type = RegistryValue::Other;
+        break;
+    }
+    return true;
+}
+
+CRegKeyOrv::CRegKeyOrv() : valueBuffer_(kValueBufferSize, '\0') {}
+
+CRegKeyOrv::~CRegKeyOrv() { Close(); }
+
+void CRegKeyOrv::Close() {
+    if (open_)
+        RegCloseKey(static_cast<HKEY>(key_));
+    open_ = false;
+    key_ = nullptr;
+}
+
+bool CRegKeyOrv::Open(const std::string& path) {
+    Close();
+    flag_ = true;
+    keyPath_ = path;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
+        return false;
+    key_ = key;
+    open_ = true;
+    return true;
+}
+
+std::string CRegKeyOrv::GetValue(const std::string& name) {
+    if (!open_)
+        return {};
+    valueBuffer_.assign(valueBufferSize_, '\0');
+    DWORD size = valueBufferSize_;
+    if (RegQueryValueExA(static_cast<HKEY>(key_), name.c_str(), nullptr, nullptr,
+                         reinterpret_cast<BYTE*>(valueBuffer_.data()), &size) != ERROR_SUCCESS)
+        return {};
+    const size_t end = valueBuffer_.find('\0');
+    return valueBuffer_.substr(0, std::min<size_t>(end, size));
+}
+
+} // namespace Orv

@@ -1,0 +1,49 @@
+#include "WinUtils.h"
+
+#include "Files/File.h"
+#include "Files/Path.h"
+#include "Registry.h"
+
+namespace Orv {
+
+const wchar_t* const kProductUninstallKey =
+    L"SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Skorvane (Orv)";
+
+std::wstring GetProductExePath() {
+    RegistryValue icon;
+    if (ReadRegistryValue(RegistryRoot::LocalMachine, kProductUninstallKey, L"DisplayIcon", icon) &&
+        FileExists(icon.text))
+        return icon.text;
+    const std::wstring programFiles = PathJoin(L"C:\\Program Files\\Skorvane\\", L"Skorvane.exe");
+    if (FileExists(programFiles))
+        return programFiles;
+    return PathJoin(L"C:\\Program Files (x86)\\Skorvane\\", L"Skorvane.exe");
+}
+
+std::wstring JoinStrings(const std::vector<std::wstring>& items, const std::wstring& separator) {
+    std::wstring joined;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            joined += separator;
+        joined += items[i];
+    }
+    return joined;
+}
+
+ProcessHandle::ProcessHandle(ProcessHandle&& other) noexcept : native_(other.native_), processId_(other.processId_) {
+    other.native_ = 0;
+    other.processId_ = 0;
+}
+
+ProcessHandle& ProcessHandle::operator=(ProcessHandle&& other) noexcept {
+    if (this != &other) {
+        ProcessHandle old(std::move(*this));
+        native_ = other.native_;
+        processId_ = other.processId_;
+        other.native_ = 0;
+        other.processId_ = 0;
+    }
+    return *this;
+}
+
+} // namespace Orv

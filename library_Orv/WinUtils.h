@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Orv {
+
+// The product's executable: the uninstall entry's "DisplayIcon" when that file exists, else Skorvane.exe in
+// "C:\Program Files\Skorvane\" when it exists, else the same under "C:\Program Files (x86)\Skorvane\".
+std::wstring GetProductExePath();
+extern const wchar_t* const kProductUninstallKey;
+
+// The fixed file version as "a.b.c.d", or "Dev" when the file has none. diagnostic receives the line that the
+// caller writes to its log when a read fails.
+std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnostic = nullptr);
+
+// The operating system's caption (WMI Win32_OperatingSystem on Windows, os-release elsewhere); cached once it is
+// known, empty on failure.
+std::wstring GetOSCaptionText();
+
+// Process id -> executable file name (no folder).
+std::map<uint32_t, std::wstring> GetProcessList();
+
+// An open process; closed when the object goes.
+class ProcessHandle {
+public:
+    ProcessHandle() = default;
+    explicit ProcessHandle(intptr_t native, uint32_t processId) : native_(native), processId_(processId) {}
+    ~ProcessHandle();
+    ProcessHandle(ProcessHandle&& other) noexcept;
+    ProcessHandle& operator=(ProcessHandle&& other) noexcept;
+    ProcessHandle(const ProcessHandle&) = delete;
+    ProcessHandle& operator=(const ProcessHandle&) = delete;
+
+    bool IsValid() const { return native_ != 0; }
+    intptr_t Native() const { return native_; }
+    uint32_t ProcessId() const { return processId_; }
+
+private:
+    intptr_t native_ = 0;
+    uint32_t processId_ = 0;
+};
+
+// The first process whose executable name equals name, ignoring case; an invalid handle when none.
+ProcessHandle OpenProcessByName(const std::wstring& name);
+void TerminateProcessById(uint32_t processId);
+// Starts the program without waiting; an empty working folder means the caller's.
+bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>& args,
+                   const std::wstring& workingFolder);
+std::wstring JoinStrings(const std::vector<std::wstring>& items, const std::wstring& separator);
+
+} // namespace Orv

@@ -1,0 +1,157 @@
+#include "WinUtils.h"
+
+#include "CStringUtilsOrv.h"
+#include "PeVersion.h"
+#include "PosixWorld.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+extern char** environ;
+
+namespace Orv {
+
+namespace {
+constexpr std::streamsize kMaxPeSize = 512 * 1024 * 1024; // larger files are not read for a version
+
+std::string ReadOsReleaseCaption() {
+    std::ifstream file(PosixWorldPath(kEnvOsRelease, "/etc/os-release"));
+    std::string line, name;
+    while (std::getline(file, line)) {
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            continue;
+        const std::string key = line.substr(0, equals);
+        std::string value = line.substr(equals + 1);
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        if (key == "PRETTY_NAME")
+            return value;
+        if (key == "NAME")
+            name = value;
+    }
+    return name;
+}
+
+std::string ProcessName(const std::string& pid) {
+    // The executable's file name, as Windows lists it; a process whose executable cannot be read (another user's,
+    // a kernel thread) falls back to its command name.
+    char target[4096];
+    const ssize_t length = readlink(("/proc/" + pid + "/exe").c_str(), target, sizeof target - 1);
+    if (length > 0) {
+        std::string path(target, static_cast<size_t>(length));
+        const std::string deleted = " (deleted)";
+        if (path.size() > deleted.size() && path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0)
+            path.erase(path.size() - deleted.size());
+        return path.substr(path.rfind('/') + 1);
+    }
+    std::ifstream comm("/proc/" + pid + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    return name;
+}
+} // namespace
+
+std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnostic) {
+    std::ifstream file(WStringToUtf8(path), std::ios::binary);
+    if (!file)
+        return L"Dev";
+    file.seekg(0, std::ios::end);
+    const std::streamsize size = file.tellg();
+    if (size <= 0 || size > kMaxPeSize)
+        return L"Dev";
+    file.seekg(0);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    if (!file.read(bytes.data(), size)) {
+        if (diagnostic)
+            *diagnostic = "error in GetFileVersionInfo";
+        return L"Dev";
+    }
+    uint16_t parts[4] = {};
+    if (!ReadPeFileVersion(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), parts))
+        return L"Dev";
+    return std::to_wstring(parts[0]) + L"." + std::to_wstring(parts[1]) + L"." + std::to_wstring(parts[2]) + L"." +
+           std::to_wstring(parts[3]);
+}
+
+std::wstring GetOSCaptionText() {
+    static std::wstring cache;
+    if (!cache.empty())
+        return cache;
+    cache = Utf8ToWString(ReadOsReleaseCaption());
+    return cache;
+}
+
+std::map<uint32_t, std::wstring> GetProcessList() {
+    std::map<uint32_t, std::wstring> processes;
+    DIR* proc = opendir("/proc");
+    if (!proc)
+        return processes;
+    while (dirent* entry = readdir(proc)) {
+        char* end = nullptr;
+        const unsigned long pid = std::strtoul(entry->d_name, &end, 10);
+        if (pid == 0 || *end != '\0')
+            continue;
+        const std::string name = ProcessName(entry->d_name);
+        if (!name.empty())
+            processes[static_cast<uint32_t>(pid)] = Utf8ToWString(name);
+    }
+    closedir(proc);
+    return processes;
+}
+
+ProcessHandle OpenProcessByName(const std::wstring& name) {
+    const std::string wanted = WStringToUtf8(name);
+    for (const auto& [pid, processName] : GetProcessList())
+        if (strcasecmp(WStringToUtf8(processName).c_str(), wanted.c_str()) == 0)
+            return ProcessHandle(static_cast<intptr_t>(pid), pid);
+    return ProcessHandle();
+}
+
+// A process id needs no closing here.
+ProcessHandle::~ProcessHandle() = default;
+
+void TerminateProcessById(uint32_t processId) {
+    if (processId > 0)
+        kill(static_cast<pid_t>(processId), SIGKILL);
+}
+
+bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>& args,
+                   const std::wstring& workingFolder) {
+    // Each argument is one argv entry; quotes that Windows callers put around an argument are removed.
+    std::vector<std::string> storage{WStringToUtf8(exePath)};
+    for (const std::wstring& arg : args) {
+        std::wstring item = arg;
+        if (item.size() > 1 && item.front() == L'"' && item.back() == L'"')
+            item = item.substr(1, item.size() - 2);
+        storage.push_back(WStringToUtf8(item));
+    }
+    std::vector<char*> argv;
+    for (std::string& item : storage)
+        argv.push_back(item.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!workingFolder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, WStringToUtf8(workingFolder).c_str());
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP); // its own process group, as on Windows
+    posix_spawnattr_setpgroup(&attributes, 0);
+    pid_t pid = 0;
+    const int result = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    return result == 0;
+}
+
+} // namespace Orv
