@@ -5,7 +5,9 @@
 namespace Orv {
 
 namespace {
-wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+wchar_t LowerAscii(wchar_t c) {
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
 
 std::wstring Lower(std::wstring text) {
     for (wchar_t& c : text)
@@ -159,9 +161,11 @@ bool ParseValue(const std::wstring& data, RegistryValue& value) {
 } // namespace
 
 std::wstring RegFile::CanonicalKey(const std::wstring& keyPath) {
-    static const std::pair<const wchar_t*, const wchar_t*> kRoots[] = {
-        {L"hkcr", L"hkey_classes_root"}, {L"hkcu", L"hkey_current_user"}, {L"hklm", L"hkey_local_machine"},
-        {L"hku", L"hkey_users"},         {L"hkcc", L"hkey_current_config"}};
+    static const std::pair<const wchar_t*, const wchar_t*> kRoots[] = {{L"hkcr", L"hkey_classes_root"},
+                                                                       {L"hkcu", L"hkey_current_user"},
+                                                                       {L"hklm", L"hkey_local_machine"},
+                                                                       {L"hku", L"hkey_users"},
+                                                                       {L"hkcc", L"hkey_current_config"}};
     std::wstring key = Lower(Trim(keyPath));
     for (wchar_t& c : key)
         if (c == L'/')
@@ -263,7 +267,9 @@ bool RegFile::Parse(const std::string& bytes) {
     return true;
 }
 
-bool RegFile::HasKey(const std::wstring& keyPath) const { return keys_.count(CanonicalKey(keyPath)) > 0; }
+bool RegFile::HasKey(const std::wstring& keyPath) const {
+    return keys_.count(CanonicalKey(keyPath)) > 0;
+}
 
 const RegistryValue* RegFile::Find(const std::wstring& keyPath, const std::wstring& valueName) const {
     const auto key = keys_.find(CanonicalKey(keyPath));

@@ -53,9 +53,13 @@ bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std
 
 CRegKeyOrv::CRegKeyOrv() : valueBuffer_(kValueBufferSize, '\0') {}
 
-CRegKeyOrv::~CRegKeyOrv() { Close(); }
+CRegKeyOrv::~CRegKeyOrv() {
+    Close();
+}
 
-void CRegKeyOrv::Close() { open_ = false; }
+void CRegKeyOrv::Close() {
+    open_ = false;
+}
 
 bool CRegKeyOrv::Open(const std::string& path) {
     Close();

@@ -97,7 +97,9 @@ bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std
 
 CRegKeyOrv::CRegKeyOrv() : valueBuffer_(kValueBufferSize, '\0') {}
 
-CRegKeyOrv::~CRegKeyOrv() { Close(); }
+CRegKeyOrv::~CRegKeyOrv() {
+    Close();
+}
 
 void CRegKeyOrv::Close() {
     if (open_)

@@ -47,9 +47,12 @@ private:
 // The first process whose executable name equals name, ignoring case; an invalid handle when none.
 ProcessHandle OpenProcessByName(const std::wstring& name);
 void TerminateProcessById(uint32_t processId);
-// Starts the program without waiting; an empty working folder means the caller's.
+// Starts the program without waiting; an empty working folder means the caller's. The command line is the
+// arguments joined by spaces, without the program in front: the first argument is what the program takes for its
+// own name (argv[0]).
 bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>& args,
                    const std::wstring& workingFolder);
+uint32_t CurrentProcessId();
 std::wstring JoinStrings(const std::vector<std::wstring>& items, const std::wstring& separator);
 
 } // namespace Orv

@@ -10,10 +10,12 @@
 #include <spawn.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 extern char** environ;
 
@@ -41,7 +43,17 @@ std::string ReadOsReleaseCaption() {
     return name;
 }
 
+bool IsZombie(const std::string& pid) {
+    std::ifstream stat("/proc/" + pid + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    const size_t close = line.rfind(')'); // the command name may hold spaces and parentheses
+    return close != std::string::npos && close + 2 < line.size() && line[close + 2] == 'Z';
+}
+
 std::string ProcessName(const std::string& pid) {
+    if (IsZombie(pid))
+        return {}; // it has ended; Windows no longer lists such a process
     // The executable's file name, as Windows lists it; a process whose executable cannot be read (another user's,
     // a kernel thread) falls back to its command name.
     char target[4096];
@@ -119,6 +131,10 @@ ProcessHandle OpenProcessByName(const std::wstring& name) {
 // A process id needs no closing here.
 ProcessHandle::~ProcessHandle() = default;
 
+uint32_t CurrentProcessId() {
+    return static_cast<uint32_t>(getpid());
+}
+
 void TerminateProcessById(uint32_t processId) {
     if (processId > 0)
         kill(static_cast<pid_t>(processId), SIGKILL);
@@ -126,14 +142,17 @@ void TerminateProcessById(uint32_t processId) {
 
 bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>& args,
                    const std::wstring& workingFolder) {
-    // Each argument is one argv entry; quotes that Windows callers put around an argument are removed.
-    std::vector<std::string> storage{WStringToUtf8(exePath)};
+    // As on Windows, where the command line is the arguments without the program in front, the first argument
+    // is what the program sees as its own name. Quotes that Windows callers put around an argument are removed.
+    std::vector<std::string> storage;
     for (const std::wstring& arg : args) {
         std::wstring item = arg;
         if (item.size() > 1 && item.front() == L'"' && item.back() == L'"')
             item = item.substr(1, item.size() - 2);
         storage.push_back(WStringToUtf8(item));
     }
+    if (storage.empty())
+        storage.push_back(WStringToUtf8(exePath));
     std::vector<char*> argv;
     for (std::string& item : storage)
         argv.push_back(item.data());
@@ -148,10 +167,15 @@ bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>&
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP); // its own process group, as on Windows
     posix_spawnattr_setpgroup(&attributes, 0);
     pid_t pid = 0;
-    const int result = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    const std::string program = WStringToUtf8(exePath);
+    const int result = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
-    return result == 0;
+    if (result != 0)
+        return false;
+    // Nobody waits for a launched process, as on Windows; this thread collects it when it ends.
+    std::thread([pid]() { waitpid(pid, nullptr, 0); }).detach();
+    return true;
 }
 
 } // namespace Orv

@@ -148,6 +148,10 @@ ProcessHandle::~ProcessHandle() {
         CloseHandle(reinterpret_cast<HANDLE>(native_));
 }
 
+uint32_t CurrentProcessId() {
+    return GetCurrentProcessId();
+}
+
 void TerminateProcessById(uint32_t processId) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE, TRUE, processId);
     if (!process)
@@ -162,10 +166,9 @@ bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>&
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    const BOOL created =
-        CreateProcessW(exePath.c_str(), commandLine.empty() ? nullptr : commandLine.data(), nullptr, nullptr, FALSE,
-                       CREATE_NEW_PROCESS_GROUP | CREATE_BREAKAWAY_FROM_JOB, nullptr,
-                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info);
+    const BOOL created = CreateProcessW(exePath.c_str(), commandLine.empty() ? nullptr : commandLine.data(), nullptr,
+                                        nullptr, FALSE, CREATE_NEW_PROCESS_GROUP | CREATE_BREAKAWAY_FROM_JOB, nullptr,
+                                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info);
     if (created) {
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);

@@ -58,9 +58,18 @@ public:
         DWORD access = kReadAccess;
         if (infoFlags & 0x80)
             access |= ACCESS_SYSTEM_SECURITY;
-        handle_ = CreateFileW(ToLongPath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, flags, nullptr);
-        return handle_ != INVALID_HANDLE_VALUE;
+        handle_ =
+            CreateFileW(ToSystemPath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, flags, nullptr);
+        if (handle_ == INVALID_HANDLE_VALUE)
+            return false;
+        // Backup semantics open folders too; a folder has no content to read and must not pass for an empty file.
+        BY_HANDLE_FILE_INFORMATION data{};
+        if (!GetFileInformationByHandle(handle_, &data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            Close();
+            return false;
+        }
+        return true;
     }
 
     bool IsUnbuffered() const override { return unbuffered_; }
@@ -109,7 +118,7 @@ public:
     bool Open(const std::wstring& path, uint32_t sizeLow, uint32_t sizeHigh, uint32_t bufferSize, uint32_t,
               uint32_t) override {
         const int access = (sizeHigh != 0 || sizeLow > bufferSize) ? _O_SEQUENTIAL : _O_RANDOM;
-        return _wsopen_s(&descriptor_, ToLongPath(path).c_str(), _O_RDONLY | _O_BINARY | access, _SH_DENYNO,
+        return _wsopen_s(&descriptor_, ToSystemPath(path).c_str(), _O_RDONLY | _O_BINARY | access, _SH_DENYNO,
                          _S_IREAD) == 0 &&
                descriptor_ > 0;
     }
@@ -160,7 +169,7 @@ std::unique_ptr<IFileReader> OpenFileReader(const std::wstring& path, uint32_t s
 }
 
 int64_t GetFileSize64(const std::wstring& path) {
-    HANDLE handle = CreateFileW(ToLongPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE handle = CreateFileW(ToSystemPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return 0;

@@ -12,9 +12,13 @@
 namespace Orv {
 
 namespace {
-std::string Native(const std::wstring& path) { return WStringToUtf8(path); }
+std::string Native(const std::wstring& path) {
+    return WStringToUtf8(path);
+}
 
-bool StatOf(const std::wstring& path, struct stat& data) { return stat(Native(path).c_str(), &data) == 0; }
+bool StatOf(const std::wstring& path, struct stat& data) {
+    return stat(Native(path).c_str(), &data) == 0;
+}
 } // namespace
 
 bool FileExists(const std::wstring& path) {
@@ -28,14 +32,18 @@ bool IsDirectoryNative(const std::wstring& path) {
 }
 
 // There are no drive letters here: every folder is tested the same way.
-bool DirectoryExists(const std::wstring& path) { return IsDirectoryNative(path); }
+bool DirectoryExists(const std::wstring& path) {
+    return IsDirectoryNative(path);
+}
 
-bool CreateOneDirectory(const std::wstring& path) { return mkdir(Native(path).c_str(), 0777) == 0; }
+bool CreateOneDirectory(const std::wstring& path) {
+    return mkdir(Native(path).c_str(), 0777) == 0;
+}
 
 bool CopyFileNative(const std::wstring& source, const std::wstring& target) {
     std::error_code error;
-    return std::filesystem::copy_file(Native(source), Native(target),
-                                      std::filesystem::copy_options::overwrite_existing, error);
+    return std::filesystem::copy_file(Native(source), Native(target), std::filesystem::copy_options::overwrite_existing,
+                                      error);
 }
 
 bool DeleteFileNative(const std::wstring& path) {
@@ -46,9 +54,13 @@ bool DeleteFileNative(const std::wstring& path) {
 }
 
 // A file's own mode does not stop its deletion here, so there is nothing to clear.
-bool ClearReadOnlyAndHidden(const std::wstring&) { return false; }
+bool ClearReadOnlyAndHidden(const std::wstring&) {
+    return false;
+}
 
-std::FILE* OpenForWriting(const std::wstring& path) { return std::fopen(Native(path).c_str(), "wb"); }
+std::FILE* OpenForWriting(const std::wstring& path) {
+    return std::fopen(Native(path).c_str(), "wb");
+}
 
 std::vector<std::wstring> ListFiles(const std::wstring& folder) {
     std::vector<std::wstring> names;

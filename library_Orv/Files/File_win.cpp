@@ -8,12 +8,14 @@
 namespace Orv {
 
 namespace {
-DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(ToLongPath(path).c_str()); }
+DWORD Attributes(const std::wstring& path) {
+    return GetFileAttributesW(ToSystemPath(path).c_str());
+}
 
 // FindFirstFileW/FindNextFileW over a folder, closed when done.
 template <typename Visit> void ForEachEntry(const std::wstring& folder, Visit visit) {
     WIN32_FIND_DATAW data{};
-    HANDLE find = FindFirstFileW(ToLongPath(PathJoin(folder, L"*")).c_str(), &data);
+    HANDLE find = FindFirstFileW(ToSystemPath(PathJoin(folder, L"*")).c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return;
     do {
@@ -49,22 +51,29 @@ bool IsDirectoryNative(const std::wstring& given) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool CreateOneDirectory(const std::wstring& path) { return CreateDirectoryW(ToLongPath(path).c_str(), nullptr); }
+bool CreateOneDirectory(const std::wstring& path) {
+    return CreateDirectoryW(ToSystemPath(path).c_str(), nullptr);
+}
 
 bool CopyFileNative(const std::wstring& source, const std::wstring& target) {
-    return CopyFileW(ToLongPath(source).c_str(), ToLongPath(target).c_str(), FALSE);
+    return CopyFileW(ToSystemPath(source).c_str(), ToSystemPath(target).c_str(), FALSE);
 }
 
-bool DeleteFileNative(const std::wstring& path) { return DeleteFileW(path.c_str()); }
+bool DeleteFileNative(const std::wstring& path) {
+    return DeleteFileW(NormalizePath(path).c_str());
+}
 
 bool ClearReadOnlyAndHidden(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const std::wstring native = NormalizePath(path);
+    const DWORD attributes = GetFileAttributesW(native.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)))
         return false;
-    return SetFileAttributesW(path.c_str(), attributes & ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+    return SetFileAttributesW(native.c_str(), attributes & ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
 }
 
-std::FILE* OpenForWriting(const std::wstring& path) { return _wfopen(ToLongPath(path).c_str(), L"wb"); }
+std::FILE* OpenForWriting(const std::wstring& path) {
+    return _wfopen(ToSystemPath(path).c_str(), L"wb");
+}
 
 std::vector<std::wstring> ListFiles(const std::wstring& folder) {
     std::vector<std::wstring> names;
@@ -81,9 +90,9 @@ bool RemoveFolder(const std::wstring& folder) {
         if (directory)
             RemoveFolder(path);
         else
-            DeleteOneFile(ToLongPath(path));
+            DeleteOneFile(path);
     });
-    RemoveDirectoryW(ToLongPath(folder).c_str());
+    RemoveDirectoryW(ToSystemPath(folder).c_str());
     return !IsDirectoryNative(folder);
 }
 

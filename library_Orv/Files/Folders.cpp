@@ -23,15 +23,27 @@ struct DataFolderKind {
     bool createMessageHasPath;
 };
 
-const DataFolderKind kRoaming = {KnownFolder::RoamingAppData, {L"PortableUserSettings", L"AppData", L"Roaming"},
-                                 "Couldn't get ApplicationRoamingData folder", 1353,
-                                 "Couldn't create ApplicationData folder: ", 1382, true};
-const DataFolderKind kLocal = {KnownFolder::LocalAppData, {L"PortableUserSettings", L"AppData\\Local", nullptr},
-                               "Couldn't get ApplicationLocalData folder", 1438,
-                               "Couldn't create ApplicationLocal folder", 1468, false};
-const DataFolderKind kProgramData = {KnownFolder::ProgramData, {L"PortableUserSettings", L"ProgramData", nullptr},
-                                     "Couldn't get ApplicationLocalData folder", 1519,
-                                     "Couldn't create ApplicationData folder", 1549, false};
+const DataFolderKind kRoaming = {KnownFolder::RoamingAppData,
+                                 {L"PortableUserSettings", L"AppData", L"Roaming"},
+                                 "Couldn't get ApplicationRoamingData folder",
+                                 1353,
+                                 "Couldn't create ApplicationData folder: ",
+                                 1382,
+                                 true};
+const DataFolderKind kLocal = {KnownFolder::LocalAppData,
+                               {L"PortableUserSettings", L"AppData\\Local", nullptr},
+                               "Couldn't get ApplicationLocalData folder",
+                               1438,
+                               "Couldn't create ApplicationLocal folder",
+                               1468,
+                               false};
+const DataFolderKind kProgramData = {KnownFolder::ProgramData,
+                                     {L"PortableUserSettings", L"ProgramData", nullptr},
+                                     "Couldn't get ApplicationLocalData folder",
+                                     1519,
+                                     "Couldn't create ApplicationData folder",
+                                     1549,
+                                     false};
 
 std::wstring PortableLocation(const DataFolderKind& kind) {
     std::wstring folder = GetApplicationFolder();

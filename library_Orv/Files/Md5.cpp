@@ -5,7 +5,9 @@
 namespace Orv {
 
 namespace {
-inline uint32_t RotateLeft(uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
+inline uint32_t RotateLeft(uint32_t x, int n) {
+    return (x << n) | (x >> (32 - n));
+}
 
 inline uint32_t LoadLittleEndian(const uint8_t* p) {
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
@@ -17,7 +19,7 @@ inline uint32_t LoadLittleEndian(const uint8_t* p) {
 #define ORV_MD5_G(x, y, z) ((y) ^ ((z) & ((x) ^ (y))))
 #define ORV_MD5_H(x, y, z) ((x) ^ (y) ^ (z))
 #define ORV_MD5_I(x, y, z) ((y) ^ ((x) | ~(z)))
-#define ORV_MD5_STEP(f, a, b, c, d, x, t, s)                                                                          \
+#define ORV_MD5_STEP(f, a, b, c, d, x, t, s)                                                                           \
     (a) += f((b), (c), (d)) + (x) + (t);                                                                               \
     (a) = RotateLeft((a), (s)) + (b)
 } // namespace

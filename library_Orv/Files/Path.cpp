@@ -5,9 +5,13 @@
 namespace Orv {
 
 namespace {
-bool Contains(const std::wstring& text, const wchar_t* part) { return text.find(part) != std::wstring::npos; }
+bool Contains(const std::wstring& text, const wchar_t* part) {
+    return text.find(part) != std::wstring::npos;
+}
 
-bool StartsWith(const std::wstring& text, const wchar_t* prefix) { return text.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
 void ReplaceAll(std::wstring& text, const std::wstring& from, const std::wstring& to) {
     for (size_t at = text.find(from); at != std::wstring::npos; at = text.find(from, at + to.size()))
@@ -72,11 +76,15 @@ std::wstring ExpandEnvironmentReferences(const std::wstring& text) {
     return out;
 }
 
+std::wstring ToSystemPath(const std::wstring& path) {
+    return ToLongPath(NormalizePath(path));
+}
+
 namespace WindowsPath {
 
 bool IsRelativePath(const std::wstring& path) {
-    return !(Contains(path, L"\\\\?\\") || Contains(path, L":\\") || Contains(path, L"\\\\") ||
-             Contains(path, L":/") || StartsWith(path, L"/"));
+    return !(Contains(path, L"\\\\?\\") || Contains(path, L":\\") || Contains(path, L"\\\\") || Contains(path, L":/") ||
+             StartsWith(path, L"/"));
 }
 
 std::wstring ToLongPath(const std::wstring& path) {
@@ -155,7 +163,9 @@ std::wstring PathJoin(const std::wstring& base, const std::wstring& relative) {
 
 namespace PosixPath {
 
-bool IsRelativePath(const std::wstring& path) { return !StartsWith(path, L"/"); }
+bool IsRelativePath(const std::wstring& path) {
+    return !StartsWith(path, L"/");
+}
 
 std::wstring MakeAbsolute(const std::wstring& path, const std::wstring& currentFolder) {
     const std::wstring combined = IsRelativePath(path) ? currentFolder + L"/" + path : path;

@@ -35,6 +35,9 @@ wchar_t NativeSeparator();
 std::wstring ToLongPath(const std::wstring& path);
 bool IsRelativePath(const std::wstring& path);
 bool IsNetworkPath(const std::wstring& path);
+// What the file operations hand to the system: separators made native first (the extended-length form takes no
+// "/"), then the long form.
+std::wstring ToSystemPath(const std::wstring& path);
 std::wstring MakeAbsolute(const std::wstring& path);
 std::wstring NormalizePath(const std::wstring& path, bool trailingSeparator = false, bool expandEnvironment = false,
                            bool collapseDoubleBackslash = false);

@@ -8,7 +8,9 @@
 
 namespace Orv {
 
-wchar_t NativeSeparator() { return L'/'; }
+wchar_t NativeSeparator() {
+    return L'/';
+}
 
 std::wstring GetCurrentFolder() {
     char buffer[PATH_MAX];
@@ -26,14 +28,22 @@ bool GetEnvironmentValue(const std::wstring& name, std::wstring& value) {
 }
 
 // POSIX paths have no extended-length form.
-std::wstring ToLongPath(const std::wstring& path) { return path; }
+std::wstring ToLongPath(const std::wstring& path) {
+    return path;
+}
 
-bool IsRelativePath(const std::wstring& path) { return PosixPath::IsRelativePath(path); }
+bool IsRelativePath(const std::wstring& path) {
+    return PosixPath::IsRelativePath(path);
+}
 
 // Network shares are mounted into the one tree here.
-bool IsNetworkPath(const std::wstring&) { return false; }
+bool IsNetworkPath(const std::wstring&) {
+    return false;
+}
 
-std::wstring MakeAbsolute(const std::wstring& path) { return PosixPath::MakeAbsolute(path, GetCurrentFolder()); }
+std::wstring MakeAbsolute(const std::wstring& path) {
+    return PosixPath::MakeAbsolute(path, GetCurrentFolder());
+}
 
 std::wstring NormalizePath(const std::wstring& path, bool trailingSeparator, bool expandEnvironment,
                            bool collapseDoubleBackslash) {

@@ -6,7 +6,9 @@
 
 namespace Orv {
 
-wchar_t NativeSeparator() { return L'\\'; }
+wchar_t NativeSeparator() {
+    return L'\\';
+}
 
 std::wstring GetCurrentFolder() {
     const DWORD size = GetCurrentDirectoryW(0, nullptr);
@@ -29,13 +31,21 @@ bool GetEnvironmentValue(const std::wstring& name, std::wstring& value) {
     return true;
 }
 
-std::wstring ToLongPath(const std::wstring& path) { return WindowsPath::ToLongPath(path); }
+std::wstring ToLongPath(const std::wstring& path) {
+    return WindowsPath::ToLongPath(path);
+}
 
-bool IsRelativePath(const std::wstring& path) { return WindowsPath::IsRelativePath(path); }
+bool IsRelativePath(const std::wstring& path) {
+    return WindowsPath::IsRelativePath(path);
+}
 
-bool IsNetworkPath(const std::wstring& path) { return WindowsPath::IsNetworkPath(path, GetCurrentFolder()); }
+bool IsNetworkPath(const std::wstring& path) {
+    return WindowsPath::IsNetworkPath(path, GetCurrentFolder());
+}
 
-std::wstring MakeAbsolute(const std::wstring& path) { return WindowsPath::MakeAbsolute(path, GetCurrentFolder()); }
+std::wstring MakeAbsolute(const std::wstring& path) {
+    return WindowsPath::MakeAbsolute(path, GetCurrentFolder());
+}
 
 std::wstring NormalizePath(const std::wstring& path, bool trailingSeparator, bool expandEnvironment,
                            bool collapseDoubleBackslash) {

@@ -66,8 +66,8 @@ template <typename Descriptor> bool QueryProperty(HANDLE disk, DWORD propertyId,
     query.PropertyId = static_cast<STORAGE_PROPERTY_ID>(propertyId);
     query.QueryType = PropertyStandardQuery;
     DWORD returned = 0;
-    return DeviceIoControl(disk, IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof query, &answer, sizeof answer,
-                           &returned, nullptr) &&
+    return DeviceIoControl(disk, IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof query, &answer, sizeof answer, &returned,
+                           nullptr) &&
            returned == 12;
 }
 } // namespace

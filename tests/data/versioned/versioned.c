@@ -1,0 +1,2 @@
+/* A DLL that carries nothing but a version resource. */
+int VersionedDllMarker(void) { return 42; }

@@ -1,0 +1,129 @@
+#include "ComApartment.h"
+#include "TempFolder.h"
+#include "TestRegistry.h"
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Desktop.h"
+#include "library_Orv/Files/File.h"
+#include "library_Orv/Files/Path.h"
+#include "library_Orv/Registry.h"
+#include "library_Orv/WinUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace Orv;
+
+TEST(Registry, ClassKeysThroughCRegKeyOrv) {
+    TestRegistry registry;
+    const std::wstring key = L"CLSID\\{5B3D2F4A-0000-4000-8000-00000000AB01}\\InprocServer32";
+    registry.SetString(RegistryRoot::ClassesRoot, key, L"", L"C:\\Skorvane\\SkorvaneShellDLL.dll");
+    registry.SetString(RegistryRoot::ClassesRoot, key, L"ThreadingModel", L"Apartment");
+    registry.SetString(RegistryRoot::ClassesRoot, key, L"Long", std::wstring(600, L'x'));
+    CRegKeyOrv reader;
+    EXPECT_EQ(reader.GetValue(""), "");
+    ASSERT_TRUE(reader.Open("CLSID\\{5B3D2F4A-0000-4000-8000-00000000AB01}\\InprocServer32"));
+    EXPECT_EQ(reader.GetValue(""), "C:\\Skorvane\\SkorvaneShellDLL.dll");
+    EXPECT_EQ(reader.GetValue("ThreadingModel"), "Apartment");
+    EXPECT_EQ(reader.GetValue("Missing"), "");
+    EXPECT_EQ(reader.GetValue("Long"), ""); // does not fit in the 512-byte buffer
+    EXPECT_FALSE(reader.Open("CLSID\\{5B3D2F4A-0000-4000-8000-00000000AB02}"));
+    EXPECT_FALSE(reader.IsOpen());
+    EXPECT_EQ(reader.GetValue("ThreadingModel"), "");
+}
+
+TEST(ProductPath, UninstallEntryThenDefaultFolders) {
+    TempFolder temp;
+    const std::wstring installed = temp / L"Skorvane.exe";
+    WriteTextFile(installed, "MZ");
+    {
+        TestRegistry registry;
+        registry.SetString(RegistryRoot::LocalMachine, kProductUninstallKey, L"DisplayIcon", installed);
+        EXPECT_EQ(GetProductExePath(), installed);
+    }
+    {
+        TestRegistry registry; // the entry names a file that is gone: the default folders are tried
+        registry.SetString(RegistryRoot::LocalMachine, kProductUninstallKey, L"DisplayIcon", temp / L"gone.exe");
+        const std::wstring fallback = GetProductExePath();
+        EXPECT_TRUE(fallback == PathJoin(L"C:\\Program Files (x86)\\Skorvane\\", L"Skorvane.exe") ||
+                    fallback == PathJoin(L"C:\\Program Files\\Skorvane\\", L"Skorvane.exe"))
+            << std::string(fallback.begin(), fallback.end());
+    }
+}
+
+TEST(Processes, OwnProcessIsListedAndOpenedByName) {
+    const std::wstring own = OwnExecutablePath();
+    const std::wstring name = own.substr(own.find_last_of(L"\\/") + 1);
+    const std::map<uint32_t, std::wstring> processes = GetProcessList();
+    EXPECT_FALSE(processes.empty());
+    EXPECT_TRUE(std::any_of(processes.begin(), processes.end(), [&](const auto& entry) { return entry.second == name; }));
+    std::wstring upper = name;
+    for (wchar_t& c : upper)
+        c = static_cast<wchar_t>(towupper(c));
+    const ProcessHandle handle = OpenProcessByName(upper);
+    EXPECT_TRUE(handle.IsValid());
+    EXPECT_FALSE(OpenProcessByName(L"no-such-process-skv.exe").IsValid());
+}
+
+TEST(Processes, JoinStrings) {
+    EXPECT_EQ(JoinStrings({}, L" "), L"");
+    EXPECT_EQ(JoinStrings({L"a"}, L", "), L"a");
+    EXPECT_EQ(JoinStrings({L"a", L"", L"c"}, L"|"), L"a||c");
+}
+
+TEST(OperatingSystem, CaptionIsReadAndCached) {
+    ComApartment com;
+    const std::wstring first = GetOSCaptionText();
+    EXPECT_FALSE(first.empty());
+    EXPECT_EQ(GetOSCaptionText(), first);
+}
+
+namespace {
+std::wstring ChildProgram() {
+    const std::wstring own = OwnExecutablePath();
+    const std::wstring extension = own.size() > 4 && own.substr(own.size() - 4) == L".exe" ? L".exe" : L"";
+    return own.substr(0, own.find_last_of(L"\\/") + 1) + L"skv_test_child" + extension;
+}
+
+// Waits up to five seconds for a file that another process writes.
+std::string WaitForFile(const std::wstring& path) {
+    for (int i = 0; i < 100; ++i) {
+        if (FileExists(path)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            const std::vector<uint8_t> bytes = ReadFileBytes(path);
+            return std::string(bytes.begin(), bytes.end());
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return {};
+}
+} // namespace
+
+TEST(Processes, LaunchUsesTheGivenOrTheCallersFolder) {
+    TempFolder temp;
+    ASSERT_TRUE(FileExists(ChildProgram()));
+    ASSERT_TRUE(LaunchProcess(ChildProgram(), {L"child", L"--write-cwd", L"\"" + (temp / L"cwd1.txt") + L"\""}, L""));
+    EXPECT_EQ(WaitForFile(temp / L"cwd1.txt"), WStringToUtf8(GetCurrentFolder()));
+    ASSERT_TRUE(LaunchProcess(ChildProgram(), {L"child", L"--write-cwd", L"\"" + (temp / L"cwd2.txt") + L"\""}, temp.Path()));
+    const std::string second = WaitForFile(temp / L"cwd2.txt");
+    EXPECT_EQ(NormalizePath(Utf8ToWString(second), true), NormalizePath(temp.Path(), true));
+    EXPECT_FALSE(LaunchProcess(temp / L"missing-program", {}, L""));
+}
+
+TEST(Processes, TerminateById) {
+    TempFolder temp;
+    ASSERT_TRUE(LaunchProcess(ChildProgram(), {L"child", L"--write-pid", temp / L"pid.txt", L"--sleep", L"30000"}, L""));
+    const std::string pidText = WaitForFile(temp / L"pid.txt");
+    ASSERT_FALSE(pidText.empty());
+    const auto pid = static_cast<uint32_t>(std::stoul(pidText));
+    EXPECT_TRUE(GetProcessList().count(pid));
+    TerminateProcessById(pid);
+    bool gone = false;
+    for (int i = 0; i < 100 && !gone; ++i) {
+        gone = GetProcessList().count(pid) == 0;
+        if (!gone)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_TRUE(gone);
+}

@@ -1,0 +1,5 @@
+#include "ComApartment.h"
+
+ComApartment::ComApartment() = default;
+
+ComApartment::~ComApartment() = default;

@@ -1,0 +1,11 @@
+#include "ComApartment.h"
+
+#include <windows.h>
+#include <objbase.h>
+
+ComApartment::ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+
+ComApartment::~ComApartment() {
+    if (initialized_)
+        CoUninitialize();
+}

@@ -1,0 +1,47 @@
+// A small program that tests start: it does what its arguments say, in order.
+//   --write-cwd FILE   writes the current folder into FILE
+//   --write-pid FILE   writes its process id into FILE
+//   --print TEXT       prints TEXT and a line end on standard output
+//   --sleep MS         sleeps
+//   --exit CODE        exits with CODE
+//   --args FILE        writes each of the remaining arguments on a line of FILE, between brackets
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Files/File.h"
+#include "library_Orv/Files/Path.h"
+#include "library_Orv/WinUtils.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        const std::string value = i + 1 < argc ? argv[i + 1] : "";
+        if (option == "--write-cwd") {
+            Orv::WriteWideTextFile(Orv::Utf8ToWString(value), Orv::GetCurrentFolder());
+            ++i;
+        } else if (option == "--write-pid") {
+            Orv::WriteTextFile(Orv::Utf8ToWString(value), std::to_string(Orv::CurrentProcessId()));
+            ++i;
+        } else if (option == "--print") {
+            std::printf("%s\n", value.c_str());
+            std::fflush(stdout);
+            ++i;
+        } else if (option == "--sleep") {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(value.c_str())));
+            ++i;
+        } else if (option == "--exit") {
+            return std::atoi(value.c_str());
+        } else if (option == "--args") {
+            std::string lines;
+            for (int k = i + 2; k < argc; ++k)
+                lines += "[" + std::string(argv[k]) + "]\n";
+            Orv::WriteTextFile(Orv::Utf8ToWString(value), lines);
+            return 0;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,7 @@
+#include "TestEnvironment.h"
+
+#include <cstdlib>
+
+void SetTestEnvironment(const std::string& name, const std::string& value) { setenv(name.c_str(), value.c_str(), 1); }
+
+void UnsetTestEnvironment(const std::string& name) { unsetenv(name.c_str()); }
