@@ -3,6 +3,7 @@
 #include "library_Orv/BaseClass.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,16 +42,22 @@ std::unique_ptr<IFileReader> OpenFileReader(const std::wstring& path, uint32_t s
 // The size of a file, 0 when it cannot be opened.
 int64_t GetFileSize64(const std::wstring& path);
 
+// Reads a file front to back through consume, in chunks of at most 1 MiB with the retry rule of
+// FileObject::ReadAll, without holding the whole content; false when the file cannot be read.
+bool StreamFile(const std::wstring& path, const std::function<void(const uint8_t* data, size_t size)>& consume);
+
 // A file's whole content, read once and shared.
 class SharedFile : public BaseClassNonCopyable {
 public:
-    explicit SharedFile(size_t size) : buffer_(size) {}
-    uint8_t* Data() { return buffer_.data(); }
-    const uint8_t* Data() const { return buffer_.data(); }
-    size_t Size() const { return buffer_.size(); }
+    // The buffer is not cleared first: the reader fills all of it.
+    explicit SharedFile(size_t size) : buffer_(new uint8_t[size > 0 ? size : 1]), size_(size) {}
+    uint8_t* Data() { return buffer_.get(); }
+    const uint8_t* Data() const { return buffer_.get(); }
+    size_t Size() const { return size_; }
 
 private:
-    std::vector<uint8_t> buffer_;
+    std::unique_ptr<uint8_t[]> buffer_;
+    size_t size_;
 };
 
 class FileObject {
