@@ -19,10 +19,11 @@ static void InitResources() {
 
 MainWindow::MainWindow()
     : QMainWindow(nullptr), resourcesReady_((InitResources(), true)), form_(std::make_unique<Ui::MainWindow>()),
-      refreshTimer_(this), checkIcon_(QStringLiteral("://Resources/check.svg")),
+      skinRegistration_(this, QStringLiteral("stylesheet.qss")), refreshTimer_(this), checkIcon_(QStringLiteral("://Resources/check.svg")),
       crossIcon_(QStringLiteral("://Resources/cross.svg")),
       questionIcon_(QStringLiteral("://Resources/question_mark.svg")) {
     form_->setupUi(this);
+    skinRegistration_.Apply();
 
     RunChecks(false);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library_Orv/Json/JsonDocument.h"
+#include "library_Orv/Qt/SkinManager.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -77,6 +78,7 @@ private:
 
     bool resourcesReady_ = false;
     std::unique_ptr<Ui::MainWindow> form_;
+    Orv::QtStylesheetSkinRegisteredWidget skinRegistration_;
     QTimer refreshTimer_;
     bool running_ = false;
     uint32_t runningProcessId_ = 0;

@@ -6,6 +6,7 @@
 #include "library_Orv/Desktop.h"
 #include "library_Orv/Firewall.h"
 #include "library_Orv/Qt/QtMessageBoxPresenter.h"
+#include "library_Orv/Qt/SkinManager.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -44,6 +45,7 @@ int RunApplication(int argc, char** argv) {
 
     QApplication application(argc, argv);
     Orv::InstallQtMessageBoxPresenter();
+    Orv::GetSkinManager(L"light");
 
     auto window = std::make_unique<MainWindow>();
     window->show();

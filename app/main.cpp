@@ -1,5 +1,8 @@
+#include "ProductInformations.h"
 #include "Startup.h"
 
-int main(int argc, char** argv) {
-    return RunApplication(argc, argv);
-}
+// The product's identity exists before the main routine runs, and is destroyed (saving the local configuration)
+// after it has returned.
+static ProductInformations gProductInformations;
+
+int main(int argc, char** argv) { return RunApplication(argc, argv); }

@@ -53,6 +53,8 @@ void TerminateProcessById(uint32_t processId);
 bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>& args,
                    const std::wstring& workingFolder);
 uint32_t CurrentProcessId();
+// Closes a native process handle (nothing to do for 0, nor on POSIX).
+void CloseProcessHandle(intptr_t handle);
 std::wstring JoinStrings(const std::vector<std::wstring>& items, const std::wstring& separator);
 
 } // namespace Orv

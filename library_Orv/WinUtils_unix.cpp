@@ -129,6 +129,8 @@ ProcessHandle OpenProcessByName(const std::wstring& name) {
 }
 
 // A process id needs no closing here.
+void CloseProcessHandle(intptr_t) {}
+
 ProcessHandle::~ProcessHandle() = default;
 
 uint32_t CurrentProcessId() {

@@ -143,10 +143,12 @@ ProcessHandle OpenProcessByName(const std::wstring& name) {
     return ProcessHandle();
 }
 
-ProcessHandle::~ProcessHandle() {
-    if (native_)
-        CloseHandle(reinterpret_cast<HANDLE>(native_));
+void CloseProcessHandle(intptr_t handle) {
+    if (handle)
+        CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
+
+ProcessHandle::~ProcessHandle() { CloseProcessHandle(native_); }
 
 uint32_t CurrentProcessId() {
     return GetCurrentProcessId();

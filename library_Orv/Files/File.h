@@ -25,6 +25,8 @@ bool WriteWideTextFile(const std::wstring& path, const std::wstring& text, bool 
 bool DeleteOneFile(const std::wstring& path);
 // Removes a folder with everything in it; true when it is gone.
 bool RemoveFolder(const std::wstring& path);
+// Renames a file; an existing target is not replaced (false), a missing source is a plain false.
+bool MoveFileNoReplace(const std::wstring& source, const std::wstring& target);
 // The plain files of a folder, names only, in the order the system gives.
 std::vector<std::wstring> ListFiles(const std::wstring& folder);
 // The whole content, empty on failure.

@@ -58,6 +58,14 @@ bool ClearReadOnlyAndHidden(const std::wstring&) {
     return false;
 }
 
+bool MoveFileNoReplace(const std::wstring& source, const std::wstring& target) {
+    // A hard link fails when the target exists, which rename would silently replace.
+    if (link(Native(source).c_str(), Native(target).c_str()) != 0)
+        return false;
+    unlink(Native(source).c_str());
+    return true;
+}
+
 std::FILE* OpenForWriting(const std::wstring& path) {
     return std::fopen(Native(path).c_str(), "wb");
 }

@@ -71,6 +71,10 @@ bool ClearReadOnlyAndHidden(const std::wstring& path) {
     return SetFileAttributesW(native.c_str(), attributes & ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
 }
 
+bool MoveFileNoReplace(const std::wstring& source, const std::wstring& target) {
+    return MoveFileExW(ToSystemPath(source).c_str(), ToSystemPath(target).c_str(), MOVEFILE_WRITE_THROUGH);
+}
+
 std::FILE* OpenForWriting(const std::wstring& path) {
     return _wfopen(ToSystemPath(path).c_str(), L"wb");
 }

@@ -1,0 +1,152 @@
+#include "XmlFile.h"
+
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Files/File.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTextStream>
+
+namespace Orv {
+
+namespace {
+QString ToQt(const std::wstring& text) { return QString::fromStdWString(text); }
+std::wstring FromQt(const QString& text) { return text.toStdWString(); }
+} // namespace
+
+XmlElementPtr XmlElement::GetChild(const std::wstring& name) const {
+    if (IsNull())
+        return std::make_shared<XmlElement>(QDomNode(), mode_);
+    return std::make_shared<XmlElement>(node_.firstChildElement(ToQt(name)), mode_);
+}
+
+XmlElementPtr XmlElement::GetOrCreateChild(const std::wstring& name) {
+    XmlElementPtr child = GetChild(name);
+    if (!child->IsNull() || IsNull())
+        return child;
+    QDomElement created = node_.ownerDocument().createElement(ToQt(name));
+    node_.appendChild(created);
+    return std::make_shared<XmlElement>(created, mode_);
+}
+
+XmlElementPtr XmlElement::FindByPath(const std::wstring& path) const {
+    QString text = ToQt(path);
+    text.replace('\\', '/');
+    QDomNode node = node_;
+    for (const QString& name : text.split('/', Qt::SkipEmptyParts)) {
+        if (node.isNull())
+            break;
+        node = node.firstChildElement(name);
+    }
+    return std::make_shared<XmlElement>(node.isElement() ? node : QDomNode(), mode_);
+}
+
+bool XmlElement::HasAttribute(const std::wstring& name) const {
+    return !IsNull() && node_.toElement().hasAttribute(ToQt(name));
+}
+
+std::wstring XmlElement::GetAttribute(const std::wstring& name) const {
+    if (IsNull())
+        return {};
+    return FromQt(node_.toElement().attribute(ToQt(name)));
+}
+
+bool XmlElement::SetAttribute(const std::wstring& name, const std::wstring& value) {
+    if (IsNull())
+        return false;
+    // Mode 2 narrows to Windows-1252 and reads the bytes back as UTF-8, so non-ASCII text is not kept there.
+    const std::string narrowName = mode_ == kModeWindows1252 ? WStringToString(name) : WStringToUtf8(name);
+    const std::string narrowValue = mode_ == kModeWindows1252 ? WStringToString(value) : WStringToUtf8(value);
+    node_.toElement().setAttribute(QString::fromUtf8(narrowName.data(), static_cast<int>(narrowName.size())),
+                                   QString::fromUtf8(narrowValue.data(), static_cast<int>(narrowValue.size())));
+    return true;
+}
+
+std::wstring XmlElement::TagName() const { return IsNull() ? std::wstring() : FromQt(node_.toElement().tagName()); }
+
+void XmlElement::RemoveChildren() {
+    if (IsNull())
+        return;
+    for (QDomElement child = node_.firstChildElement(); !child.isNull(); child = node_.firstChildElement())
+        node_.removeChild(child);
+}
+
+XmlFile::XmlFile() { SetUpHandles(); }
+
+XmlFile::~XmlFile() = default;
+
+void XmlFile::SetUpHandles() {
+    root_ = std::make_shared<XmlElement>(FirstElement());
+    writerRoot_ = root_;
+}
+
+QDomElement XmlFile::FirstElement() const {
+    // The XML declaration is a processing instruction, not an element, so the first element is the root.
+    return document_.documentElement();
+}
+
+bool XmlFile::Load(const std::wstring& path) {
+    document_ = QDomDocument();
+    QFile file(ToQt(path));
+    loaded_ = file.open(QIODevice::ReadOnly | QIODevice::Text) && document_.setContent(file.readAll(), true);
+    if (!loaded_)
+        document_ = QDomDocument();
+    SetUpHandles();
+    return loaded_;
+}
+
+bool XmlFile::Open(const std::wstring& path) {
+    if (!FileExists(path)) {
+        loaded_ = false;
+        return false;
+    }
+    return Load(path);
+}
+
+bool XmlFile::OpenOrCreate(const std::wstring& path, const std::wstring& rootName) {
+    // Two rounds at most: the second one follows a rename of the root tags.
+    for (int round = 0; round < 2; ++round) {
+        if (!FileExists(path) || QFile(ToQt(path)).size() == 0) {
+            const std::wstring text = L"<" + rootName + L"></" + rootName + L">";
+            if (FileExists(path))
+                DeleteOneFile(path);
+            WriteWideTextFile(path, text);
+            if (!FileExists(path))
+                return false;
+        }
+        Load(path);
+        const QDomElement root = FirstElement();
+        if (!loaded_ || root.tagName() == ToQt(rootName))
+            return loaded_;
+        QFile file(ToQt(path));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return false;
+        QString text = QString::fromUtf8(file.readAll());
+        file.close();
+        // Only the root's own tags: the first opening tag and the last closing tag.
+        const QString oldName = root.tagName();
+        const QString open = "<" + oldName;
+        const int openAt = text.indexOf(QRegularExpression("<" + QRegularExpression::escape(oldName) + "[\\s>/]"));
+        if (openAt >= 0)
+            text.replace(openAt, open.size(), "<" + ToQt(rootName));
+        const int closeAt = text.lastIndexOf("</" + oldName + ">");
+        if (closeAt >= 0)
+            text.replace(closeAt, oldName.size() + 3, "</" + ToQt(rootName) + ">");
+        if (!WriteWideTextFile(path, FromQt(text)))
+            return false;
+    }
+    return loaded_ && FirstElement().tagName() == ToQt(rootName);
+}
+
+bool XmlFile::Save(const std::wstring& path) const {
+    if (!document_.isDocument())
+        return false;
+    QFile file(ToQt(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    const QByteArray text = document_.toByteArray(1);
+    return file.write(text) == text.size();
+}
+
+} // namespace Orv
