@@ -19,8 +19,8 @@ static void InitResources() {
 
 MainWindow::MainWindow()
     : QMainWindow(nullptr), resourcesReady_((InitResources(), true)), form_(std::make_unique<Ui::MainWindow>()),
-      skinRegistration_(this, QStringLiteral("stylesheet.qss")), refreshTimer_(this), checkIcon_(QStringLiteral("://Resources/check.svg")),
-      crossIcon_(QStringLiteral("://Resources/cross.svg")),
+      skinRegistration_(this, QStringLiteral("stylesheet.qss")), refreshTimer_(this),
+      checkIcon_(QStringLiteral("://Resources/check.svg")), crossIcon_(QStringLiteral("://Resources/cross.svg")),
       questionIcon_(QStringLiteral("://Resources/question_mark.svg")) {
     form_->setupUi(this);
     skinRegistration_.Apply();

@@ -5,4 +5,6 @@
 // after it has returned.
 static ProductInformations gProductInformations;
 
-int main(int argc, char** argv) { return RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return RunApplication(argc, argv);
+}

@@ -9,9 +9,13 @@ namespace {
 IProductInformations* gProduct = nullptr;
 } // namespace
 
-IProductInformations* GetProductInformations() { return gProduct; }
+IProductInformations* GetProductInformations() {
+    return gProduct;
+}
 
-void SetProductInformations(IProductInformations* product) { gProduct = product; }
+void SetProductInformations(IProductInformations* product) {
+    gProduct = product;
+}
 
 void RunningInstance::Release() {
     if (owned && !filePath.empty() && FileExists(filePath))

@@ -27,6 +27,7 @@ public:
     // that does not fit in the 512-byte buffer fails too). The empty name reads the default value.
     std::string GetValue(const std::string& name);
     bool IsOpen() const { return open_; }
+    bool Flag() const { return flag_; }
     const std::string& KeyPath() const { return keyPath_; }
 
     static constexpr uint32_t kValueBufferSize = 512;
@@ -39,7 +40,7 @@ private:
     std::string keyPath_;
     std::string valueBuffer_;
     uint32_t valueBufferSize_ = kValueBufferSize;
-    void* key_ = nullptr;
+    [[maybe_unused]] void* key_ = nullptr; // the HKEY on Windows
 };
 
 } // namespace Orv

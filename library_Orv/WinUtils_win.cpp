@@ -148,7 +148,9 @@ void CloseProcessHandle(intptr_t handle) {
         CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
 
-ProcessHandle::~ProcessHandle() { CloseProcessHandle(native_); }
+ProcessHandle::~ProcessHandle() {
+    CloseProcessHandle(native_);
+}
 
 uint32_t CurrentProcessId() {
     return GetCurrentProcessId();

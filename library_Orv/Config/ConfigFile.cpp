@@ -47,8 +47,8 @@ ConfigFileGlobal::ConfigFileGlobal() : root_(std::make_shared<XmlElement>()), pa
             root_ = std::make_shared<XmlElement>();
         return;
     }
-    Error::Report("Can't open" + WStringToUtf8(path_), false, kErrorLevelError, "library_Orv/Config/ConfigFileGlobal.cpp",
-                  18);
+    Error::Report("Can't open" + WStringToUtf8(path_), false, kErrorLevelError,
+                  "library_Orv/Config/ConfigFileGlobal.cpp", 18);
 }
 
 ConfigFileLocal::ConfigFileLocal() : root_(std::make_shared<XmlElement>()), path_(GetLocalConfigPath()) {

@@ -67,6 +67,7 @@ public:
     // 50 ms apart); null when the file cannot be read.
     std::shared_ptr<SharedFile> ReadAll();
     const std::wstring& Path() const { return path_; }
+    uint8_t Flags() const { return flags_; }
 
     static constexpr uint32_t kChunkSize = 0x100000;
 

@@ -16,7 +16,9 @@ QString GetFileVersionString(const QString& path) {
     return QString::fromStdWString(version);
 }
 
-QString GetOSCaption() { return QString::fromStdWString(GetOSCaptionText()); }
+QString GetOSCaption() {
+    return QString::fromStdWString(GetOSCaptionText());
+}
 
 int RunProcessAndWait(const std::wstring& exePath, const std::vector<std::wstring>& args, int timeoutMs) {
     QStringList arguments;

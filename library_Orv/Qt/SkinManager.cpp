@@ -41,7 +41,9 @@ SkinManager& GetSkinManager(const std::wstring& defaultName) {
     return manager;
 }
 
-QString CurrentSkinFolder() { return PublishedSkinFolder(); }
+QString CurrentSkinFolder() {
+    return PublishedSkinFolder();
+}
 
 QString QtUtilsFilesManager::ReadStylesheet(const QString& fileName) {
     const QString path = PublishedSkinFolder() + fileName;

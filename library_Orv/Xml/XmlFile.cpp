@@ -11,8 +11,12 @@
 namespace Orv {
 
 namespace {
-QString ToQt(const std::wstring& text) { return QString::fromStdWString(text); }
-std::wstring FromQt(const QString& text) { return text.toStdWString(); }
+QString ToQt(const std::wstring& text) {
+    return QString::fromStdWString(text);
+}
+std::wstring FromQt(const QString& text) {
+    return text.toStdWString();
+}
 } // namespace
 
 XmlElementPtr XmlElement::GetChild(const std::wstring& name) const {
@@ -63,7 +67,9 @@ bool XmlElement::SetAttribute(const std::wstring& name, const std::wstring& valu
     return true;
 }
 
-std::wstring XmlElement::TagName() const { return IsNull() ? std::wstring() : FromQt(node_.toElement().tagName()); }
+std::wstring XmlElement::TagName() const {
+    return IsNull() ? std::wstring() : FromQt(node_.toElement().tagName());
+}
 
 void XmlElement::RemoveChildren() {
     if (IsNull())
@@ -72,7 +78,9 @@ void XmlElement::RemoveChildren() {
         node_.removeChild(child);
 }
 
-XmlFile::XmlFile() { SetUpHandles(); }
+XmlFile::XmlFile() {
+    SetUpHandles();
+}
 
 XmlFile::~XmlFile() = default;
 

@@ -13,7 +13,9 @@
 using namespace Orv;
 
 namespace {
-bool OnWindows() { return NativeSeparator() == L'\\'; }
+bool OnWindows() {
+    return NativeSeparator() == L'\\';
+}
 } // namespace
 
 TEST(DriveKind, NetworkWordAndUnknownRoots) {
@@ -63,14 +65,14 @@ TEST(DriveKind, FromTheMountTableAndSysfs) {
     disk("sda", "sda1", "pci0000:00/ata1", "0", "1");
     disk("sdc", "", "pci0000:00/usb2/2-1", "1", "1");
     std::string mounts;
-    for (const char* line : {"/dev/sdb1 @usb ext4 rw 0 0", "/dev/nvme0n1p2 @ssd ext4 rw 0 0", "/dev/sda1 @hdd ext4 rw 0 0",
-                             "/dev/sdc @stick vfat rw 0 0", "server:/x @nfs nfs4 rw 0 0", "tmpfs @ram tmpfs rw 0 0",
-                             "/dev/sr0 @cd iso9660 ro 0 0"}) {
+    for (const char* line : {"/dev/sdb1 @usb ext4 rw 0 0", "/dev/nvme0n1p2 @ssd ext4 rw 0 0",
+                             "/dev/sda1 @hdd ext4 rw 0 0", "/dev/sdc @stick vfat rw 0 0", "server:/x @nfs nfs4 rw 0 0",
+                             "tmpfs @ram tmpfs rw 0 0", "/dev/sr0 @cd iso9660 ro 0 0"}) {
         std::string entry = line;
         entry.replace(entry.find('@'), 1, base);
         mounts += entry + "\n";
-        fs::create_directories(entry.substr(entry.find(' ') + 1, entry.find(' ', entry.find(' ') + 1) - entry.find(' ') - 1) +
-                               "/inner");
+        fs::create_directories(
+            entry.substr(entry.find(' ') + 1, entry.find(' ', entry.find(' ') + 1) - entry.find(' ') - 1) + "/inner");
     }
     WriteTextFile(temp / L"mounts", mounts);
     SetTestEnvironment("SKV_MOUNTS_FILE", base + "mounts");

@@ -11,7 +11,9 @@ using namespace Orv;
 
 // versioned.dll is built beside this test with a version resource of 1.3.0.7.
 namespace {
-std::wstring VersionedDll() { return GetApplicationFolder() + L"versioned.dll"; }
+std::wstring VersionedDll() {
+    return GetApplicationFolder() + L"versioned.dll";
+}
 } // namespace
 
 TEST(FileVersion, OfARealPeWithAVersionResource) {

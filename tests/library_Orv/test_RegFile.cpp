@@ -52,7 +52,8 @@ TEST(RegistryExport, ReadsTheValueForms) {
         EXPECT_EQ(dll->text, L"C:\\Program Files\\Skorvane\\SkorvaneShellDLL.dll");
         EXPECT_EQ(file.Find(L"HKEY_CLASSES_ROOT\\CLSID\\{1}\\InprocServer32", L"threadingmodel")->text, L"Apartment");
         const std::wstring approved =
-            L"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder";
+            L"HKEY_CURRENT_"
+            L"USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder";
         const RegistryValue* link = file.Find(approved, L"Skorvane.lnk");
         ASSERT_TRUE(link);
         EXPECT_EQ(link->type, RegistryValue::Binary);

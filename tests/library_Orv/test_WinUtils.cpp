@@ -57,7 +57,8 @@ TEST(Processes, OwnProcessIsListedAndOpenedByName) {
     const std::wstring name = own.substr(own.find_last_of(L"\\/") + 1);
     const std::map<uint32_t, std::wstring> processes = GetProcessList();
     EXPECT_FALSE(processes.empty());
-    EXPECT_TRUE(std::any_of(processes.begin(), processes.end(), [&](const auto& entry) { return entry.second == name; }));
+    EXPECT_TRUE(
+        std::any_of(processes.begin(), processes.end(), [&](const auto& entry) { return entry.second == name; }));
     std::wstring upper = name;
     for (wchar_t& c : upper)
         c = static_cast<wchar_t>(towupper(c));
@@ -105,7 +106,8 @@ TEST(Processes, LaunchUsesTheGivenOrTheCallersFolder) {
     ASSERT_TRUE(FileExists(ChildProgram()));
     ASSERT_TRUE(LaunchProcess(ChildProgram(), {L"child", L"--write-cwd", L"\"" + (temp / L"cwd1.txt") + L"\""}, L""));
     EXPECT_EQ(WaitForFile(temp / L"cwd1.txt"), WStringToUtf8(GetCurrentFolder()));
-    ASSERT_TRUE(LaunchProcess(ChildProgram(), {L"child", L"--write-cwd", L"\"" + (temp / L"cwd2.txt") + L"\""}, temp.Path()));
+    ASSERT_TRUE(
+        LaunchProcess(ChildProgram(), {L"child", L"--write-cwd", L"\"" + (temp / L"cwd2.txt") + L"\""}, temp.Path()));
     const std::string second = WaitForFile(temp / L"cwd2.txt");
     EXPECT_EQ(NormalizePath(Utf8ToWString(second), true), NormalizePath(temp.Path(), true));
     EXPECT_FALSE(LaunchProcess(temp / L"missing-program", {}, L""));
@@ -113,7 +115,8 @@ TEST(Processes, LaunchUsesTheGivenOrTheCallersFolder) {
 
 TEST(Processes, TerminateById) {
     TempFolder temp;
-    ASSERT_TRUE(LaunchProcess(ChildProgram(), {L"child", L"--write-pid", temp / L"pid.txt", L"--sleep", L"30000"}, L""));
+    ASSERT_TRUE(
+        LaunchProcess(ChildProgram(), {L"child", L"--write-pid", temp / L"pid.txt", L"--sleep", L"30000"}, L""));
     const std::string pidText = WaitForFile(temp / L"pid.txt");
     ASSERT_FALSE(pidText.empty());
     const auto pid = static_cast<uint32_t>(std::stoul(pidText));

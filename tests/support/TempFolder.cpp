@@ -13,4 +13,6 @@ TempFolder::TempFolder() {
     Orv::CreateDirectories(path_);
 }
 
-TempFolder::~TempFolder() { Orv::RemoveFolder(path_); }
+TempFolder::~TempFolder() {
+    Orv::RemoveFolder(path_);
+}

@@ -2,6 +2,10 @@
 
 #include <cstdlib>
 
-void SetTestEnvironment(const std::string& name, const std::string& value) { setenv(name.c_str(), value.c_str(), 1); }
+void SetTestEnvironment(const std::string& name, const std::string& value) {
+    setenv(name.c_str(), value.c_str(), 1);
+}
 
-void UnsetTestEnvironment(const std::string& name) { unsetenv(name.c_str()); }
+void UnsetTestEnvironment(const std::string& name) {
+    unsetenv(name.c_str());
+}

@@ -53,8 +53,8 @@ void TestRegistry::Write() {
     std::wstring text = L"Windows Registry Editor Version 5.00\r\n";
     for (const Entry& entry : entries_) {
         text += L"\r\n[" + std::wstring(RootName(entry.root)) + L"\\" + entry.key + L"]\r\n";
-        text += (entry.name.empty() ? L"@" : L"\"" + Escape(entry.name) + L"\"") + L"=\"" + Escape(entry.value) +
-                L"\"\r\n";
+        text +=
+            (entry.name.empty() ? L"@" : L"\"" + Escape(entry.name) + L"\"") + L"=\"" + Escape(entry.value) + L"\"\r\n";
     }
     Orv::WriteWideTextFile(file_, text);
 }

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace W = Orv::WindowsPath;
 namespace P = Orv::PosixPath;
 
