@@ -130,3 +130,18 @@ TEST(Processes, TerminateById) {
     }
     EXPECT_TRUE(gone);
 }
+
+TEST(PortableMode, EveryPerUserFolderMovesUnderTheApplicationFolder) {
+    TempFolder temp;
+    const std::wstring program = ChildProgram();
+    const std::wstring copy = temp / program.substr(program.find_last_of(L"\\/") + 1);
+    ASSERT_TRUE(CopyOneFile(program, copy));
+    ASSERT_TRUE(WriteTextFile(temp / L"PORTABLE", ""));
+    ASSERT_TRUE(LaunchProcess(copy, {L"child", L"--print-folders", temp / L"folders.txt"}, L""));
+    const std::string text = WaitForFile(temp / L"folders.txt");
+    const std::wstring app = NormalizePath(temp.Path(), true);
+    const std::wstring separator(1, NativeSeparator());
+    const std::wstring local = NormalizePath(app + L"PortableUserSettings/AppData/Local/M/P", true);
+    EXPECT_EQ(Utf8ToWString(text), app + L"\n1\n" + app + L"data" + separator + L"\n" + local + L"\n");
+    EXPECT_TRUE(DirectoryExists(local));
+}

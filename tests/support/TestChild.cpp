@@ -5,8 +5,11 @@
 //   --sleep MS         sleeps
 //   --exit CODE        exits with CODE
 //   --args FILE        writes each of the remaining arguments on a line of FILE, between brackets
+//   --print-folders FILE  writes its application folder, portable flag, data folder and the local data folder
+//                      of maker "M" and product "P", a line each
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Files/File.h"
+#include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/WinUtils.h"
 
@@ -35,6 +38,11 @@ int main(int argc, char** argv) {
             ++i;
         } else if (option == "--exit") {
             return std::atoi(value.c_str());
+        } else if (option == "--print-folders") {
+            const std::wstring lines = Orv::GetApplicationFolder() + L"\n" + (Orv::IsPortable() ? L"1" : L"0") + L"\n" +
+                                       Orv::GetDataFolder() + L"\n" + Orv::GetLocalDataFolder(L"M", L"P") + L"\n";
+            Orv::WriteWideTextFile(Orv::Utf8ToWString(value), lines);
+            ++i;
         } else if (option == "--args") {
             std::string lines;
             for (int k = i + 2; k < argc; ++k)
