@@ -2,6 +2,9 @@
 
 #include "ui_MainWindow.h"
 
+#include "library_Orv/Machine.h"
+#include "library_Orv/WinUtils.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QThread>
@@ -66,7 +69,17 @@ QString MainWindow::ReportJson() {
 }
 
 void MainWindow::RefreshProcessStates() {
-    // The running row and the three integrity levels are refreshed here once the process checks exist.
+    running_ = IsProductRunning();
+    SetCheckResult(form_->labelIsRunning, running_);
+    {
+        const Orv::ProcessHandle explorer = Orv::OpenProcessByName(L"explorer.exe");
+        SetIntegrityLevelText(form_->labelLevelUACExplorer, explorer.Native());
+    }
+    {
+        const Orv::ProcessHandle product = Orv::OpenProcessByName(L"skorvane.exe");
+        SetIntegrityLevelText(form_->labelLevelUACSkorvane, product.Native());
+    }
+    SetIntegrityLevelText(form_->labelLevelUACDiagnostic, Orv::CurrentProcessHandle());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -78,8 +91,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The product runs on, detached, after the tool has ended.
     productProcess_.setProgram(executable);
     productProcess_.setWorkingDirectory(installDirectory);
-    if (!executable.isEmpty())
-        productProcess_.startDetached();
+    productProcess_.startDetached();
     QThread::msleep(kCloseSleepMs);
 }
 

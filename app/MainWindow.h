@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <string>
 #include <memory>
 
 class QLabel;
@@ -72,6 +73,8 @@ private:
     void RunLaunchStep();
     void RecordLogArea();
     void RunPluginSimulationTest();
+    bool IsProductRunning();
+    void SetIntegrityLevelText(QLabel* label, intptr_t processHandle);
 
     QString ProductExecutablePath() const;
     QString ProductInstallDirectory() const;
@@ -89,4 +92,9 @@ private:
     QIcon checkIcon_;
     QIcon crossIcon_;
     QIcon questionIcon_;
+
+    // Shared by the steps of one pass.
+    std::wstring executablePath_;
+    std::wstring shellDllPath_;
+    std::wstring installDirectory_;
 };

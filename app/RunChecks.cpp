@@ -1,9 +1,18 @@
 #include "MainWindow.h"
 
+#include "checks/InstallationChecks.h"
 #include "ui_MainWindow.h"
 
+#include "library_Orv/Files/Path.h"
+#include "library_Orv/Machine.h"
+#include "library_Orv/Qt/QShortCutStartupManager.h"
+#include "library_Orv/Qt/QtWinUtils.h"
+#include "library_Orv/WinUtils.h"
+
+#include <QSysInfo>
+
 // One pass over every check, in a fixed order; a pass never stops early. Each step fills its own rows of the
-// window and its members of the report document. Steps whose checks are not built yet leave their rows untouched.
+// window and its members of the report document.
 void MainWindow::RunChecks(bool fix) {
     CheckArchitecture();
     CheckWindowsVersion();
@@ -22,27 +31,83 @@ void MainWindow::RunChecks(bool fix) {
     RunPluginSimulationTest();
 }
 
-void MainWindow::CheckArchitecture() {}
+void MainWindow::CheckArchitecture() {
+    const std::string architecture = QSysInfo::currentCpuArchitecture().toStdString();
+    const Orv::MachineInfo machine = Orv::GetMachineInfo();
+    SetCheckResult(form_->labelWindows64BitsIcon, Checks::Is64BitWindowsOnX64(architecture, machine));
+    form_->labelArchitecture->setText(QString::fromStdWString(Checks::ArchitectureText(architecture, machine)));
+}
 
-void MainWindow::CheckWindowsVersion() {}
+void MainWindow::CheckWindowsVersion() {
+    const QString text = Orv::GetOSCaption() + " - " + QString::fromStdWString(Orv::GetVersionString());
+    SetResultValue(QStringLiteral("Windows"), text);
+    SetCheckResult(form_->labelWindowsNameIcon, !text.isEmpty());
+    form_->labelWindowsVersion->setText(text);
+}
 
-void MainWindow::ComputeSharedValues() {}
+void MainWindow::ComputeSharedValues() {
+    const std::wstring productPath = Orv::GetProductExePath();
+    executablePath_ = Orv::ToLongPath(productPath);
+    installDirectory_ = Checks::ProductInstallDir(productPath);
+    shellDllPath_ = Checks::ShellDllPath(installDirectory_);
+}
 
-void MainWindow::CheckInstallIntegrity() {}
+void MainWindow::CheckInstallIntegrity() {
+    SetCheckResult(form_->labelInstallIntegrityExeIcon, Checks::Md5FileMatches(executablePath_));
+}
 
-void MainWindow::ReadSoftwareVersion() {}
+void MainWindow::ReadSoftwareVersion() {
+    productVersion_ = QString::fromStdWString(Checks::ReadSoftwareVersion(installDirectory_));
+    form_->labelSoftwareversion->setText(productVersion_);
+}
 
-void MainWindow::CheckSignatures() {}
+void MainWindow::CheckSignatures() {
+    // The four signature rows are filled once the Authenticode verification exists; until then they keep their
+    // designer text, rather than claiming a result that was not checked.
+}
 
-void MainWindow::CheckPluginRegistration() {}
+void MainWindow::CheckPluginRegistration() {
+    SetCheckResult(form_->labelCheckInstallExplorerPluginIcon, Checks::AreShellExtensionClassesRegistered(shellDllPath_));
+}
 
-void MainWindow::ReadPluginVersion() {}
+void MainWindow::ReadPluginVersion() {
+    form_->labelPluginVersion->setText(QString::fromStdWString(Checks::PluginVersionText(shellDllPath_)));
+}
 
-void MainWindow::CheckStartupShortcuts(bool) {}
+void MainWindow::CheckStartupShortcuts(bool fix) {
+    using Manager = Orv::QShortCutStartupManager;
+    Manager& shortcuts = Manager::Instance();
+    const QString executable = QString::fromStdWString(executablePath_);
+    shortcuts.SetShortcutName(QStringLiteral("Skorvane"));
+    if (fix && !shortcuts.Exists(Manager::CurrentUser) && !shortcuts.Exists(Manager::AllUsers))
+        shortcuts.Create(Manager::Either, executable);
+    const auto pointsAtExecutable = [&](int scope) {
+        return shortcuts.Exists(scope) &&
+               Checks::SamePath(shortcuts.Target(scope).toStdWString(), executable.toStdWString());
+    };
+    SetCheckResult(form_->labelShortcutInstalledGlobal, shortcuts.Exists(Manager::AllUsers));
+    SetCheckResult(form_->labelPointToInstalledDirCurrentAllUsers, pointsAtExecutable(Manager::AllUsers));
+    shortcuts.SetShortcutName(QStringLiteral("Skorvane"));
+    SetCheckResult(form_->labelShortcutInstalledCurrentUser, shortcuts.Exists(Manager::CurrentUser));
+    SetCheckResult(form_->labelPointToInstalledDirCurrentUser, pointsAtExecutable(Manager::CurrentUser));
+}
 
-void MainWindow::CheckStartupApproval() {}
+void MainWindow::CheckStartupApproval() {
+    SetCheckResult(form_->labelShortcutAllowedToRunIcon, Checks::IsStartupApproved());
+}
 
-void MainWindow::CheckRunningState() {}
+void MainWindow::CheckRunningState() {
+    running_ = IsProductRunning();
+    SetCheckResult(form_->labelIsRunning, running_);
+}
+
+bool MainWindow::IsProductRunning() {
+    return Checks::FindProductProcess(Orv::GetProcessList(), Orv::GetProductExePath(), runningProcessId_);
+}
+
+void MainWindow::SetIntegrityLevelText(QLabel* label, intptr_t processHandle) {
+    label->setText(QString::fromLatin1(Orv::IntegrityLevelName(Orv::GetProcessIntegrityLevel(processHandle))));
+}
 
 void MainWindow::RunCommandLineCopyTest() {}
 
@@ -54,10 +119,8 @@ void MainWindow::RecordLogArea() {
 
 void MainWindow::RunPluginSimulationTest() {}
 
-QString MainWindow::ProductExecutablePath() const {
-    return QString();
-}
+QString MainWindow::ProductExecutablePath() const { return QString::fromStdWString(Orv::GetProductExePath()); }
 
 QString MainWindow::ProductInstallDirectory() const {
-    return QString();
+    return QString::fromStdWString(Checks::ProductInstallDir(Orv::GetProductExePath()));
 }

@@ -1,0 +1,131 @@
+#include "InstallationChecks.h"
+
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Files/File.h"
+#include "library_Orv/Files/Path.h"
+#include "library_Orv/Registry.h"
+#include "library_Orv/WinUtils.h"
+
+#include <algorithm>
+
+namespace Checks {
+
+namespace {
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+std::wstring StripLongPrefix(const std::wstring& path) {
+    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0)
+        return L"\\\\" + path.substr(8);
+    if (path.rfind(L"\\\\?\\", 0) == 0)
+        return path.substr(4);
+    return path;
+}
+} // namespace
+
+const char* const kShellExtensionClasses[4] = {
+    "{2137939A-0EF6-4D12-B01A-8A77ABC74D96}",
+    "{E092A792-C413-4A54-9CF0-9293BF9A1917}",
+    "{8ACF67F2-8148-41D2-8240-FE12122066DA}",
+    "{E4F24287-B39D-444B-9F9B-F03D42579186}",
+};
+
+const wchar_t* const kStartupApprovedKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder";
+
+std::wstring ProductInstallDir(const std::wstring& productExePath) {
+    const std::wstring normalized = Orv::NormalizePath(productExePath);
+    const size_t at = normalized.find_last_of(L"\\/");
+    return at == std::wstring::npos ? std::wstring() : normalized.substr(0, at + 1);
+}
+
+std::wstring ShellDllPath(const std::wstring& installDir) { return Orv::PathJoin(installDir, L"SkorvaneShellDLL.dll"); }
+
+bool Is64BitWindowsOnX64(const std::string& cpuArchitecture, const Orv::MachineInfo& machine) {
+    const std::string arch = Lower(cpuArchitecture);
+    if (arch.find("arm64") != std::string::npos || arch.find("x86_64") == std::string::npos)
+        return false;
+    return machine.wow64 || !machine.nativeIntel32;
+}
+
+std::wstring ArchitectureText(const std::string& cpuArchitecture, const Orv::MachineInfo& machine) {
+    const bool windows32 = !machine.wow64 && machine.nativeIntel32;
+    return L"CPU:" + Orv::Utf8ToWString(cpuArchitecture) + (windows32 ? L" (32-bit Windows)" : L"");
+}
+
+bool Md5FileMatches(const std::wstring& executablePath) {
+    const std::vector<uint8_t> bytes = Orv::ReadFileBytes(executablePath + L".md5");
+    std::string expected(bytes.begin(), bytes.end());
+    while (expected.rfind("\xEF\xBB\xBF", 0) == 0)
+        expected.erase(0, 3);
+    // An executable that cannot be read has no digest, whatever the .md5 file holds (or lacks).
+    const std::string actual = Orv::FileMD5(executablePath);
+    return !actual.empty() && expected == actual;
+}
+
+std::wstring ReadSoftwareVersion(const std::wstring& installDir) {
+    const std::vector<uint8_t> bytes = Orv::ReadFileBytes(Orv::PathJoin(installDir, L"data\\Versions.html"));
+    const std::wstring page = Orv::Utf8ToWString(std::string(bytes.begin(), bytes.end()));
+    const size_t open = page.find(L"<h3>");
+    if (open == std::wstring::npos)
+        return {};
+    const size_t start = open + 4;
+    const size_t close = page.find(L"</h3>", start);
+    return close == std::wstring::npos ? std::wstring() : page.substr(start, close - start);
+}
+
+bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellDllPath) {
+    Orv::CRegKeyOrv key;
+    if (!key.Open("CLSID\\" + clsid + "\\InprocServer32"))
+        return false;
+    if (key.GetValue("ThreadingModel") != "Apartment")
+        return false;
+    return Orv::NormalizePath(Orv::Utf8ToWString(key.GetValue(""))) == shellDllPath;
+}
+
+bool AreShellExtensionClassesRegistered(const std::wstring& shellDllPath) {
+    bool all = true;
+    for (const char* clsid : kShellExtensionClasses)
+        all = CheckClsidRegistration(clsid, shellDllPath) && all; // every class is looked at
+    return all;
+}
+
+std::wstring PluginVersionText(const std::wstring& shellDllPath) {
+    if (!Orv::FileExists(shellDllPath))
+        return L"Plugin DLL file do not exist";
+    return Orv::GetFileVersionText(shellDllPath);
+}
+
+bool IsStartupApprovalAllowed(const std::vector<uint8_t>& value, bool present) {
+    if (!present || value.empty())
+        return true;
+    static const std::vector<uint8_t> kEnabled = {2, 0, 0, 0, 0, 0};
+    if (value == kEnabled)
+        return true;
+    return value.size() == 12 && value[0] == 2 && value[1] == 0 && value[2] == 0 && value[3] == 0;
+}
+
+bool IsStartupApproved() {
+    Orv::RegistryValue value;
+    const bool present =
+        Orv::ReadRegistryValue(Orv::RegistryRoot::CurrentUser, kStartupApprovedKey, L"Skorvane.lnk", value);
+    return IsStartupApprovalAllowed(value.bytes, present);
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) { return StripLongPrefix(a) == StripLongPrefix(b); }
+
+bool FindProductProcess(const std::map<uint32_t, std::wstring>& processes, const std::wstring& productExePath,
+                        uint32_t& processId) {
+    const size_t at = productExePath.find_last_of(L"\\/");
+    const std::wstring fileName = at == std::wstring::npos ? productExePath : productExePath.substr(at + 1);
+    for (const auto& [id, name] : processes)
+        if (name == fileName) {
+            processId = id;
+            return true;
+        }
+    return false;
+}
+
+} // namespace Checks

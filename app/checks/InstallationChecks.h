@@ -1,0 +1,50 @@
+#pragma once
+
+#include "library_Orv/Machine.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+// The checks of the installed product and of the machine, as plain functions over paths and values; the window
+// turns their results into rows.
+namespace Checks {
+
+// The executable's folder with its trailing separator (empty when the path has none).
+std::wstring ProductInstallDir(const std::wstring& productExePath);
+std::wstring ShellDllPath(const std::wstring& installDir);
+
+// x86-64 Windows: the processor architecture names x86_64 (and not arm64), and the system is 64-bit.
+bool Is64BitWindowsOnX64(const std::string& cpuArchitecture, const Orv::MachineInfo& machine);
+// "CPU:" + the architecture, and " (32-bit Windows)" on a 32-bit system.
+std::wstring ArchitectureText(const std::string& cpuArchitecture, const Orv::MachineInfo& machine);
+
+// The ".md5" file beside the executable (leading UTF-8 byte-order marks skipped) holds exactly its digest.
+bool Md5FileMatches(const std::wstring& executablePath);
+// The text of the first <h3> element of data/Versions.html in the install folder; empty without one.
+std::wstring ReadSoftwareVersion(const std::wstring& installDir);
+
+// The shell extension's classes, in the order they are checked.
+extern const char* const kShellExtensionClasses[4];
+// The class is registered as an apartment-threaded in-process server at exactly the shell DLL path.
+bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellDllPath);
+bool AreShellExtensionClassesRegistered(const std::wstring& shellDllPath);
+// The DLL's file version, or "Plugin DLL file do not exist".
+std::wstring PluginVersionText(const std::wstring& shellDllPath);
+
+extern const wchar_t* const kStartupApprovedKey;
+// No approval entry, or an enabled one: the six bytes 02 00 00 00 00 00, or the twelve-byte form that Windows
+// itself writes, which begins with 02 00 00 00.
+bool IsStartupApprovalAllowed(const std::vector<uint8_t>& value, bool present);
+bool IsStartupApproved();
+
+// Two paths name the same file once their extended-length prefixes are set aside (case matters).
+bool SamePath(const std::wstring& a, const std::wstring& b);
+
+// The first process, in ascending id order, whose executable name equals the file name of the product's path
+// exactly (case matters).
+bool FindProductProcess(const std::map<uint32_t, std::wstring>& processes, const std::wstring& productExePath,
+                        uint32_t& processId);
+
+} // namespace Checks

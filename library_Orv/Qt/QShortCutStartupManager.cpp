@@ -1,0 +1,60 @@
+#include "QShortCutStartupManager.h"
+
+#include "library_Orv/Files/Folders.h"
+#include "library_Orv/Files/Path.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace Orv {
+
+namespace {
+const wchar_t* const kStartupPart = L"Microsoft\\Windows\\Start Menu\\Programs\\Startup";
+}
+
+QShortCutStartupManager& QShortCutStartupManager::Instance() {
+    static QShortCutStartupManager manager;
+    return manager;
+}
+
+QString QShortCutStartupManager::ShortcutPath(int scope) const {
+    const std::wstring folder = scope == AllUsers ? GetProgramDataFolder(L"", kStartupPart)
+                                                  : GetRoamingDataFolder(L"", kStartupPart, true);
+    return QString::fromStdWString(folder) + name_ + ".lnk";
+}
+
+bool QShortCutStartupManager::Exists(int scope) const {
+    if (scope == Either)
+        return Exists(CurrentUser) || Exists(AllUsers);
+    const QFileInfo info(ShortcutPath(scope));
+    return (info.exists() || info.isSymLink()) && !info.isDir();
+}
+
+QString QShortCutStartupManager::Target(int scope) const {
+    if (!Exists(scope))
+        return QString();
+    const QString target = QFileInfo(ShortcutPath(scope)).symLinkTarget();
+    if (target.isEmpty())
+        return QString();
+    return QString::fromStdWString(ToLongPath(NormalizePath(target.toStdWString())));
+}
+
+bool QShortCutStartupManager::Create(int scope, const QString& target) {
+    if (scope == Either) {
+        if (Create(AllUsers, target) || Create(CurrentUser, target))
+            return true;
+        emit sShortcutChanged();
+        return false;
+    }
+    if (Exists(scope))
+        return false;
+    const QString source = target.isEmpty() ? QCoreApplication::applicationFilePath() : target;
+    QFile::link(source, ShortcutPath(scope));
+    if (!Exists(scope))
+        return false;
+    emit sShortcutChanged();
+    return true;
+}
+
+} // namespace Orv

@@ -1,0 +1,155 @@
+#include "TempFolder.h"
+#include "TestRegistry.h"
+#include "app/checks/InstallationChecks.h"
+#include "library_Orv/Desktop.h"
+#include "library_Orv/Files/File.h"
+#include "library_Orv/Files/Folders.h"
+#include "library_Orv/Files/Path.h"
+#include "library_Orv/Machine.h"
+#include "library_Orv/WinUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace Orv;
+
+TEST(MachineChecks, SixtyFourBitRowAndArchitectureText) {
+    MachineInfo native64;
+    MachineInfo wow64;
+    wow64.wow64 = true;
+    MachineInfo native32;
+    native32.nativeIntel32 = true;
+    EXPECT_TRUE(Checks::Is64BitWindowsOnX64("x86_64", native64));
+    EXPECT_TRUE(Checks::Is64BitWindowsOnX64("X86_64", wow64));
+    EXPECT_FALSE(Checks::Is64BitWindowsOnX64("x86_64", native32));
+    EXPECT_FALSE(Checks::Is64BitWindowsOnX64("arm64", native64));
+    EXPECT_FALSE(Checks::Is64BitWindowsOnX64("arm64-x86_64", native64)); // arm64 whatever the emulation says
+    EXPECT_FALSE(Checks::Is64BitWindowsOnX64("i386", native64));
+    EXPECT_EQ(Checks::ArchitectureText("x86_64", wow64), L"CPU:x86_64");
+    EXPECT_EQ(Checks::ArchitectureText("i386", native32), L"CPU:i386 (32-bit Windows)");
+    EXPECT_NE(GetVersionString().find(L" (Build "), std::wstring::npos);
+}
+
+TEST(MachineChecks, IntegrityLevels) {
+    EXPECT_EQ(IntegrityLevelFromRid(0x4000, true), kIntegrityElevatedHigh);
+    EXPECT_EQ(IntegrityLevelFromRid(0x3000, false), kIntegrityHigh);
+    EXPECT_EQ(IntegrityLevelFromRid(0x2100, false), kIntegrityMedium);
+    EXPECT_EQ(IntegrityLevelFromRid(0x2000, true), kIntegrityElevatedMedium);
+    EXPECT_EQ(IntegrityLevelFromRid(0x1000, false), kIntegrityLow);
+    EXPECT_EQ(IntegrityLevelFromRid(0x0fff, true), kIntegrityUnknown);
+    EXPECT_STREQ(IntegrityLevelName(kIntegrityElevatedLow), "ELEVATED_LOW");
+    EXPECT_STREQ(IntegrityLevelName(kIntegrityHigh), "HIGH");
+    EXPECT_STREQ(IntegrityLevelName(42), "UNKNOWN");
+
+    const int own = GetProcessIntegrityLevel(CurrentProcessHandle());
+    EXPECT_NE(own, kIntegrityUnknown);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(GetProcessIntegrityLevel(0), kIntegrityUnknown); // a process that was not found
+    EXPECT_EQ(testing::internal::GetCapturedStderr().rfind("OpenProcessToken failed: ", 0), 0u);
+    // A child started by this process runs at the same level.
+    const std::wstring self = OwnExecutablePath();
+    const std::wstring child = self.substr(0, self.find_last_of(L"\\/") + 1) + L"skv_test_child" +
+                               (self.size() > 4 && self.substr(self.size() - 4) == L".exe" ? L".exe" : L"");
+    ASSERT_TRUE(LaunchProcess(child, {L"child", L"--sleep", L"3000"}, L""));
+    ProcessHandle opened;
+    for (int i = 0; i < 60 && !opened.IsValid(); ++i) {
+        opened = OpenProcessByName(child.substr(child.find_last_of(L"\\/") + 1));
+        if (!opened.IsValid())
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_TRUE(opened.IsValid());
+    EXPECT_EQ(GetProcessIntegrityLevel(opened.Native()), own);
+    TerminateProcessById(opened.ProcessId());
+}
+
+TEST(InstallationChecks, Md5FileMustHoldExactlyTheDigest) {
+    TempFolder temp;
+    const std::wstring exe = temp / L"Skorvane.exe";
+    WriteTextFile(exe, "abc");
+    const auto withMd5 = [&](const std::string& text) {
+        WriteTextFile(exe + L".md5", text);
+        return Checks::Md5FileMatches(exe);
+    };
+    EXPECT_TRUE(withMd5("900150983cd24fb0d6963f7d28e17f72"));
+    EXPECT_TRUE(withMd5("\xEF\xBB\xBF\xEF\xBB\xBF" "900150983cd24fb0d6963f7d28e17f72"));
+    EXPECT_FALSE(withMd5("900150983cd24fb0d6963f7d28e17f72\n"));
+    EXPECT_FALSE(withMd5("900150983CD24FB0D6963F7D28E17F72"));
+    EXPECT_FALSE(withMd5(""));
+    DeleteOneFile(exe);
+    DeleteOneFile(exe + L".md5");
+    EXPECT_FALSE(Checks::Md5FileMatches(exe)); // nothing installed: both texts empty, still a failure
+}
+
+TEST(InstallationChecks, SoftwareVersionFromTheFirstHeading) {
+    TempFolder temp;
+    const std::wstring page = PathJoin(temp.Path(), L"data\\Versions.html");
+    WriteTextFile(page, "<html><h2>x</h2><h3>2.4.1 \xC3\xA9t\xC3\xA9</h3><h3>2.4.0</h3></html>");
+    EXPECT_EQ(Checks::ReadSoftwareVersion(temp.Path()), L"2.4.1 \u00e9t\u00e9");
+    WriteTextFile(page, "<h3>2.4.1");
+    EXPECT_EQ(Checks::ReadSoftwareVersion(temp.Path()), L"");
+    EXPECT_EQ(Checks::ReadSoftwareVersion(temp / L"nowhere"), L"");
+}
+
+TEST(InstallationChecks, PathsOfTheInstallation) {
+    const std::wstring exe = PathJoin(PathJoin(L"/opt", L"Skorvane"), L"Skorvane.exe");
+    const std::wstring dir = Checks::ProductInstallDir(exe);
+    EXPECT_EQ(dir, NormalizePath(PathJoin(L"/opt", L"Skorvane"), true));
+    EXPECT_EQ(Checks::ShellDllPath(dir), dir + L"SkorvaneShellDLL.dll");
+    EXPECT_EQ(Checks::ProductInstallDir(L"Skorvane.exe"), L"");
+}
+
+TEST(InstallationChecks, ShellExtensionRegistration) {
+    TempFolder temp;
+    const std::wstring dll = temp / L"SkorvaneShellDLL.dll";
+    TestRegistry registry;
+    const auto registerClass = [&](const char* clsid, const std::wstring& model, const std::wstring& path) {
+        const std::string text = clsid;
+        const std::wstring key = L"CLSID\\" + std::wstring(text.begin(), text.end()) + L"\\InprocServer32";
+        registry.SetString(RegistryRoot::ClassesRoot, key, L"", path);
+        registry.SetString(RegistryRoot::ClassesRoot, key, L"ThreadingModel", model);
+    };
+    registerClass(Checks::kShellExtensionClasses[0], L"Apartment", dll);
+    registerClass(Checks::kShellExtensionClasses[1], L"Apartment", dll);
+    registerClass(Checks::kShellExtensionClasses[2], L"Apartment", dll);
+    EXPECT_TRUE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[0], dll));
+    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll)); // not registered
+    EXPECT_FALSE(Checks::AreShellExtensionClassesRegistered(dll));
+    registerClass(Checks::kShellExtensionClasses[3], L"Both", dll);
+    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll));
+    registerClass(Checks::kShellExtensionClasses[3], L"Apartment", temp / L"SKORVANESHELLDLL.DLL");
+    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll)); // letter case differs
+    registerClass(Checks::kShellExtensionClasses[3], L"Apartment", dll);
+    EXPECT_TRUE(Checks::AreShellExtensionClassesRegistered(dll));
+}
+
+TEST(InstallationChecks, PluginVersion) {
+    EXPECT_EQ(Checks::PluginVersionText(GetApplicationFolder() + L"versioned.dll"), L"1.3.0.7");
+    TempFolder temp;
+    EXPECT_EQ(Checks::PluginVersionText(temp / L"SkorvaneShellDLL.dll"), L"Plugin DLL file do not exist");
+}
+
+TEST(InstallationChecks, StartupApprovalValues) {
+    EXPECT_TRUE(Checks::IsStartupApprovalAllowed({}, false));
+    EXPECT_TRUE(Checks::IsStartupApprovalAllowed({2, 0, 0, 0, 0, 0}, true));
+    EXPECT_TRUE(Checks::IsStartupApprovalAllowed({2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true));
+    EXPECT_TRUE(Checks::IsStartupApprovalAllowed({2, 0, 0, 0, 0x5a, 0x11, 0, 0, 0x7c, 0, 0, 0}, true));
+    EXPECT_FALSE(Checks::IsStartupApprovalAllowed({3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true)); // disabled
+    EXPECT_FALSE(Checks::IsStartupApprovalAllowed({3, 0, 0, 0, 0, 0}, true));
+    EXPECT_FALSE(Checks::IsStartupApprovalAllowed({2, 0, 0, 0, 0, 0, 0}, true));
+}
+
+TEST(InstallationChecks, RunningProductIsMatchedExactly) {
+    const std::map<uint32_t, std::wstring> processes = {{7, L"skorvane.exe"}, {12, L"Skorvane.exe"},
+                                                        {30, L"Skorvane.exe"}};
+    uint32_t id = 99;
+    EXPECT_TRUE(Checks::FindProductProcess(processes, L"C:\\Program Files\\Skorvane\\Skorvane.exe", id));
+    EXPECT_EQ(id, 12u);
+    id = 99;
+    EXPECT_FALSE(Checks::FindProductProcess(processes, L"C:\\x\\SKORVANE.EXE", id));
+    EXPECT_EQ(id, 99u);
+    EXPECT_TRUE(Checks::SamePath(L"\\\\?\\C:\\P\\Skorvane.exe", L"C:\\P\\Skorvane.exe"));
+    EXPECT_TRUE(Checks::SamePath(L"\\\\?\\UNC\\srv\\s\\x.exe", L"\\\\srv\\s\\x.exe"));
+    EXPECT_FALSE(Checks::SamePath(L"C:\\P\\skorvane.exe", L"C:\\P\\Skorvane.exe"));
+}
