@@ -20,7 +20,7 @@ static void InitResources() {
     Q_INIT_RESOURCE(resources);
 }
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(FirstPass firstPass)
     : QMainWindow(nullptr), resourcesReady_((InitResources(), true)), form_(std::make_unique<Ui::MainWindow>()),
       skinRegistration_(this, QStringLiteral("stylesheet.qss")), refreshTimer_(this),
       checkIcon_(QStringLiteral("://Resources/check.svg")), crossIcon_(QStringLiteral("://Resources/cross.svg")),
@@ -28,7 +28,8 @@ MainWindow::MainWindow()
     form_->setupUi(this);
     skinRegistration_.Apply();
 
-    RunChecks(false);
+    if (firstPass == FirstPass::Run)
+        RunChecks(false);
 
     form_->labelAutomaticCommandLineClipboard->hide();
     form_->labelAutomaticCommandLineClipboardIcon->hide();
@@ -91,6 +92,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The product runs on, detached, after the tool has ended.
     productProcess_.setProgram(executable);
     productProcess_.setWorkingDirectory(installDirectory);
+    // Nobody reads the detached product's output; it must not hold this tool's streams open once the tool has
+    // ended (a script reading the tool's output would wait for the product).
+    productProcess_.setStandardInputFile(QProcess::nullDevice());
+    productProcess_.setStandardOutputFile(QProcess::nullDevice());
+    productProcess_.setStandardErrorFile(QProcess::nullDevice());
     productProcess_.startDetached();
     QThread::msleep(kCloseSleepMs);
 }

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <memory>
 
@@ -25,7 +26,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow();
+    // Whether construction runs the first check pass (the window does; the console runner runs its own).
+    enum class FirstPass { Run, Skip };
+    explicit MainWindow(FirstPass firstPass = FirstPass::Run);
     ~MainWindow() override;
 
     // Records "true" or "false" under the label's object name and shows the check mark or the cross.
@@ -36,6 +39,11 @@ public:
     void SetResultValue(const QString& key, const QString& value);
 
     void RunChecks(bool fix);
+    // Told the number and name of each step as a pass reaches it.
+    void SetProgressReporter(std::function<void(int step, int steps, const char* name)> reporter) {
+        progressReporter_ = std::move(reporter);
+    }
+    static constexpr int kCheckSteps = 15;
 
     Orv::JsonDocument& ReportDocument() { return reportDocument_; }
     QString ReportJson();
@@ -93,6 +101,9 @@ private:
     QIcon crossIcon_;
     QIcon questionIcon_;
 
+    void ReportStep(int step, const char* name);
+
+    std::function<void(int, int, const char*)> progressReporter_;
     // Shared by the steps of one pass.
     std::wstring executablePath_;
     std::wstring shellDllPath_;

@@ -14,21 +14,41 @@
 // One pass over every check, in a fixed order; a pass never stops early. Each step fills its own rows of the
 // window and its members of the report document.
 void MainWindow::RunChecks(bool fix) {
+    ReportStep(1, "Architecture");
     CheckArchitecture();
+    ReportStep(2, "Windows version");
     CheckWindowsVersion();
+    ReportStep(3, "Installation paths");
     ComputeSharedValues();
+    ReportStep(4, "Integrity of the executable");
     CheckInstallIntegrity();
+    ReportStep(5, "Software version");
     ReadSoftwareVersion();
+    ReportStep(6, "Signatures");
     CheckSignatures();
+    ReportStep(7, "Explorer plugin registration");
     CheckPluginRegistration();
+    ReportStep(8, "Explorer plugin version");
     ReadPluginVersion();
+    ReportStep(9, fix ? "Start-up shortcuts (with repair)" : "Start-up shortcuts");
     CheckStartupShortcuts(fix);
+    ReportStep(10, "Start-up approval");
     CheckStartupApproval();
+    ReportStep(11, "Running state");
     CheckRunningState();
+    ReportStep(12, "Command line copy");
     RunCommandLineCopyTest();
+    ReportStep(13, "Launch");
     RunLaunchStep();
+    ReportStep(14, "Log area");
     RecordLogArea();
+    ReportStep(15, "Plugin simulation");
     RunPluginSimulationTest();
+}
+
+void MainWindow::ReportStep(int step, const char* name) {
+    if (progressReporter_)
+        progressReporter_(step, kCheckSteps, name);
 }
 
 void MainWindow::CheckArchitecture() {
@@ -67,7 +87,8 @@ void MainWindow::CheckSignatures() {
 }
 
 void MainWindow::CheckPluginRegistration() {
-    SetCheckResult(form_->labelCheckInstallExplorerPluginIcon, Checks::AreShellExtensionClassesRegistered(shellDllPath_));
+    SetCheckResult(form_->labelCheckInstallExplorerPluginIcon,
+                   Checks::AreShellExtensionClassesRegistered(shellDllPath_));
 }
 
 void MainWindow::ReadPluginVersion() {
@@ -119,7 +140,9 @@ void MainWindow::RecordLogArea() {
 
 void MainWindow::RunPluginSimulationTest() {}
 
-QString MainWindow::ProductExecutablePath() const { return QString::fromStdWString(Orv::GetProductExePath()); }
+QString MainWindow::ProductExecutablePath() const {
+    return QString::fromStdWString(Orv::GetProductExePath());
+}
 
 QString MainWindow::ProductInstallDirectory() const {
     return QString::fromStdWString(Checks::ProductInstallDir(Orv::GetProductExePath()));

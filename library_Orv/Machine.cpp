@@ -3,8 +3,8 @@
 namespace Orv {
 
 const char* IntegrityLevelName(int code) {
-    static const char* const kNames[] = {"UNKNOWN", "ELEVATED_LOW", "ELEVATED_MEDIUM", "ELEVATED_HIGH",
-                                         "LOW",     "MEDIUM",       "HIGH"};
+    static const char* const kNames[] = {"UNKNOWN", "ELEVATED_LOW", "ELEVATED_MEDIUM", "ELEVATED_HIGH", "LOW",
+                                         "MEDIUM",  "HIGH"};
     return code >= 0 && code <= kIntegrityHigh ? kNames[code] : kNames[0];
 }
 

@@ -7,8 +7,8 @@ namespace Orv {
 
 // What the processor and the system say of themselves.
 struct MachineInfo {
-    bool wow64 = false;          // IsWow64Process succeeded and reported a 32-bit process on a 64-bit system
-    bool nativeIntel32 = false;  // GetNativeSystemInfo reports PROCESSOR_ARCHITECTURE_INTEL (0)
+    bool wow64 = false;         // IsWow64Process succeeded and reported a 32-bit process on a 64-bit system
+    bool nativeIntel32 = false; // GetNativeSystemInfo reports PROCESSOR_ARCHITECTURE_INTEL (0)
 };
 MachineInfo GetMachineInfo();
 

@@ -37,7 +37,9 @@ std::wstring GetVersionString() {
 }
 
 // The pseudo handle of the own process is its id, as every process handle is here.
-intptr_t CurrentProcessHandle() { return static_cast<intptr_t>(getpid()); }
+intptr_t CurrentProcessHandle() {
+    return static_cast<intptr_t>(getpid());
+}
 
 int GetProcessIntegrityLevel(intptr_t processHandle) {
     std::ifstream status(processHandle > 0 ? "/proc/" + std::to_string(processHandle) + "/status" : std::string());

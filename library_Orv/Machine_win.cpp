@@ -34,7 +34,9 @@ std::wstring GetVersionString() {
            L" (Build " + std::to_wstring(version.dwBuildNumber) + L")";
 }
 
-intptr_t CurrentProcessHandle() { return reinterpret_cast<intptr_t>(GetCurrentProcess()); }
+intptr_t CurrentProcessHandle() {
+    return reinterpret_cast<intptr_t>(GetCurrentProcess());
+}
 
 int GetProcessIntegrityLevel(intptr_t processHandle) {
     HANDLE token = nullptr;

@@ -8,7 +8,7 @@ for need in "$@"; do
     case "$need" in
     run) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core) ;;
     test) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core
-                    googletest clang-format g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64) ;;
+                    googletest clang-format openssl osslsigncode g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "install-deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac

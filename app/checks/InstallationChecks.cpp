@@ -41,7 +41,9 @@ std::wstring ProductInstallDir(const std::wstring& productExePath) {
     return at == std::wstring::npos ? std::wstring() : normalized.substr(0, at + 1);
 }
 
-std::wstring ShellDllPath(const std::wstring& installDir) { return Orv::PathJoin(installDir, L"SkorvaneShellDLL.dll"); }
+std::wstring ShellDllPath(const std::wstring& installDir) {
+    return Orv::PathJoin(installDir, L"SkorvaneShellDLL.dll");
+}
 
 bool Is64BitWindowsOnX64(const std::string& cpuArchitecture, const Orv::MachineInfo& machine) {
     const std::string arch = Lower(cpuArchitecture);
@@ -114,7 +116,9 @@ bool IsStartupApproved() {
     return IsStartupApprovalAllowed(value.bytes, present);
 }
 
-bool SamePath(const std::wstring& a, const std::wstring& b) { return StripLongPrefix(a) == StripLongPrefix(b); }
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    return StripLongPrefix(a) == StripLongPrefix(b);
+}
 
 bool FindProductProcess(const std::map<uint32_t, std::wstring>& processes, const std::wstring& productExePath,
                         uint32_t& processId) {

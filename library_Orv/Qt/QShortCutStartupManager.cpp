@@ -19,8 +19,8 @@ QShortCutStartupManager& QShortCutStartupManager::Instance() {
 }
 
 QString QShortCutStartupManager::ShortcutPath(int scope) const {
-    const std::wstring folder = scope == AllUsers ? GetProgramDataFolder(L"", kStartupPart)
-                                                  : GetRoamingDataFolder(L"", kStartupPart, true);
+    const std::wstring folder =
+        scope == AllUsers ? GetProgramDataFolder(L"", kStartupPart) : GetRoamingDataFolder(L"", kStartupPart, true);
     return QString::fromStdWString(folder) + name_ + ".lnk";
 }
 

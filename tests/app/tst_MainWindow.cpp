@@ -273,11 +273,11 @@ private slots:
             QVERIFY2(Find<QWidget>(name)->isVisible(), name);
         // Rows that no check sets keep their designer text; the rows of the pass show an icon and no text.
         QCOMPARE(Find<QLabel>("labelSkorvaneLaunchedIcon")->text(), QStringLiteral("Icon"));
-        for (const char* name : {"labelWindows64BitsIcon", "labelWindowsNameIcon", "labelInstallIntegrityExeIcon",
-                                 "labelCheckInstallExplorerPluginIcon", "labelShortcutInstalledGlobal",
-                                 "labelPointToInstalledDirCurrentAllUsers", "labelShortcutInstalledCurrentUser",
-                                 "labelPointToInstalledDirCurrentUser", "labelShortcutAllowedToRunIcon",
-                                 "labelIsRunning"}) {
+        for (const char* name :
+             {"labelWindows64BitsIcon", "labelWindowsNameIcon", "labelInstallIntegrityExeIcon",
+              "labelCheckInstallExplorerPluginIcon", "labelShortcutInstalledGlobal",
+              "labelPointToInstalledDirCurrentAllUsers", "labelShortcutInstalledCurrentUser",
+              "labelPointToInstalledDirCurrentUser", "labelShortcutAllowedToRunIcon", "labelIsRunning"}) {
             QVERIFY2(Find<QLabel>(name)->text().isEmpty(), name);
             QVERIFY2(!Find<QLabel>(name)->pixmap(Qt::ReturnByValue).isNull(), name);
         }

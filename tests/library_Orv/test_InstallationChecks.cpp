@@ -73,7 +73,8 @@ TEST(InstallationChecks, Md5FileMustHoldExactlyTheDigest) {
         return Checks::Md5FileMatches(exe);
     };
     EXPECT_TRUE(withMd5("900150983cd24fb0d6963f7d28e17f72"));
-    EXPECT_TRUE(withMd5("\xEF\xBB\xBF\xEF\xBB\xBF" "900150983cd24fb0d6963f7d28e17f72"));
+    EXPECT_TRUE(withMd5("\xEF\xBB\xBF\xEF\xBB\xBF"
+                        "900150983cd24fb0d6963f7d28e17f72"));
     EXPECT_FALSE(withMd5("900150983cd24fb0d6963f7d28e17f72\n"));
     EXPECT_FALSE(withMd5("900150983CD24FB0D6963F7D28E17F72"));
     EXPECT_FALSE(withMd5(""));
@@ -141,8 +142,8 @@ TEST(InstallationChecks, StartupApprovalValues) {
 }
 
 TEST(InstallationChecks, RunningProductIsMatchedExactly) {
-    const std::map<uint32_t, std::wstring> processes = {{7, L"skorvane.exe"}, {12, L"Skorvane.exe"},
-                                                        {30, L"Skorvane.exe"}};
+    const std::map<uint32_t, std::wstring> processes = {
+        {7, L"skorvane.exe"}, {12, L"Skorvane.exe"}, {30, L"Skorvane.exe"}};
     uint32_t id = 99;
     EXPECT_TRUE(Checks::FindProductProcess(processes, L"C:\\Program Files\\Skorvane\\Skorvane.exe", id));
     EXPECT_EQ(id, 12u);

@@ -1,0 +1,76 @@
+// SkorvaneDiagnosticsCli: one check pass without a window on screen, the report on standard output.
+#include "MainWindow.h"
+#include "ProductInformations.h"
+#include "Startup.h"
+
+#include "library_Orv/Error.h"
+#include "library_Orv/Qt/SkinManager.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+
+static ProductInformations gProductInformations;
+
+namespace {
+const char* const kUsage = "Usage: SkorvaneDiagnosticsCli [--fix]\n"
+                           "Runs the diagnostics' check pass without showing a window and prints the report as JSON.\n"
+                           "  --fix   create a missing start-up shortcut during the pass\n"
+                           "Exit code: 0 when every check passed, 1 when one did not, 2 for a usage error.\n";
+
+// Messages that would be boxes go to the error stream: nobody is there to close a box.
+void PrintReport(const std::string& text, const std::string& caption, unsigned) {
+    std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
+}
+
+// Every recorded check is "true"; the texts kept in the report are not checks.
+bool AllChecksPassed(Orv::JsonDocument& report) {
+    for (Orv::JsonNode* member : report.Children()) {
+        if (member->Name() == "Windows" || member->Name() == "plainTextEdit")
+            continue;
+        if (member->ValueText() != "true")
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    bool fix = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--fix") == 0) {
+            fix = true;
+        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else {
+            std::fprintf(stderr, "SkorvaneDiagnosticsCli: unknown argument '%s'\n%s", argv[i], kUsage);
+            return 2;
+        }
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication::setOrganizationName(kOrganisationName);
+    QCoreApplication::setOrganizationDomain(kOrganisationDomain);
+    QCoreApplication::setApplicationName(kApplicationName);
+    int qtArgc = 1; // the arguments are ours, not Qt's
+    QApplication application(qtArgc, argv);
+    Orv::Error::SetMessageBoxPresenter(PrintReport);
+    Orv::GetSkinManager(L"light");
+
+    MainWindow window(MainWindow::FirstPass::Skip);
+    window.SetProgressReporter([](int step, int steps, const char* name) {
+        std::fprintf(stderr, "[%d/%d] %s\n", step, steps, name);
+        std::fflush(stderr);
+    });
+    window.RunChecks(fix);
+    Orv::JsonDocument& report = window.ReportDocument();
+    const std::string json = report.ToString(report, "  ");
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+    const int exitCode = AllChecksPassed(report) ? 0 : 1;
+    window.close(); // as "Quit" leaves the product
+    return exitCode;
+}

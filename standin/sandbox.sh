@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Lays out a complete, healthy Skorvane installation in FOLDER for the POSIX layer and prints the export lines
+# that point the diagnostics at it. Options break one piece each, on purpose.
+#
+# Usage: standin/sandbox.sh FOLDER [options]
+#   --no-install         nothing installed (no files, no registry entries, no shortcuts)
+#   --wrong-md5          the .md5 file holds another digest
+#   --md5-newline        the .md5 file ends with a line end
+#   --unsigned           the shell extension is not signed
+#   --tampered           the shell extension is changed after signing
+#   --other-signer       the shell extension is signed by "OTHERSIGNER"
+#   --wrong-threading    the classes are registered with ThreadingModel "Both"
+#   --dll-case           the classes name the DLL in other letter case
+#   --no-shortcut        no start-up shortcut
+#   --disabled-approval  the start-up entry is disabled
+# SKV_BUILD names the native build that holds the stand-in product (default build/native).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+[[ $# -ge 1 ]] || { sed -n '2,17p' "$0" >&2; exit 2; }
+folder=$(mkdir -p "$1" && cd "$1" && pwd)
+shift
+declare -A broken=()
+for option in "$@"; do
+    case "$option" in
+    --no-install | --wrong-md5 | --md5-newline | --unsigned | --tampered | --other-signer | --wrong-threading | \
+        --dll-case | --no-shortcut | --disabled-approval) broken[${option#--}]=1 ;;
+    *) echo "sandbox.sh: unknown option $option" >&2; exit 2 ;;
+    esac
+done
+build=${SKV_BUILD:-$root/build/native}
+standin=$build/standin/Skorvane
+[[ -x $standin ]] || { echo "sandbox.sh: build the stand-in first ($standin)" >&2; exit 1; }
+
+rm -rf "$folder"/{install,config,local,programdata,temp,certs,registry.reg}
+install=$folder/install
+roaming=$folder/config
+local=$folder/local
+programdata=$folder/programdata
+mkdir -p "$roaming" "$local" "$programdata" "$folder/temp" "$folder/certs"
+registry=$folder/registry.reg
+printf 'Windows Registry Editor Version 5.00\r\n' >"$registry"
+
+# Test certificates: a root that the sandbox trusts, the product's signer and another signer.
+certs=$folder/certs
+make_cert() { # name subject
+    openssl req -new -newkey rsa:2048 -nodes -subj "/CN=$2" -keyout "$certs/$1.key" -out "$certs/$1.csr" 2>/dev/null
+    openssl x509 -req -in "$certs/$1.csr" -CA "$certs/root.pem" -CAkey "$certs/root.key" -CAcreateserial \
+        -days 3650 -sha256 -extfile <(printf 'keyUsage=digitalSignature\nextendedKeyUsage=codeSigning\n') \
+        -out "$certs/$1.pem" 2>/dev/null
+}
+openssl req -x509 -new -newkey rsa:2048 -nodes -subj "/CN=Skorvane Test Root" -days 3650 -sha256 \
+    -keyout "$certs/root.key" -out "$certs/root.pem" 2>/dev/null
+make_cert signer QUELLANOR
+make_cert other OTHERSIGNER
+
+if [[ -z ${broken[no-install]:-} ]]; then
+    mkdir -p "$install/data"
+    exe=$install/Skorvane.exe
+    cp "$standin" "$exe"
+    digest=$(md5sum "$exe" | cut -c1-32)
+    [[ -n ${broken[wrong-md5]:-} ]] && digest=00000000000000000000000000000000
+    if [[ -n ${broken[md5-newline]:-} ]]; then printf '%s\n' "$digest"; else printf '%s' "$digest"; fi >"$exe.md5"
+    printf '<html><body><h1>Skorvane</h1><h3>2.4.1</h3><p>Stand-in.</p></body></html>\n' >"$install/data/Versions.html"
+
+    dll=$install/SkorvaneShellDLL.dll
+    x86_64-w64-mingw32-windres "$here/shelldll/SkorvaneShellDLL.rc" -O coff -o "$certs/dll.res"
+    x86_64-w64-mingw32-gcc -shared -s -o "$certs/unsigned.dll" "$here/shelldll/SkorvaneShellDLL.c" "$certs/dll.res"
+    signer=signer
+    [[ -n ${broken[other-signer]:-} ]] && signer=other
+    if [[ -n ${broken[unsigned]:-} ]]; then
+        cp "$certs/unsigned.dll" "$dll"
+    else
+        osslsigncode sign -certs "$certs/$signer.pem" -key "$certs/$signer.key" -n "Skorvane shell extension" \
+            -in "$certs/unsigned.dll" -out "$dll" >/dev/null
+    fi
+    if [[ -n ${broken[tampered]:-} ]]; then
+        # One byte of the code section changes: the signature no longer matches the image.
+        printf '\x90' | dd of="$dll" bs=1 seek=1100 conv=notrunc status=none
+    fi
+
+    escaped() { printf '%s' "$1" | sed 's/\\/\\\\/g; s/"/\\"/g'; }
+    {
+        printf '\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Skorvane (Orv)]\r\n'
+        printf '"DisplayIcon"="%s"\r\n' "$(escaped "$exe")"
+        model=Apartment
+        [[ -n ${broken[wrong-threading]:-} ]] && model=Both
+        registered=$dll
+        [[ -n ${broken[dll-case]:-} ]] && registered=$install/skorvaneshelldll.dll
+        for clsid in {2137939A-0EF6-4D12-B01A-8A77ABC74D96} {E092A792-C413-4A54-9CF0-9293BF9A1917} \
+            {8ACF67F2-8148-41D2-8240-FE12122066DA} {E4F24287-B39D-444B-9F9B-F03D42579186}; do
+            printf '\r\n[HKEY_CLASSES_ROOT\\CLSID\\%s\\InprocServer32]\r\n' "$clsid"
+            printf '@="%s"\r\n"ThreadingModel"="%s"\r\n' "$(escaped "$registered")" "$model"
+        done
+        approval=02,00,00,00,00,00,00,00,00,00,00,00
+        [[ -n ${broken[disabled-approval]:-} ]] && approval=03,00,00,00,00,00,00,00,00,00,00,00
+        printf '\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder]\r\n'
+        printf '"Skorvane.lnk"=hex:%s\r\n' "$approval"
+    } >>"$registry"
+
+    if [[ -z ${broken[no-shortcut]:-} ]]; then
+        for startup in "$programdata" "$roaming"; do
+            mkdir -p "$startup/Microsoft/Windows/Start Menu/Programs/Startup"
+            ln -s "$exe" "$startup/Microsoft/Windows/Start Menu/Programs/Startup/Skorvane.lnk"
+        done
+    fi
+fi
+
+cat <<EXPORTS
+export SKV_REGISTRY_FILE='$registry'
+export SKV_TRUSTED_ROOTS='$certs/root.pem'
+export XDG_CONFIG_HOME='$roaming'
+export XDG_DATA_HOME='$local'
+export XDG_DATA_DIRS='$programdata'
+export TEMP='$folder/temp'
+EXPORTS
