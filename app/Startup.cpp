@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Config/ConfigFile.h"
 #include "library_Orv/Desktop.h"
 #include "library_Orv/Firewall.h"
 #include "library_Orv/Qt/QtMessageBoxPresenter.h"
@@ -57,5 +58,7 @@ int RunApplication(int argc, char** argv) {
 
     const int exitCode = application.exec();
     window.reset();
+    // The local configuration is saved while Qt is still whole: its text codecs are gone by static destruction.
+    Orv::ReleaseConfigFiles();
     return exitCode;
 }

@@ -3,6 +3,7 @@
 #include "ProductInformations.h"
 #include "Startup.h"
 
+#include "library_Orv/Config/ConfigFile.h"
 #include "library_Orv/Error.h"
 #include "library_Orv/Qt/SkinManager.h"
 
@@ -72,5 +73,6 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     const int exitCode = AllChecksPassed(report) ? 0 : 1;
     window.close(); // as "Quit" leaves the product
+    Orv::ReleaseConfigFiles(); // saved while Qt's text codecs still exist
     return exitCode;
 }

@@ -13,14 +13,16 @@ namespace Orv {
 namespace {
 const wchar_t* const kRootName = L"Config";
 
+// The holders outlive static destruction: the product identity, a static object built before them, releases the
+// configuration files (saving the local one) from its own destructor, after such holders would be gone.
 std::unique_ptr<ConfigFileGlobal>& GlobalHolder() {
-    static std::unique_ptr<ConfigFileGlobal> holder;
-    return holder;
+    static auto* holder = new std::unique_ptr<ConfigFileGlobal>();
+    return *holder;
 }
 
 std::unique_ptr<ConfigFileLocal>& LocalHolder() {
-    static std::unique_ptr<ConfigFileLocal> holder;
-    return holder;
+    static auto* holder = new std::unique_ptr<ConfigFileLocal>();
+    return *holder;
 }
 
 std::wstring GlobalConfigPath() {
