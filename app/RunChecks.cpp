@@ -3,6 +3,7 @@
 #include "checks/InstallationChecks.h"
 #include "ui_MainWindow.h"
 
+#include "library_Orv/Authenticode.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Machine.h"
 #include "library_Orv/Qt/QShortCutStartupManager.h"
@@ -82,8 +83,13 @@ void MainWindow::ReadSoftwareVersion() {
 }
 
 void MainWindow::CheckSignatures() {
-    // The four signature rows are filled once the Authenticode verification exists; until then they keep their
-    // designer text, rather than claiming a result that was not checked.
+    const QString expectedSigner = QStringLiteral("QUELLANOR");
+    SetCheckResult(form_->labelCheckExeSignedIcon, Orv::IsFileSigned(executablePath_));
+    SetCheckResult(form_->labelCheckPluginSignedIcon, Orv::IsFileSigned(shellDllPath_));
+    SetCheckResult(form_->labelCheckPluginSignedNameIcon,
+                   QString::fromStdWString(Orv::GetSignerName(shellDllPath_)) == expectedSigner);
+    SetCheckResult(form_->labelCheckExeSignedNameIcon,
+                   QString::fromStdWString(Orv::GetSignerName(executablePath_)) == expectedSigner);
 }
 
 void MainWindow::CheckPluginRegistration() {

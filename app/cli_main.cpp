@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     std::fputc('\n', stdout);
     std::fflush(stdout);
     const int exitCode = AllChecksPassed(report) ? 0 : 1;
-    window.close(); // as "Quit" leaves the product
+    window.close();            // as "Quit" leaves the product
     Orv::ReleaseConfigFiles(); // saved while Qt's text codecs still exist
     return exitCode;
 }

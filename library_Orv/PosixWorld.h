@@ -8,6 +8,8 @@ namespace Orv {
 
 // A regedit export ("Windows Registry Editor Version 5.00") that stands for the registry.
 constexpr const char* kEnvRegistryFile = "SKV_REGISTRY_FILE";
+// PEM files of roots that Authenticode verification trusts besides the system's store, separated by ":".
+constexpr const char* kEnvTrustedRoots = "SKV_TRUSTED_ROOTS";
 // The file read for the operating-system caption (os-release format).
 constexpr const char* kEnvOsRelease = "SKV_OS_RELEASE";
 // The mount table and the sysfs root read to classify drives.

@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config)
 for need in "$@"; do
     case "$need" in
-    run) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core) ;;
-    test) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core
+    run) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev) ;;
+    test) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
                     googletest clang-format openssl osslsigncode g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "install-deps.sh: unknown need '$need'" >&2; exit 2 ;;

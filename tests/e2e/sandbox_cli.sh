@@ -11,10 +11,13 @@ failures=0
 passes=0
 trap 'pkill -f "$work/" 2>/dev/null; rm -rf "$work"' EXIT
 
-# The rows of the steps that are built, and that Linux allows to pass.
-rows=(labelWindows64BitsIcon labelWindowsNameIcon labelInstallIntegrityExeIcon labelCheckInstallExplorerPluginIcon
-      labelShortcutInstalledGlobal labelPointToInstalledDirCurrentAllUsers labelShortcutInstalledCurrentUser
-      labelPointToInstalledDirCurrentUser labelShortcutAllowedToRunIcon)
+# The rows of steps 1 to 11. The product executable is an ELF program here and cannot carry an Authenticode
+# signature, so its two signature rows are always false on Linux.
+rows=(labelWindows64BitsIcon labelWindowsNameIcon labelInstallIntegrityExeIcon labelCheckExeSignedIcon
+      labelCheckPluginSignedIcon labelCheckPluginSignedNameIcon labelCheckExeSignedNameIcon
+      labelCheckInstallExplorerPluginIcon labelShortcutInstalledGlobal labelPointToInstalledDirCurrentAllUsers
+      labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser labelShortcutAllowedToRunIcon)
+unsignedExe="labelCheckExeSignedIcon labelCheckExeSignedNameIcon"
 
 # run NAME "expected false rows" [sandbox options] [-- cli options]
 run() {
@@ -44,22 +47,26 @@ run() {
     last=$folder
 }
 
-run healthy ""
-run no-install "labelInstallIntegrityExeIcon labelCheckInstallExplorerPluginIcon labelShortcutInstalledGlobal
+run healthy "$unsignedExe"
+run no-install "$unsignedExe labelInstallIntegrityExeIcon labelCheckInstallExplorerPluginIcon
+    labelCheckPluginSignedIcon labelCheckPluginSignedNameIcon labelShortcutInstalledGlobal
     labelPointToInstalledDirCurrentAllUsers labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser" \
     --no-install
-run wrong-md5 "labelInstallIntegrityExeIcon" --wrong-md5
-run md5-newline "labelInstallIntegrityExeIcon" --md5-newline
-run wrong-threading "labelCheckInstallExplorerPluginIcon" --wrong-threading
-run dll-case "labelCheckInstallExplorerPluginIcon" --dll-case
-run disabled-approval "labelShortcutAllowedToRunIcon" --disabled-approval
-run no-shortcut "labelShortcutInstalledGlobal labelPointToInstalledDirCurrentAllUsers labelShortcutInstalledCurrentUser
-    labelPointToInstalledDirCurrentUser" --no-shortcut
+run wrong-md5 "$unsignedExe labelInstallIntegrityExeIcon" --wrong-md5
+run md5-newline "$unsignedExe labelInstallIntegrityExeIcon" --md5-newline
+run unsigned "$unsignedExe labelCheckPluginSignedIcon labelCheckPluginSignedNameIcon" --unsigned
+run tampered "$unsignedExe labelCheckPluginSignedIcon" --tampered
+run other-signer "$unsignedExe labelCheckPluginSignedNameIcon" --other-signer
+run wrong-threading "$unsignedExe labelCheckInstallExplorerPluginIcon" --wrong-threading
+run dll-case "$unsignedExe labelCheckInstallExplorerPluginIcon" --dll-case
+run disabled-approval "$unsignedExe labelShortcutAllowedToRunIcon" --disabled-approval
+run no-shortcut "$unsignedExe labelShortcutInstalledGlobal labelPointToInstalledDirCurrentAllUsers
+    labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser" --no-shortcut
 # Without fix nothing is written.
 shortcuts=$(find "$last" -name '*.lnk' | wc -l)
 [[ $shortcuts -eq 0 ]] && passes=$((passes + 1)) || { echo "FAIL no-shortcut: $shortcuts shortcuts written without fix"; failures=$((failures + 1)); }
 # With fix exactly one is created, for all users.
-run fix "labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser" --no-shortcut -- --fix
+run fix "$unsignedExe labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser" --no-shortcut -- --fix
 shortcuts=$(find "$last" -name '*.lnk' | wc -l)
 [[ $shortcuts -eq 1 ]] && passes=$((passes + 1)) || { echo "FAIL fix: $shortcuts shortcuts after a fix pass"; failures=$((failures + 1)); }
 # A usage error.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Orv {
+
+// Whether the file carries an Authenticode signature that verifies: the image's digest matches the signed one,
+// the signature is valid and the signer's chain leads to a trusted root (revocation is not checked).
+bool IsFileSigned(const std::wstring& path);
+
+// The simple display name of the first signer's certificate (its common name, else its organisational unit, its
+// organisation or its e-mail address); empty without one. A signature that does not verify still has a signer.
+std::wstring GetSignerName(const std::wstring& path);
+
+// The pieces of a PE image that Authenticode works on, read with every offset checked against the file.
+struct AuthenticodeLayout {
+    // The byte ranges of the file that the image digest covers, in file order.
+    std::vector<std::pair<size_t, size_t>> hashedRanges; // (offset, size)
+    // The DER of the first PKCS#7 signed-data certificate of the certificate table; empty when unsigned.
+    std::vector<uint8_t> signature;
+};
+// False when the bytes are not a PE image whose certificate table lies within the file.
+bool ReadAuthenticodeLayout(const uint8_t* data, size_t size, AuthenticodeLayout& layout);
+
+} // namespace Orv

@@ -1,0 +1,55 @@
+#include "Authenticode.h"
+
+#include <windows.h>
+#include <softpub.h>
+#include <wincrypt.h>
+#include <wintrust.h>
+
+namespace Orv {
+
+namespace {
+// WinVerifyTrust with the generic verify action; the state is released before returning.
+template <typename Use> LONG VerifyAndUse(const std::wstring& path, DWORD providerFlags, Use use) {
+    WINTRUST_FILE_INFO file{};
+    file.cbStruct = sizeof file;
+    file.pcwszFilePath = path.c_str();
+    WINTRUST_DATA data{};
+    data.cbStruct = sizeof data;
+    data.dwUIChoice = WTD_UI_NONE;
+    data.fdwRevocationChecks = WTD_REVOKE_NONE;
+    data.dwUnionChoice = WTD_CHOICE_FILE;
+    data.pFile = &file;
+    data.dwStateAction = WTD_STATEACTION_VERIFY;
+    data.dwProvFlags = providerFlags;
+    GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
+    const LONG result = WinVerifyTrust(nullptr, &action, &data);
+    use(data);
+    data.dwStateAction = WTD_STATEACTION_CLOSE;
+    WinVerifyTrust(nullptr, &action, &data);
+    return result;
+}
+} // namespace
+
+bool IsFileSigned(const std::wstring& path) {
+    return VerifyAndUse(path, WTD_REVOCATION_CHECK_CHAIN, [](WINTRUST_DATA&) {}) == 0;
+}
+
+std::wstring GetSignerName(const std::wstring& path) {
+    std::wstring name;
+    VerifyAndUse(path, 0, [&](WINTRUST_DATA& data) {
+        CRYPT_PROVIDER_DATA* provider = WTHelperProvDataFromStateData(data.hWVTStateData);
+        if (!provider || provider->csSigners < 1)
+            return;
+        CRYPT_PROVIDER_SGNR* signer = WTHelperGetProvSignerFromChain(provider, 0, FALSE, 0);
+        if (!signer || signer->csCertChain < 1 || !signer->pasCertChain || !signer->pasCertChain[0].pCert)
+            return;
+        wchar_t buffer[256] = {};
+        const DWORD count =
+            CertGetNameStringW(signer->pasCertChain[0].pCert, CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, buffer, 256);
+        if (count > 1)
+            name = buffer;
+    });
+    return name;
+}
+
+} // namespace Orv
