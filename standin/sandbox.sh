@@ -32,27 +32,18 @@ build=${SKV_BUILD:-$root/build/native}
 standin=$build/standin/Skorvane
 [[ -x $standin ]] || { echo "sandbox.sh: build the stand-in first ($standin)" >&2; exit 1; }
 
-rm -rf "$folder"/{install,config,local,programdata,temp,certs,registry.reg}
+rm -rf "$folder"/{install,config,local,programdata,temp,signing,registry.reg}
 install=$folder/install
 roaming=$folder/config
 local=$folder/local
 programdata=$folder/programdata
-mkdir -p "$roaming" "$local" "$programdata" "$folder/temp" "$folder/certs"
+mkdir -p "$roaming" "$local" "$programdata" "$folder/temp"
 registry=$folder/registry.reg
 printf 'Windows Registry Editor Version 5.00\r\n' >"$registry"
 
-# Test certificates: a root that the sandbox trusts, the product's signer and another signer.
-certs=$folder/certs
-make_cert() { # name subject
-    openssl req -new -newkey rsa:2048 -nodes -subj "/CN=$2" -keyout "$certs/$1.key" -out "$certs/$1.csr" 2>/dev/null
-    openssl x509 -req -in "$certs/$1.csr" -CA "$certs/root.pem" -CAkey "$certs/root.key" -CAcreateserial \
-        -days 3650 -sha256 -extfile <(printf 'keyUsage=digitalSignature\nextendedKeyUsage=codeSigning\n') \
-        -out "$certs/$1.pem" 2>/dev/null
-}
-openssl req -x509 -new -newkey rsa:2048 -nodes -subj "/CN=Skorvane Test Root" -days 3650 -sha256 \
-    -keyout "$certs/root.key" -out "$certs/root.pem" 2>/dev/null
-make_cert signer QUELLANOR
-make_cert other OTHERSIGNER
+# The shell extension in every form, signed under a test root that the sandbox trusts.
+"$here/make-signed-dll.sh" "$folder/signing"
+certs=$folder/signing/certs
 
 if [[ -z ${broken[no-install]:-} ]]; then
     mkdir -p "$install/data"
@@ -64,20 +55,11 @@ if [[ -z ${broken[no-install]:-} ]]; then
     printf '<html><body><h1>Skorvane</h1><h3>2.4.1</h3><p>Stand-in.</p></body></html>\n' >"$install/data/Versions.html"
 
     dll=$install/SkorvaneShellDLL.dll
-    x86_64-w64-mingw32-windres "$here/shelldll/SkorvaneShellDLL.rc" -O coff -o "$certs/dll.res"
-    x86_64-w64-mingw32-gcc -shared -s -o "$certs/unsigned.dll" "$here/shelldll/SkorvaneShellDLL.c" "$certs/dll.res"
-    signer=signer
-    [[ -n ${broken[other-signer]:-} ]] && signer=other
-    if [[ -n ${broken[unsigned]:-} ]]; then
-        cp "$certs/unsigned.dll" "$dll"
-    else
-        osslsigncode sign -certs "$certs/$signer.pem" -key "$certs/$signer.key" -n "Skorvane shell extension" \
-            -in "$certs/unsigned.dll" -out "$dll" >/dev/null
-    fi
-    if [[ -n ${broken[tampered]:-} ]]; then
-        # One byte of the code section changes: the signature no longer matches the image.
-        printf '\x90' | dd of="$dll" bs=1 seek=1100 conv=notrunc status=none
-    fi
+    variant=signed
+    [[ -n ${broken[other-signer]:-} ]] && variant=other
+    [[ -n ${broken[unsigned]:-} ]] && variant=unsigned
+    [[ -n ${broken[tampered]:-} ]] && variant=tampered
+    cp "$folder/signing/$variant.dll" "$dll"
 
     escaped() { printf '%s' "$1" | sed 's/\\/\\\\/g; s/"/\\"/g'; }
     {

@@ -1,0 +1,69 @@
+#include "TrustedRoot.h"
+#include "Wine.h"
+#include "library_Orv/Authenticode.h"
+#include "library_Orv/Files/File.h"
+#include "library_Orv/Files/Folders.h"
+
+#include <gtest/gtest.h>
+
+using namespace Orv;
+
+// signing/ beside this test holds the stand-in shell extension unsigned, signed by QUELLANOR and by OTHERSIGNER
+// under a test root, and tampered after signing (standin/make-signed-dll.sh).
+namespace {
+std::wstring Signed(const wchar_t* name) {
+    return GetApplicationFolder() + L"signing/" + name;
+}
+} // namespace
+
+class Authenticode : public testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(TrustTestRoot(Signed(L"certs/root.pem"))); }
+};
+
+TEST_F(Authenticode, SignedFileVerifiesAndNamesItsSigner) {
+    ASSERT_TRUE(FileExists(Signed(L"signed.dll")));
+    EXPECT_TRUE(IsFileSigned(Signed(L"signed.dll")));
+    EXPECT_EQ(GetSignerName(Signed(L"signed.dll")), L"QUELLANOR");
+}
+
+TEST_F(Authenticode, UnsignedFileHasNeither) {
+    EXPECT_FALSE(IsFileSigned(Signed(L"unsigned.dll")));
+    EXPECT_EQ(GetSignerName(Signed(L"unsigned.dll")), L"");
+    EXPECT_FALSE(IsFileSigned(Signed(L"missing.dll")));
+    EXPECT_EQ(GetSignerName(Signed(L"missing.dll")), L"");
+}
+
+TEST_F(Authenticode, TamperedFileFailsButKeepsItsSigner) {
+    EXPECT_FALSE(IsFileSigned(Signed(L"tampered.dll")));
+    if (RunningUnderWine())
+        GTEST_SKIP() << "Wine's WinVerifyTrust keeps no signer data after a digest mismatch; Windows does";
+    EXPECT_EQ(GetSignerName(Signed(L"tampered.dll")), L"QUELLANOR");
+}
+
+TEST_F(Authenticode, AnotherSigner) {
+    EXPECT_EQ(GetSignerName(Signed(L"other.dll")), L"OTHERSIGNER");
+}
+
+TEST(AuthenticodeLayoutReader, RangesSkipChecksumDirectoryEntryAndTable) {
+    const std::vector<uint8_t> bytes = ReadFileBytes(Signed(L"signed.dll"));
+    ASSERT_FALSE(bytes.empty());
+    AuthenticodeLayout layout;
+    ASSERT_TRUE(ReadAuthenticodeLayout(bytes.data(), bytes.size(), layout));
+    EXPECT_FALSE(layout.signature.empty());
+    EXPECT_EQ(layout.signature[0], 0x30); // a DER SEQUENCE
+    ASSERT_GE(layout.hashedRanges.size(), 3u);
+    size_t hashed = 0;
+    for (const auto& range : layout.hashedRanges)
+        hashed += range.second;
+    EXPECT_EQ(hashed + 4 + 8 + layout.signature.size() + 8, bytes.size()); // table: one entry, no padding
+    // Truncated images never read past their end.
+    for (size_t size = 0; size < bytes.size(); size += 211) {
+        std::vector<uint8_t> prefix(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
+        AuthenticodeLayout partial;
+        if (!ReadAuthenticodeLayout(prefix.data(), prefix.size(), partial))
+            continue;
+        for (const auto& range : partial.hashedRanges)
+            EXPECT_LE(range.first + range.second, prefix.size());
+    }
+}

@@ -1,0 +1,5 @@
+#include "Wine.h"
+
+bool RunningUnderWine() {
+    return false;
+}
