@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <mutex>
 #include <algorithm>
 #include <sstream>
 
@@ -75,17 +76,31 @@ std::wstring SimpleDisplayName(X509* certificate) {
     return {};
 }
 
-StorePtr TrustedStore() {
+StorePtr NewTrustedStore(const std::string& roots) {
     StorePtr store(X509_STORE_new());
     if (!store)
         return store;
     X509_STORE_set_default_paths(store.get());
-    std::istringstream roots(PosixWorldPath(kEnvTrustedRoots, ""));
+    std::istringstream files(roots);
     std::string file;
-    while (std::getline(roots, file, ':'))
+    while (std::getline(files, file, ':'))
         if (!file.empty())
             X509_STORE_load_file(store.get(), file.c_str());
     return store;
+}
+
+// Reading the system's certificate folder is costly; the store is built again only when the roots change.
+X509_STORE* TrustedStore() {
+    static std::mutex mutex;
+    static std::string builtFor;
+    static StorePtr store;
+    const std::string roots = PosixWorldPath(kEnvTrustedRoots, "");
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!store || roots != builtFor) {
+        store = NewTrustedStore(roots);
+        builtFor = roots;
+    }
+    return store.get();
 }
 
 bool DigestOfRanges(const EVP_MD* md, const uint8_t* data, const AuthenticodeLayout& layout,
@@ -126,9 +141,9 @@ bool SignatureVerifies(PKCS7* p7, PKCS7_SIGNER_INFO* signer, X509* certificate, 
 }
 
 bool ChainTrusted(PKCS7* p7, X509* certificate) {
-    StorePtr store = TrustedStore();
+    X509_STORE* store = TrustedStore();
     StoreContextPtr context(X509_STORE_CTX_new());
-    if (!store || !context || X509_STORE_CTX_init(context.get(), store.get(), certificate, p7->d.sign->cert) != 1)
+    if (!store || !context || X509_STORE_CTX_init(context.get(), store, certificate, p7->d.sign->cert) != 1)
         return false;
     X509_STORE_CTX_set_purpose(context.get(), X509_PURPOSE_ANY);
     return X509_verify_cert(context.get()) == 1;
