@@ -5,6 +5,7 @@
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
+#include "library_Orv/Qt/QShortCutStartupManager.h"
 
 namespace {
 const char* const kProductName = "SkorvaneDiagnostics";
@@ -12,6 +13,7 @@ const char* const kProductName = "SkorvaneDiagnostics";
 
 ProductInformations::ProductInformations() {
     Orv::SetProductInformations(this);
+    Orv::QShortCutStartupManager::Instance().SetShortcutName(QString::fromLatin1(kProductName));
     executableName_ = Orv::Utf8ToWString(kProductName) + L".exe";
     webAddress_ = L"https://brindlecote.example/skorvane/";
     configFileName_ = L"LocalConfig.xml";

@@ -41,6 +41,13 @@ TEST_F(Authenticode, TamperedFileFailsButKeepsItsSigner) {
     EXPECT_EQ(GetSignerName(Signed(L"tampered.dll")), L"QUELLANOR");
 }
 
+TEST_F(Authenticode, SignedStandInProduct) {
+    if (!FileExists(Signed(L"Skorvane.exe")))
+        GTEST_SKIP() << "the stand-in product is an ELF program here and cannot carry an Authenticode signature";
+    EXPECT_TRUE(IsFileSigned(Signed(L"Skorvane.exe")));
+    EXPECT_EQ(GetSignerName(Signed(L"Skorvane.exe")), L"QUELLANOR");
+}
+
 TEST_F(Authenticode, AnotherSigner) {
     EXPECT_EQ(GetSignerName(Signed(L"other.dll")), L"OTHERSIGNER");
 }

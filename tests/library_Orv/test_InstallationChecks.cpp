@@ -30,6 +30,8 @@ TEST(MachineChecks, SixtyFourBitRowAndArchitectureText) {
     EXPECT_EQ(Checks::ArchitectureText("x86_64", wow64), L"CPU:x86_64");
     EXPECT_EQ(Checks::ArchitectureText("i386", native32), L"CPU:i386 (32-bit Windows)");
     EXPECT_NE(GetVersionString().find(L" (Build "), std::wstring::npos);
+    // This machine (and Wine on it) is 64-bit x86: the system is not a 32-bit one.
+    EXPECT_FALSE(GetMachineInfo().nativeIntel32);
 }
 
 TEST(MachineChecks, IntegrityLevels) {
