@@ -27,9 +27,15 @@ run() {
     [[ $# -gt 0 ]] && shift && cliOptions=("$@")
     local folder=$work/$name
     "$sandbox" "$folder" "${options[@]}" >"$folder.env" || { echo "FAIL $name: sandbox"; failures=$((failures + 1)); return; }
-    local report
+    local report product=
+    if [[ ${RUNNING:-} == 1 ]]; then
+        "$folder/install/Skorvane.exe" >/dev/null 2>&1 &
+        product=$!
+        sleep 0.3
+    fi
     report=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" "${cliOptions[@]}") 2>"$folder.err")
     local code=$?
+    [[ -n $product ]] && kill "$product" 2>/dev/null
     # The runner restarts the product detached as it ends, as "Quit" does; it must not count as running later.
     pkill -f "$folder/install/Skorvane.exe" 2>/dev/null
     sleep 0.2
@@ -42,12 +48,17 @@ run() {
             ok=0
         fi
     done
-    [[ $code -eq 1 ]] || { echo "FAIL $name: exit code $code (the product is not running: 1 expected)"; ok=0; }
+    local running=false
+    [[ ${RUNNING:-} == 1 ]] && running=true
+    grep -q "^  \"labelIsRunning\": \"$running\"" <<<"$report" || { echo "FAIL $name: labelIsRunning should be $running"; ok=0; }
+    # Some row is false in every scenario here (the executable's signature rows at least): exit code 1.
+    [[ $code -eq 1 ]] || { echo "FAIL $name: exit code $code, 1 expected"; ok=0; }
     if [[ $ok -eq 1 ]]; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "$report"; fi
     last=$folder
 }
 
 run healthy "$unsignedExe"
+RUNNING=1 run running "$unsignedExe"
 run no-install "$unsignedExe labelInstallIntegrityExeIcon labelCheckInstallExplorerPluginIcon
     labelCheckPluginSignedIcon labelCheckPluginSignedNameIcon labelShortcutInstalledGlobal
     labelPointToInstalledDirCurrentAllUsers labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser" \
