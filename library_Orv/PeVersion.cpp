@@ -1,32 +1,13 @@
 #include "PeVersion.h"
 
+#include "PeImage.h"
+
 #include <initializer_list>
 
 namespace Orv {
 
 namespace {
-class Bytes {
-public:
-    Bytes(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    bool Has(uint64_t offset, uint64_t count) const { return offset <= size_ && count <= size_ - offset; }
-    bool U16(uint64_t offset, uint32_t& value) const {
-        if (!Has(offset, 2))
-            return false;
-        value = static_cast<uint32_t>(data_[offset] | (data_[offset + 1] << 8));
-        return true;
-    }
-    bool U32(uint64_t offset, uint32_t& value) const {
-        if (!Has(offset, 4))
-            return false;
-        value = static_cast<uint32_t>(data_[offset]) | (static_cast<uint32_t>(data_[offset + 1]) << 8) |
-                (static_cast<uint32_t>(data_[offset + 2]) << 16) | (static_cast<uint32_t>(data_[offset + 3]) << 24);
-        return true;
-    }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-};
+using Bytes = PeBytes;
 
 struct Section {
     uint32_t virtualAddress;
@@ -79,36 +60,16 @@ bool FindEntry(const Bytes& file, uint64_t directory, uint32_t id, uint32_t& tar
 
 bool ReadPeFileVersion(const uint8_t* data, size_t size, uint16_t parts[4]) {
     const Bytes file(data, size);
-    uint32_t magic = 0, peOffset = 0, signature = 0;
-    if (!file.U16(0, magic) || magic != 0x5A4D || !file.U32(0x3C, peOffset) || !file.U32(peOffset, signature) ||
-        signature != 0x00004550)
+    PeHeaders headers;
+    uint64_t resourceDirectoryEntry = 0;
+    if (!ReadPeHeaders(file, headers) || !headers.Directory(2, resourceDirectoryEntry))
         return false;
-    const uint64_t coff = static_cast<uint64_t>(peOffset) + 4;
-    uint32_t sectionCount = 0, optionalSize = 0, optionalMagic = 0;
-    if (!file.U16(coff + 2, sectionCount) || !file.U16(coff + 16, optionalSize))
-        return false;
-    const uint64_t optional = coff + 20;
-    if (!file.U16(optional, optionalMagic))
-        return false;
-    // The data directories follow the fixed part of the optional header, which differs for PE32 and PE32+.
-    uint64_t directories = 0;
-    if (optionalMagic == 0x10B)
-        directories = optional + 96;
-    else if (optionalMagic == 0x20B)
-        directories = optional + 112;
-    else
-        return false;
-    uint32_t directoryCount = 0;
-    if (!file.U32(directories - 4, directoryCount) || directoryCount <= 2)
-        return false;
-    const uint64_t resourceDirectoryEntry = directories + 8 * 2;
-    if (resourceDirectoryEntry + 8 > optional + optionalSize)
-        return false;
+    const uint64_t sectionTable = headers.sectionTable;
+    const uint32_t sectionCount = headers.sectionCount;
     uint32_t resourceRva = 0, resourceSize = 0;
     if (!file.U32(resourceDirectoryEntry, resourceRva) || !file.U32(resourceDirectoryEntry + 4, resourceSize) ||
         resourceRva == 0)
         return false;
-    const uint64_t sectionTable = optional + optionalSize;
     uint32_t resourceOffset = 0;
     if (!RvaToOffset(file, sectionTable, sectionCount, resourceRva, resourceOffset))
         return false;

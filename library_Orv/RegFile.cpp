@@ -57,32 +57,29 @@ int HexDigit(wchar_t c) {
 // "aa,bb,cc" -> bytes; false on anything else.
 bool ParseHexBytes(const std::wstring& text, std::vector<uint8_t>& bytes) {
     std::wstring digits;
-    for (const wchar_t c : text) {
-        if (c == L',' || c == L' ' || c == L'\t') {
-            if (!digits.empty()) {
-                if (digits.size() > 2)
-                    return false;
-                int value = 0;
-                for (const wchar_t d : digits)
-                    value = value * 16 + HexDigit(d);
-                bytes.push_back(static_cast<uint8_t>(value));
-                digits.clear();
-            }
-            continue;
-        }
-        if (HexDigit(c) < 0)
-            return false;
-        digits += c;
-    }
-    if (!digits.empty()) {
+    const auto flush = [&]() {
         if (digits.size() > 2)
             return false;
-        int value = 0;
-        for (const wchar_t d : digits)
-            value = value * 16 + HexDigit(d);
-        bytes.push_back(static_cast<uint8_t>(value));
+        if (!digits.empty()) {
+            int value = 0;
+            for (const wchar_t d : digits)
+                value = value * 16 + HexDigit(d);
+            bytes.push_back(static_cast<uint8_t>(value));
+            digits.clear();
+        }
+        return true;
+    };
+    for (const wchar_t c : text) {
+        if (c == L',' || c == L' ' || c == L'\t') {
+            if (!flush())
+                return false;
+        } else if (HexDigit(c) < 0) {
+            return false;
+        } else {
+            digits += c;
+        }
     }
-    return true;
+    return flush();
 }
 
 std::wstring Utf16LeBytesToText(const std::vector<uint8_t>& bytes) {
