@@ -2,7 +2,7 @@
 # FileMD5 against md5sum on the same 256 MiB file (warm page cache), five runs each; prints the medians.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh run >/dev/null
+bash scripts/install-deps.sh run bench >/dev/null
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKV_WITH_QT=OFF -DSKV_BUILD_TESTS=OFF \
     -DSKV_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build build/bench --target skv_file_md5 >/dev/null

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a task needs, and only those that are missing.
-# Usage: install-deps.sh run|test|fuzz ...
+# Usage: install-deps.sh run|test|fuzz|bench ...
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config)
 for need in "$@"; do
     case "$need" in
+    bench) packages+=(bc) ;;
     run) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev) ;;
     test) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
-                    googletest clang-format openssl osslsigncode g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64) ;;
+                    googletest clang-format openssl osslsigncode procps g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "install-deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
