@@ -24,8 +24,8 @@ private:
 struct PeHeaders {
     uint64_t optionalHeader = 0; // the optional header
     uint32_t optionalSize = 0;
-    uint64_t checksum = 0;       // the CheckSum field
-    uint64_t directories = 0;    // the first data directory entry
+    uint64_t checksum = 0;    // the CheckSum field
+    uint64_t directories = 0; // the first data directory entry
     uint32_t directoryCount = 0;
     uint64_t sectionTable = 0;
     uint32_t sectionCount = 0;
