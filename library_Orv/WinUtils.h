@@ -46,6 +46,8 @@ private:
 
 // The first process whose executable name equals name, ignoring case; an invalid handle when none.
 ProcessHandle OpenProcessByName(const std::wstring& name);
+// The process with that id, opened as OpenProcessByName opens it; an invalid handle when there is none.
+ProcessHandle OpenProcessById(uint32_t processId);
 void TerminateProcessById(uint32_t processId);
 // Starts the program without waiting; an empty working folder means the caller's. The command line is the
 // arguments joined by spaces, without the program in front: the first argument is what the program takes for its

@@ -128,6 +128,13 @@ ProcessHandle OpenProcessByName(const std::wstring& name) {
     return ProcessHandle();
 }
 
+ProcessHandle OpenProcessById(uint32_t processId) {
+    struct stat data {};
+    const bool alive = processId > 0 && stat(("/proc/" + std::to_string(processId)).c_str(), &data) == 0 &&
+                       !IsZombie(std::to_string(processId));
+    return alive ? ProcessHandle(static_cast<intptr_t>(processId), processId) : ProcessHandle();
+}
+
 // A process id needs no closing here.
 void CloseProcessHandle(intptr_t) {}
 

@@ -143,6 +143,11 @@ ProcessHandle OpenProcessByName(const std::wstring& name) {
     return ProcessHandle();
 }
 
+ProcessHandle OpenProcessById(uint32_t processId) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    return process ? ProcessHandle(reinterpret_cast<intptr_t>(process), processId) : ProcessHandle();
+}
+
 void CloseProcessHandle(intptr_t handle) {
     if (handle)
         CloseHandle(reinterpret_cast<HANDLE>(handle));

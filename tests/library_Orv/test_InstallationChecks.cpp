@@ -54,15 +54,20 @@ TEST(MachineChecks, IntegrityLevels) {
     const std::wstring self = OwnExecutablePath();
     const std::wstring child = self.substr(0, self.find_last_of(L"\\/") + 1) + L"skv_test_child" +
                                (self.size() > 4 && self.substr(self.size() - 4) == L".exe" ? L".exe" : L"");
-    ASSERT_TRUE(LaunchProcess(child, {L"child", L"--sleep", L"3000"}, L""));
-    ProcessHandle opened;
-    for (int i = 0; i < 60 && !opened.IsValid(); ++i) {
-        opened = OpenProcessByName(child.substr(child.find_last_of(L"\\/") + 1));
-        if (!opened.IsValid())
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // Opened by its id, not its name: other tests may run the same child program at the same time.
+    TempFolder temp;
+    ASSERT_TRUE(LaunchProcess(child, {L"child", L"--write-pid", temp / L"pid.txt", L"--sleep", L"5000"}, L""));
+    std::vector<uint8_t> pid;
+    for (int i = 0; i < 100 && pid.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        pid = ReadFileBytes(temp / L"pid.txt");
     }
+    ASSERT_FALSE(pid.empty());
+    const ProcessHandle opened =
+        OpenProcessById(static_cast<uint32_t>(std::stoul(std::string(pid.begin(), pid.end()))));
     ASSERT_TRUE(opened.IsValid());
     EXPECT_EQ(GetProcessIntegrityLevel(opened.Native()), own);
+    TerminateProcessById(opened.ProcessId());
     TerminateProcessById(opened.ProcessId());
 }
 
