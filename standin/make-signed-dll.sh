@@ -25,6 +25,7 @@ make_cert other OTHERSIGNER
 x86_64-w64-mingw32-windres "$here/shelldll/SkorvaneShellDLL.rc" -O coff -o "$out/dll.res"
 x86_64-w64-mingw32-gcc -shared -s -o "$out/unsigned.dll" "$here/shelldll/SkorvaneShellDLL.c" "$out/dll.res"
 sign() { # certificate output
+    rm -f "$out/$2" # osslsigncode does not overwrite
     osslsigncode sign -certs "$certs/$1.pem" -key "$certs/$1.key" -n "Skorvane shell extension" \
         -in "$out/unsigned.dll" -out "$out/$2" >/dev/null
 }
