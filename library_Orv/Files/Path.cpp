@@ -44,6 +44,11 @@ std::wstring ResolveDots(const std::wstring& root, const std::wstring& rest, wch
     return result;
 }
 
+// A relative part joined to a folder loses one leading separator of either kind.
+std::wstring WithoutLeadingSeparator(const std::wstring& relative) {
+    return !relative.empty() && (relative[0] == L'\\' || relative[0] == L'/') ? relative.substr(1) : relative;
+}
+
 std::wstring AddTrailing(std::wstring path, wchar_t separator) {
     if (!path.empty() && path.back() != separator)
         path += separator;
@@ -153,10 +158,7 @@ std::wstring NormalizePath(const std::wstring& given, bool trailingSeparator, bo
 std::wstring PathJoin(const std::wstring& base, const std::wstring& relative) {
     if (!IsRelativePath(relative) || base.empty())
         return relative;
-    std::wstring tail = relative;
-    if (!tail.empty() && (tail[0] == L'\\' || tail[0] == L'/'))
-        tail.erase(0, 1);
-    return NormalizePath(base, true, false, false, std::wstring()) + tail;
+    return NormalizePath(base, true, false, false, std::wstring()) + WithoutLeadingSeparator(relative);
 }
 
 } // namespace WindowsPath
@@ -186,10 +188,8 @@ std::wstring NormalizePath(const std::wstring& given, bool trailingSeparator, bo
 std::wstring PathJoin(const std::wstring& base, const std::wstring& relative) {
     if (!IsRelativePath(relative) || base.empty())
         return relative;
-    std::wstring tail = relative;
-    if (!tail.empty() && (tail[0] == L'\\' || tail[0] == L'/'))
-        tail.erase(0, 1);
-    return NormalizePath(NormalizePath(base, true, false, false) + tail, false, false, false);
+    return NormalizePath(NormalizePath(base, true, false, false) + WithoutLeadingSeparator(relative), false, false,
+                         false);
 }
 
 } // namespace PosixPath
