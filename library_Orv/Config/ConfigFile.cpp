@@ -42,7 +42,7 @@ std::wstring FromRoot(const XmlElementPtr& root, const std::wstring& group, cons
 }
 } // namespace
 
-ConfigFileGlobal::ConfigFileGlobal() : root_(std::make_shared<XmlElement>()), path_(GlobalConfigPath()) {
+ConfigFileGlobal::ConfigFileGlobal() : ConfigFile(GlobalConfigPath()) {
     if (file_.Open(path_)) {
         root_ = file_.Root();
         if (root_->TagName() != kRootName)
@@ -53,7 +53,7 @@ ConfigFileGlobal::ConfigFileGlobal() : root_(std::make_shared<XmlElement>()), pa
                   "library_Orv/Config/ConfigFileGlobal.cpp", 18);
 }
 
-ConfigFileLocal::ConfigFileLocal() : root_(std::make_shared<XmlElement>()), path_(GetLocalConfigPath()) {
+ConfigFileLocal::ConfigFileLocal() : ConfigFile(GetLocalConfigPath()) {
     if (!path_.empty() && file_.OpenOrCreate(path_, kRootName)) {
         root_ = file_.Root();
         if (!root_->IsNull())

@@ -7,32 +7,33 @@
 
 namespace Orv {
 
-// The global configuration beside the program (data/GlobalConfig.xml), read only.
-class ConfigFileGlobal : public BaseClassNonCopyable {
+// A configuration file: its XML document, the handle of its root element "Config" (null when it could not be
+// opened) and its path.
+class ConfigFile : public BaseClassNonCopyable {
 public:
-    ConfigFileGlobal();
     XmlElementPtr Root() const { return root_; }
     const std::wstring& Path() const { return path_; }
 
-private:
+protected:
+    explicit ConfigFile(const std::wstring& path) : root_(std::make_shared<XmlElement>()), path_(path) {}
+
     XmlFile file_;
     XmlElementPtr root_;
     std::wstring path_;
 };
 
+// The global configuration beside the program (data/GlobalConfig.xml), read only.
+class ConfigFileGlobal : public ConfigFile {
+public:
+    ConfigFileGlobal();
+};
+
 // The per-user configuration (LocalConfig.xml in the local data folder), created when missing and saved when the
 // object goes.
-class ConfigFileLocal : public BaseClassNonCopyable {
+class ConfigFileLocal : public ConfigFile {
 public:
     ConfigFileLocal();
     ~ConfigFileLocal() override;
-    XmlElementPtr Root() const { return root_; }
-    const std::wstring& Path() const { return path_; }
-
-private:
-    XmlFile file_;
-    XmlElementPtr root_;
-    std::wstring path_;
 };
 
 ConfigFileGlobal& GetConfigFileGlobal();
