@@ -23,10 +23,14 @@ constexpr const char* kEnvXdgDataHome = "XDG_DATA_HOME";
 constexpr const char* kEnvXdgDataDirs = "XDG_DATA_DIRS";
 constexpr const char* kEnvXdgCacheHome = "XDG_CACHE_HOME";
 constexpr const char* kEnvXdgRuntimeDir = "XDG_RUNTIME_DIR";
+// The folder that holds one socket file per named pipe (default: a folder of the user's own).
+constexpr const char* kEnvPipeFolder = "SKV_PIPE_FOLDER";
 
 // The variable's value when it is set and not empty, else the fallback.
 std::string PosixWorldPath(const char* variable, const std::string& fallback);
 // The user's home folder (HOME, else the password database).
 std::string HomeFolder();
+// A folder (not a link) that this user owns and nobody else can write to or read.
+bool IsPrivateFolder(const std::string& path);
 
 } // namespace Orv

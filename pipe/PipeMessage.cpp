@@ -144,6 +144,14 @@ std::string MessageToWire(const std::wstring& message) {
     return bytes;
 }
 
+size_t WireByteCount(const std::wstring& message) {
+    size_t units = message.size();
+    if constexpr (sizeof(wchar_t) == 4) // characters beyond the basic plane take two UTF-16 units
+        for (const wchar_t c : message)
+            units += (static_cast<uint32_t>(c) >> 16) != 0 ? 1 : 0;
+    return units * 2;
+}
+
 std::wstring MessageFromWire(const std::string& bytes) {
     std::wstring message;
     message.reserve(bytes.size() / 2);

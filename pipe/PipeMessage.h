@@ -67,6 +67,8 @@ PipeMessageHandler MakeCopyReplyHandler();
 
 // UTF-16LE bytes of a message, and back (an odd last byte is dropped).
 std::string MessageToWire(const std::wstring& message);
+// The bytes a complete write of the message puts on the wire (two per UTF-16 code unit).
+size_t WireByteCount(const std::wstring& message);
 std::wstring MessageFromWire(const std::string& bytes);
 
 } // namespace Orv

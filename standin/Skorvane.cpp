@@ -1,18 +1,54 @@
 // A stand-in for the Skorvane product, with the behaviour the diagnostics rely on:
-//   Skorvane.exe                         prints a start-up line and keeps running (at most ten minutes)
+//   Skorvane.exe                         prints a start-up line, serves the pipe "Skorvane" (at most ten minutes)
 //   Skorvane.exe --copy "T|S1|S2"        copies the sources S1 and S2 into the folder T and exits
+// On the pipe it answers "status" with {"DAD":n}, takes "set|{DAD:1}", performs "&copy here|T|S1|S2" requests,
+// and ends when it reads the bare end of answers.
 // The first argument may be the program's own name, as when it is started with a command line of arguments only.
+//
+// SKV_STANDIN_MODE, a comma-separated list, makes it misbehave for tests:
+//   no-pipe          does not serve the pipe
+//   never-answer     reads requests but never connects to the reply pipe
+//   not-json         answers "status" with a text that is not JSON
+//   dad0             drag and drop starts switched off (until a "set")
+//   copy-first-only  copies only the first source, on the pipe and with --copy
+//   hang-copy        "--copy" never ends (within the ten minutes)
+//   silent-reply     connects to the reply pipe and says nothing for a minute
+// SKV_STANDIN_PID_FILE names a file that receives its process id, so that tests can end it.
+#include "pipe/PipeServerLoop.h"
+
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"
+#include "library_Orv/Json/JsonNode.h"
+#include "library_Orv/WinUtils.h"
 
-#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
+constexpr int64_t kLifetimeMs = 10 * 60 * 1000;
+constexpr int64_t kSilentReplyMs = 60 * 1000;
+
+std::set<std::string> ReadModes() {
+    std::set<std::string> modes;
+    const char* value = std::getenv("SKV_STANDIN_MODE");
+    std::istringstream list(value ? value : "");
+    for (std::string mode; std::getline(list, mode, ',');)
+        if (!mode.empty())
+            modes.insert(mode);
+    return modes;
+}
+
+const std::set<std::string> gModes = ReadModes();
+
+bool Mode(const char* name) {
+    return gModes.count(name) != 0;
+}
+
 std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
     std::vector<std::wstring> parts;
     size_t start = 0;
@@ -24,28 +60,114 @@ std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
     return parts;
 }
 
-int Copy(const std::wstring& argument) {
+// "T|S1|S2...": the sources are copied into T under their own names.
+bool Copy(const std::wstring& argument) {
     const std::vector<std::wstring> parts = Split(argument, L'|');
     if (parts.size() < 2)
-        return 2;
+        return false;
     Orv::CreateDirectories(parts[0]);
-    int status = 0;
-    for (size_t i = 1; i < parts.size(); ++i) {
+    bool copied = true;
+    const size_t last = Mode("copy-first-only") ? 1 : parts.size() - 1;
+    for (size_t i = 1; i <= last; ++i) {
         const std::wstring& source = parts[i];
         const std::wstring name = source.substr(source.find_last_of(L"\\/") + 1);
-        if (!Orv::CopyOneFile(source, Orv::PathJoin(parts[0], name)))
-            status = 1;
+        copied = Orv::CopyOneFile(source, Orv::PathJoin(parts[0], name)) && copied;
     }
-    return status;
+    return copied;
+}
+
+class AnswerList : public Orv::IPipeExtraInfos {
+public:
+    const std::vector<std::wstring>& Answers() const override { return answers_; }
+    void Set(std::vector<std::wstring> answers) { answers_ = std::move(answers); }
+
+private:
+    std::vector<std::wstring> answers_;
+};
+
+class Product {
+public:
+    int dragAndDrop = Mode("dad0") ? 0 : 1;
+
+    Orv::IPipeExtraInfos* Handle(std::wstring& message) {
+        const std::wstring marker = Orv::kPipeCommandMarker;
+        const std::wstring copyVerb = std::wstring(Orv::kPipeCopyVerb) + L"|";
+        if (message == marker + L"status") {
+            answers_.Set(
+                {Mode("not-json") ? L"drag and drop is on" : L"{\"DAD\":" + std::to_wstring(dragAndDrop) + L"}"});
+            return &answers_;
+        }
+        if (message.rfind(marker + L"set|", 0) == 0) {
+            Orv::JsonNode state;
+            state.SetText(Orv::WStringToUtf8(message.substr(marker.size() + 4)));
+            if (state.GetKind() == Orv::JsonNode::Object)
+                dragAndDrop = state.Member("DAD").ValueInt();
+            return nullptr;
+        }
+        if (message.rfind(copyVerb, 0) == 0) {
+            Copy(message.substr(copyVerb.size()));
+            return nullptr;
+        }
+        return nullptr;
+    }
+
+    void Reply(const std::wstring& replyPipeName, Orv::IPipeExtraInfos* answers, const Orv::Deadline& deadline) {
+        if (Mode("never-answer"))
+            return;
+        if (Mode("silent-reply")) {
+            Orv::PipeClient client;
+            for (int attempt = 0; attempt < 1000 && !client.Connect(replyPipeName); ++attempt)
+                Orv::SleepMs(10);
+            Orv::SleepMs(kSilentReplyMs);
+            return;
+        }
+        // The reply pipe appears only after the requester has closed its request: look for it often.
+        Orv::PipeReplyOptions eager;
+        eager.connectAttempts = 1000;
+        eager.connectIntervalMs = 10;
+        Orv::SendPipeAnswers(replyPipeName, answers, eager, deadline);
+    }
+
+private:
+    AnswerList answers_;
+};
+
+void WritePidFile() {
+    const char* path = std::getenv("SKV_STANDIN_PID_FILE");
+    if (path && *path)
+        Orv::WriteTextFile(Orv::Utf8ToWString(path), std::to_string(Orv::CurrentProcessId()), true);
+}
+
+int Serve() {
+    WritePidFile();
+    std::printf("Skorvane started\n");
+    std::fflush(stdout);
+    const Orv::Deadline lifetime = Orv::Deadline::After(kLifetimeMs);
+    if (!Mode("no-pipe")) {
+        Product product;
+        Orv::PipeServerOptions options;
+        options.name = Orv::kProductPipeName;
+        options.deadline = lifetime;
+        options.replier = [&product](const std::wstring& name, Orv::IPipeExtraInfos* answers,
+                                     const Orv::Deadline& deadline) { product.Reply(name, answers, deadline); };
+        bool stopRequested = false;
+        const Orv::PipeServerOutcome outcome = Orv::RunPipeServer(
+            options, [&product](std::wstring& message) { return product.Handle(message); }, nullptr, stopRequested);
+        if (outcome == Orv::PipeServerOutcome::Stopped)
+            return 0;
+    }
+    // Without a pipe (another instance may hold it) the product still runs.
+    Orv::SleepMs(lifetime.RemainingMs());
+    return 0;
 }
 } // namespace
 
 int main(int argc, char** argv) {
     for (int i = 0; i + 1 < argc; ++i)
-        if (std::string(argv[i]) == "--copy")
-            return Copy(Orv::Utf8ToWString(argv[i + 1]));
-    std::printf("Skorvane started\n");
-    std::fflush(stdout);
-    std::this_thread::sleep_for(std::chrono::minutes(10));
-    return 0;
+        if (std::string(argv[i]) == "--copy") {
+            if (Mode("hang-copy"))
+                Orv::SleepMs(kLifetimeMs);
+            return Copy(Orv::Utf8ToWString(argv[i + 1])) ? 0 : 1;
+        }
+    return Serve();
 }

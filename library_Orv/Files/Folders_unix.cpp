@@ -11,15 +11,6 @@
 // The known folders are the XDG base directories.
 namespace Orv {
 
-namespace {
-// A folder that this user owns and nobody else can write to or read.
-bool IsPrivateFolder(const std::string& path) {
-    struct stat data {};
-    return lstat(path.c_str(), &data) == 0 && S_ISDIR(data.st_mode) && data.st_uid == geteuid() &&
-           (data.st_mode & 077) == 0;
-}
-} // namespace
-
 bool GetKnownFolder(KnownFolder folder, std::wstring& path) {
     const std::string home = HomeFolder();
     std::string value;

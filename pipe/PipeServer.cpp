@@ -1,0 +1,56 @@
+#include "PipeServer.h"
+
+#include "PipeServerLoop.h"
+
+namespace Orv {
+
+void PipeServerWorker::Run() {
+    PipeServerOptions options;
+    options.name = name;
+    options.bufferSize = bufferSize;
+    options.deadline = Deadline::After(timeoutMs);
+    RunPipeServer(
+        options, handler,
+        [this](const std::wstring& message, IPipeExtraInfosContainer container) {
+            emit eReceiveDataFromThread(QString::fromStdWString(message), container);
+        },
+        stopRequested);
+}
+
+PipeServer::PipeServer() : QObject(nullptr) {
+    qRegisterMetaType<IPipeExtraInfosContainer>("IPipeExtraInfosContainer");
+}
+
+PipeServer::~PipeServer() {
+    StopServer();
+    handler = nullptr;
+}
+
+bool PipeServer::StartServer(const std::wstring& pipeName) {
+    worker = new PipeServerWorker();
+    worker->handler = handler;
+    worker->name = pipeName;
+    worker->pipePath = std::wstring(kPipePathPrefix) + pipeName;
+    worker->bufferSize = kPipeBufferSize;
+    worker->timeoutMs = timeoutMs_;
+    connect(worker, &QObject::destroyed, this, [this]() { worker = nullptr; });
+    // The worker lives in this thread: both connections act as direct calls, and Run ends before emit returns.
+    connect(this, &PipeServer::Start, worker, &PipeServerWorker::Run, Qt::AutoConnection);
+    connect(worker, &PipeServerWorker::eReceiveDataFromThread, this, &PipeServer::ReceiveDataFromThread,
+            Qt::AutoConnection);
+    emit Start();
+    return true;
+}
+
+void PipeServer::StopServer() {
+    if (!worker)
+        return;
+    delete worker; // its destroyed signal clears the pointer as well
+    worker = nullptr;
+}
+
+void PipeServer::ReceiveDataFromThread(QString data, IPipeExtraInfosContainer iPipeExtraInfosContainer) {
+    emit eReceiveData(data, iPipeExtraInfosContainer);
+}
+
+} // namespace Orv

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "PipeMessage.h"
+
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+Q_DECLARE_METATYPE(Orv::IPipeExtraInfosContainer)
+
+namespace Orv {
+
+// Does the pipe work of a PipeServer: its loop runs on the thread that starts the server.
+class PipeServerWorker : public QObject {
+    Q_OBJECT
+
+public:
+    PipeServerWorker() = default;
+
+    bool stopRequested = false;
+    std::wstring name;
+    std::wstring pipePath;
+    uint32_t bufferSize = 0;
+    PipeMessageHandler handler;
+    int timeoutMs = 0;
+
+public slots:
+    void Run();
+
+signals:
+    void eReceiveDataFromThread(QString data, IPipeExtraInfosContainer iPipeExtraInfosContainer);
+};
+
+// Serves one pipe until a client sends the bare end of answers. A requester creates one on the reply pipe it named
+// in its request, sets the handler and starts it; StartServer returns once the answers are in, and at the latest
+// after the time-out, which the requester reads as no answer.
+class PipeServer : public QObject {
+    Q_OBJECT
+
+public:
+    // Covers the wait for the product, its messages and any reply this side sends.
+    static constexpr int kStartServerTimeoutMs = 10000;
+
+    PipeServer();
+    ~PipeServer() override;
+
+    PipeServerWorker* worker = nullptr;
+    PipeMessageHandler handler;
+
+    bool StartServer(const std::wstring& name);
+    void StopServer();
+    void SetTimeoutMs(int timeoutMs) { timeoutMs_ = timeoutMs; }
+
+public slots:
+    void ReceiveDataFromThread(QString data, IPipeExtraInfosContainer iPipeExtraInfosContainer);
+
+signals:
+    void eReceiveData(QString data, IPipeExtraInfosContainer iPipeExtraInfosContainer);
+    void Start();
+
+private:
+    int timeoutMs_ = kStartServerTimeoutMs;
+};
+
+} // namespace Orv

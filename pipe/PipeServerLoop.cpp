@@ -1,0 +1,93 @@
+#include "PipeServerLoop.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace Orv {
+
+namespace {
+// The marker's UTF-16LE bytes: a chunk that begins with them completes a message at once.
+bool BeginsWithMarker(const char* bytes, size_t size) {
+    static const std::string marker = MessageToWire(kPipeCommandMarker);
+    return size >= marker.size() && std::equal(marker.begin(), marker.end(), bytes);
+}
+} // namespace
+
+bool SendPipeAnswers(const std::wstring& replyPipeName, const IPipeExtraInfos* answers, const PipeReplyOptions& options,
+                     const Deadline& deadline) {
+    if (replyPipeName.find_first_of(L"\\/") != std::wstring::npos)
+        return false;
+    PipeClient client;
+    for (int attempt = 0; attempt < options.connectAttempts && !client.Connect(replyPipeName); ++attempt) {
+        if (deadline.Expired())
+            return false;
+        const int64_t left = deadline.RemainingMs();
+        SleepMs(left < 0 ? options.connectIntervalMs : std::min(options.connectIntervalMs, left));
+    }
+    if (!client.IsConnected())
+        return false;
+    const Deadline writeDeadline = Deadline::After(kPipeWriteTimeoutMs).Min(deadline);
+    if (answers)
+        for (const std::wstring& answer : answers->Answers())
+            client.Write(AnswerMessage(answer), writeDeadline);
+    client.Write(EndOfAnswersMessage(), writeDeadline);
+    client.Close();
+    return true;
+}
+
+PipeServerOutcome RunPipeServer(const PipeServerOptions& options, const PipeMessageHandler& handler,
+                                const PipeMessageListener& listener, bool& stopRequested) {
+    const Deadline& deadline = options.deadline;
+    // bufferSize characters; a read takes at most all of it but the last character.
+    std::vector<char> buffer(static_cast<size_t>(options.bufferSize) * 2);
+    const size_t maxBytes = buffer.size() >= 2 ? buffer.size() - 2 : 0;
+    PipeServerEnd pipe;
+    if (!pipe.Create(std::wstring(kPipePathPrefix) + options.name, options.bufferSize))
+        return PipeServerOutcome::NoPipe;
+
+    const auto handle = [&](const std::string& bytes) {
+        const ReceivedMessage received = InterpretReceivedMessage(MessageFromWire(bytes));
+        if (received.stopsServer)
+            stopRequested = true;
+        std::wstring text = received.text;
+        IPipeExtraInfos* answers = handler ? handler(text) : nullptr;
+        if (received.wantsReply) {
+            if (options.replier)
+                options.replier(received.replyPipeName, answers, deadline);
+            else
+                SendPipeAnswers(received.replyPipeName, answers, options.reply, deadline);
+        }
+        if (listener)
+            listener(text, IPipeExtraInfosContainer{answers});
+    };
+
+    while (pipe.IsValid() && !stopRequested && !deadline.Expired()) {
+        if (pipe.WaitForClient(deadline) != PipeIo::Done) {
+            pipe.Disconnect();
+            continue;
+        }
+        size_t count = 0;
+        bool reading = pipe.Read(buffer.data(), maxBytes, count, deadline) == PipeIo::Done;
+        while (reading && !stopRequested) {
+            // A chunk that does not begin with the marker is extended by the following chunks until one does, or
+            // until the writer closes its end.
+            std::string message(buffer.data(), count);
+            bool chunkHasMarker = BeginsWithMarker(buffer.data(), count);
+            while (!chunkHasMarker) {
+                if (pipe.Read(buffer.data(), maxBytes, count, deadline) != PipeIo::Done)
+                    break;
+                message.append(buffer.data(), count);
+                chunkHasMarker = BeginsWithMarker(buffer.data(), count);
+            }
+            handle(message);
+            reading = pipe.Read(buffer.data(), maxBytes, count, deadline) == PipeIo::Done;
+        }
+        pipe.Disconnect();
+    }
+    pipe.Close();
+    if (stopRequested)
+        return PipeServerOutcome::Stopped;
+    return deadline.Expired() ? PipeServerOutcome::TimedOut : PipeServerOutcome::NoPipe;
+}
+
+} // namespace Orv

@@ -1,0 +1,239 @@
+#include "PipeTransport_p.h"
+
+#include "library_Orv/Console.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <sddl.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+// Named pipes. The server end is overlapped so that waiting for a client and reading can end at a deadline; the
+// client end is synchronous, as the product's clients are, and a watchdog cancels a write or flush that outlives
+// its deadline.
+namespace Orv {
+
+namespace {
+DWORD Timeout(const Deadline& deadline) {
+    const int64_t left = deadline.RemainingMs();
+    return left < 0 ? INFINITE : static_cast<DWORD>(std::min<int64_t>(left, 0x7FFFFFFF));
+}
+
+struct LocalMemory {
+    HLOCAL memory = nullptr;
+    ~LocalMemory() { Free(); }
+    void Free() {
+        if (memory)
+            LocalFree(memory);
+        memory = nullptr;
+    }
+};
+
+struct OwnedHandle {
+    HANDLE handle = nullptr;
+    ~OwnedHandle() { Close(); }
+    void Close() {
+        if (handle && handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
+        handle = nullptr;
+    }
+    bool Valid() const { return handle && handle != INVALID_HANDLE_VALUE; }
+};
+} // namespace
+
+struct PipeServerEnd::Native {
+    OwnedHandle pipe;
+    OwnedHandle event;      // signalled when an overlapped connect or read completes
+    LocalMemory descriptor; // the security descriptor, kept as long as the pipe
+    bool connectedOnce = false;
+
+    // Waits for the overlapped operation; on expiry it is cancelled and waited for, so that the buffer and the
+    // OVERLAPPED are no longer in use when this returns.
+    PipeIo Complete(OVERLAPPED& overlapped, DWORD& transferred, const Deadline& deadline) {
+        if (WaitForSingleObject(event.handle, Timeout(deadline)) != WAIT_OBJECT_0) {
+            CancelIoEx(pipe.handle, &overlapped);
+            GetOverlappedResult(pipe.handle, &overlapped, &transferred, TRUE);
+            return PipeIo::TimedOut;
+        }
+        return GetOverlappedResult(pipe.handle, &overlapped, &transferred, FALSE) ? PipeIo::Done : PipeIo::Failed;
+    }
+};
+
+PipeServerEnd::PipeServerEnd() : native_(std::make_unique<Native>()) {}
+
+PipeServerEnd::~PipeServerEnd() {
+    Close();
+}
+
+bool PipeServerEnd::Create(const std::wstring& pipePath, uint32_t bufferSize) {
+    Close();
+    Native& native = *native_;
+    // Everyone may connect: the product and its shell extension may run at another integrity level.
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;GA;;;WD)", SDDL_REVISION_1, &descriptor,
+                                                             nullptr)) {
+        native.descriptor.memory = descriptor;
+    } else {
+        PrintF("Failed to convert SDDL. Error: %lu\n", static_cast<unsigned long>(GetLastError()));
+    }
+    SECURITY_ATTRIBUTES attributes{};
+    attributes.nLength = sizeof attributes;
+    attributes.lpSecurityDescriptor = native.descriptor.memory;
+    attributes.bInheritHandle = FALSE;
+    const auto create = [&](SECURITY_ATTRIBUTES* security) {
+        return CreateNamedPipeW(pipePath.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+                                PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, bufferSize, bufferSize, 0,
+                                security);
+    };
+    native.pipe.handle = create(native.descriptor.memory ? &attributes : nullptr);
+    if (!native.pipe.Valid()) {
+        PrintF("CreateNamedPipe failed. Error: %lu\n", static_cast<unsigned long>(GetLastError()));
+        native.descriptor.Free();
+        native.pipe.handle = create(nullptr);
+    }
+    if (!native.pipe.Valid()) {
+        native.pipe.handle = nullptr;
+        return false;
+    }
+    native.event.handle = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!native.event.Valid()) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool PipeServerEnd::IsValid() const {
+    return native_->pipe.Valid();
+}
+
+PipeIo PipeServerEnd::WaitForClient(const Deadline& deadline) {
+    if (!IsValid())
+        return PipeIo::Failed;
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = native_->event.handle;
+    ResetEvent(overlapped.hEvent);
+    if (ConnectNamedPipe(native_->pipe.handle, &overlapped))
+        return PipeIo::Done;
+    switch (GetLastError()) {
+    case ERROR_PIPE_CONNECTED: // the client came between the creation and this call
+        return PipeIo::Done;
+    case ERROR_IO_PENDING: {
+        DWORD unused = 0;
+        return native_->Complete(overlapped, unused, deadline);
+    }
+    default:
+        return PipeIo::Failed;
+    }
+}
+
+PipeIo PipeServerEnd::Read(void* buffer, size_t maxBytes, size_t& bytesRead, const Deadline& deadline) {
+    bytesRead = 0;
+    if (!IsValid())
+        return PipeIo::Failed;
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = native_->event.handle;
+    ResetEvent(overlapped.hEvent);
+    const DWORD size = static_cast<DWORD>(std::min<size_t>(maxBytes, 0x7FFFFFFF));
+    DWORD transferred = 0;
+    PipeIo result;
+    if (ReadFile(native_->pipe.handle, buffer, size, nullptr, &overlapped))
+        result =
+            GetOverlappedResult(native_->pipe.handle, &overlapped, &transferred, FALSE) ? PipeIo::Done : PipeIo::Failed;
+    else if (GetLastError() == ERROR_IO_PENDING)
+        result = native_->Complete(overlapped, transferred, deadline);
+    else
+        result = PipeIo::Failed;
+    bytesRead = transferred;
+    return result;
+}
+
+void PipeServerEnd::Disconnect() {
+    if (IsValid())
+        DisconnectNamedPipe(native_->pipe.handle);
+}
+
+void PipeServerEnd::Close() {
+    native_->pipe.Close();
+    native_->event.Close();
+    native_->descriptor.Free();
+}
+
+namespace PipeTransport {
+
+OpenResult OpenClient_sys(const std::wstring& pipePath, intptr_t& handle) {
+    const HANDLE opened =
+        CreateFileW(pipePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const DWORD error = GetLastError();
+    handle = reinterpret_cast<intptr_t>(opened);
+    if (opened != INVALID_HANDLE_VALUE)
+        return OpenResult::Opened;
+    return error == ERROR_PIPE_BUSY ? OpenResult::Busy : OpenResult::Failed;
+}
+
+bool WaitForPipe_sys(const std::wstring& pipePath, int64_t timeoutMs) {
+    return WaitNamedPipeW(pipePath.c_str(), static_cast<DWORD>(timeoutMs)) != FALSE;
+}
+
+namespace {
+// Cancels the synchronous I/O of the thread that made it if that I/O outlives the deadline: a flush waits until
+// the reader has taken the bytes, and a reader that never reads would hold it for ever.
+class IoWatchdog {
+public:
+    explicit IoWatchdog(const Deadline& deadline) {
+        if (deadline.RemainingMs() < 0)
+            return;
+        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &thread_.handle, 0, FALSE,
+                        DUPLICATE_SAME_ACCESS);
+        watcher_ = std::thread([this, deadline]() {
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (!done_.wait_for(lock, std::chrono::milliseconds(deadline.RemainingMs()),
+                                [this]() { return finished_; }))
+                CancelSynchronousIo(thread_.handle);
+        });
+    }
+    ~IoWatchdog() {
+        if (!watcher_.joinable())
+            return;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            finished_ = true;
+        }
+        done_.notify_one();
+        watcher_.join();
+    }
+
+private:
+    OwnedHandle thread_;
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool finished_ = false;
+    std::thread watcher_;
+};
+} // namespace
+
+size_t WriteAndFlush_sys(intptr_t handle, const std::string& bytes, const Deadline& deadline) {
+    const HANDLE pipe = reinterpret_cast<HANDLE>(handle);
+    IoWatchdog watchdog(deadline);
+    DWORD written = 0;
+    WriteFile(pipe, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    FlushFileBuffers(pipe);
+    return written;
+}
+
+void CloseClient_sys(intptr_t handle) {
+    CloseHandle(reinterpret_cast<HANDLE>(handle));
+}
+
+} // namespace PipeTransport
+
+} // namespace Orv

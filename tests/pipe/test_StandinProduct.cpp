@@ -1,0 +1,168 @@
+// The stand-in product on its pipe, driven the way the diagnostics drive the product: under Wine both sides are
+// mingw programs talking over real named pipes.
+#include "pipe/PipeServerLoop.h"
+
+#include "TempFolder.h"
+#include "TestEnvironment.h"
+
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Files/File.h"
+#include "library_Orv/Desktop.h"
+#include "library_Orv/WinUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+
+using namespace Orv;
+
+namespace {
+std::wstring StandinPath() {
+    const std::wstring own = OwnExecutablePath();
+    return own.substr(0, own.find_last_of(L"\\/") + 1) + L"Skorvane.exe";
+}
+
+class StandinProduct : public ::testing::Test {
+protected:
+    void SetUp() override {
+#ifndef _WIN32
+        SetTestEnvironment("SKV_PIPE_FOLDER", WStringToUtf8(folder_ / L"pipes"));
+#endif
+    }
+    void TearDown() override {
+        Stop();
+    }
+
+    // Starts the product with the given failure modes; true once its pipe takes clients.
+    bool Start(const std::string& modes) {
+        if (!Launch(modes))
+            return false;
+        for (int attempt = 0; attempt < 500; ++attempt) {
+            PipeClient probe;
+            if (probe.Connect(kProductPipeName))
+                return true;
+            SleepMs(10);
+        }
+        return false;
+    }
+    bool Launch(const std::string& modes) {
+        const std::wstring pidFile = folder_ / L"product.pid";
+        DeleteOneFile(pidFile);
+        SetTestEnvironment("SKV_STANDIN_MODE", modes);
+        SetTestEnvironment("SKV_STANDIN_PID_FILE", WStringToUtf8(pidFile));
+        if (!LaunchProcess(StandinPath(), {}, folder_.Path()))
+            return false;
+        for (int attempt = 0; attempt < 500 && productId_ == 0; ++attempt) {
+            const std::vector<uint8_t> text = ReadFileBytes(pidFile);
+            productId_ =
+                static_cast<uint32_t>(std::strtoul(std::string(text.begin(), text.end()).c_str(), nullptr, 10));
+            if (productId_ == 0)
+                SleepMs(10);
+        }
+        return productId_ != 0;
+    }
+    // The bare end of answers ends a product that still serves its pipe; any other is ended by force.
+    void Stop() {
+        if (productId_ == 0)
+            return;
+        {
+            PipeClient client;
+            if (client.Connect(kProductPipeName))
+                client.Write(EndOfAnswersMessage(), Deadline::After(1000));
+        }
+        TerminateProcessById(productId_);
+        productId_ = 0;
+        for (int attempt = 0; attempt < 500; ++attempt) {
+            PipeClient probe;
+            if (!probe.Connect(kProductPipeName))
+                return;
+            SleepMs(10);
+        }
+    }
+
+    // Sends a request with reply, closes, and serves the reply pipe until the end of answers.
+    bool Exchange(const std::wstring& replyName, const std::wstring& message, const PipeMessageHandler& handler,
+                  int64_t timeoutMs = 10000) {
+        PipeClient client;
+        if (!client.Connect(kProductPipeName))
+            return false;
+        if (client.Write(message) != WireByteCount(message))
+            return false;
+        client.Close();
+        PipeServerOptions options;
+        options.name = replyName;
+        options.deadline = Deadline::After(timeoutMs);
+        bool stop = false;
+        return RunPipeServer(options, handler, nullptr, stop) == PipeServerOutcome::Stopped;
+    }
+    int QueryStatus(int64_t timeoutMs = 10000) {
+        int result = -1;
+        const std::wstring replyName = MakeReplyPipeName();
+        Exchange(replyName, StatusQueryMessage(replyName), MakeStatusReplyHandler(result), timeoutMs);
+        return result;
+    }
+    void SendSet() {
+        PipeClient client;
+        ASSERT_TRUE(client.Connect(kProductPipeName));
+        client.Write(SetCommandMessage(L"{DAD:1}"));
+    }
+
+    TempFolder folder_;
+    uint32_t productId_ = 0;
+};
+} // namespace
+
+TEST_F(StandinProduct, AnswersTheStatusAndHonoursTheSetCommand) {
+    ASSERT_TRUE(Start(""));
+    EXPECT_EQ(QueryStatus(), 1);
+    Stop();
+
+    ASSERT_TRUE(Start("dad0"));
+    EXPECT_EQ(QueryStatus(), 0);
+    SendSet();
+    EXPECT_EQ(QueryStatus(), 1);
+    Stop();
+
+    // An answer that is not JSON reads as drag and drop switched off.
+    ASSERT_TRUE(Start("not-json"));
+    EXPECT_EQ(QueryStatus(), 0);
+}
+
+TEST_F(StandinProduct, CopiesOnRequestAndEndsTheAnswers) {
+    const std::wstring target = folder_ / L"Target/";
+    const std::vector<std::wstring> sources = {folder_ / L"tmp1.txt", folder_ / L"tmp2.txt"};
+    for (const std::wstring& source : sources)
+        ASSERT_TRUE(WriteBinaryFile(source, std::vector<uint8_t>(500, 0)));
+
+    for (const char* modes : {"", "copy-first-only"}) {
+        RemoveFolder(target);
+        ASSERT_TRUE(Start(modes));
+        const std::wstring replyName = MakeReplyPipeName();
+        std::vector<std::wstring> answers;
+        EXPECT_TRUE(Exchange(replyName, CopyRequestMessage(replyName, target, sources),
+                             [&answers](std::wstring& message) -> IPipeExtraInfos* {
+                                 answers.push_back(message);
+                                 return nullptr;
+                             }));
+        EXPECT_EQ(answers, std::vector<std::wstring>{L"[$-cmd-$]exit"});
+        EXPECT_TRUE(FileExists(target + L"tmp1.txt"));
+        EXPECT_EQ(FileExists(target + L"tmp2.txt"), std::string(modes).empty()) << modes;
+        Stop();
+    }
+}
+
+TEST_F(StandinProduct, FailureModesLeaveTheToolWithoutAnAnswer) {
+    using Clock = std::chrono::steady_clock;
+    for (const char* modes : {"never-answer", "silent-reply"}) {
+        ASSERT_TRUE(Start(modes));
+        const auto start = Clock::now();
+        EXPECT_EQ(QueryStatus(1000), -1) << modes;
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(4)) << modes;
+        Stop();
+    }
+    // Without its pipe the product cannot be reached at all.
+    ASSERT_TRUE(Launch("no-pipe"));
+    PipeClient client;
+    EXPECT_FALSE(client.Connect(kProductPipeName));
+}
