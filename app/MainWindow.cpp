@@ -121,7 +121,3 @@ void MainWindow::on_pushButtonSendReport_clicked() {
 void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
     // The download-and-install flow is started from here once the downloader exists.
 }
-
-void MainWindow::on_pushButtonActivateDragAndDrop_clicked() {
-    // Sends the drag-and-drop activation to the product once the pipe client exists.
-}

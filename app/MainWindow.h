@@ -45,6 +45,15 @@ public:
     }
     static constexpr int kCheckSteps = 15;
 
+    // Asks the running product whether it handles Explorer drag and drop; fills the row and the "Activate" button.
+    void QueryDragAndDropState();
+    // Sends the product a set command; no answer is awaited.
+    void SendSetCommand(const std::wstring& value);
+    // Starts the product as this window's child, its output and exit going to the log area.
+    void LaunchProduct(const QString& program, const QString& workingFolder);
+    // How long the command-line copy test waits for the product's "--copy" run.
+    static constexpr int kCommandLineCopyTimeoutMs = 10000;
+
     Orv::JsonDocument& ReportDocument() { return reportDocument_; }
     QString ReportJson();
     Ui::MainWindow* Form() const { return form_.get(); }

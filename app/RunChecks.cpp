@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "checks/CopyTests.h"
 #include "checks/InstallationChecks.h"
 #include "ui_MainWindow.h"
 
@@ -9,8 +10,18 @@
 #include "library_Orv/Qt/QShortCutStartupManager.h"
 #include "library_Orv/Qt/QtWinUtils.h"
 #include "library_Orv/WinUtils.h"
+#include "pipe/PipeMessage.h"
+#include "pipe/PipeServer.h"
+#include "pipe/PipeTransport.h"
 
 #include <QSysInfo>
+#include <QThread>
+
+#include <atomic>
+
+namespace {
+constexpr unsigned long kAfterCopyAnswersMs = 2000;
+} // namespace
 
 // One pass over every check, in a fixed order; a pass never stops early. Each step fills its own rows of the
 // window and its members of the report document.
@@ -136,15 +147,58 @@ void MainWindow::SetIntegrityLevelText(QLabel* label, intptr_t processHandle) {
     label->setText(QString::fromLatin1(Orv::IntegrityLevelName(Orv::GetProcessIntegrityLevel(processHandle))));
 }
 
-void MainWindow::RunCommandLineCopyTest() {}
+void MainWindow::RunCommandLineCopyTest() {
+    Checks::ResetTargetFolder();
+    const std::vector<std::wstring> sources = Checks::PrepareSourcePaths();
+    Checks::WriteSourceFiles(sources);
+    // A "--copy" run that does not end in time is ended; its copies are then missing or late, and the test fails.
+    Orv::RunProcessAndWait(executablePath_, {L"--copy", L"\"" + Checks::CopyArgument(sources) + L"\""},
+                           kCommandLineCopyTimeoutMs);
+    SetCheckResult(form_->labelAutomaticCommandLineCopyIcon, Checks::ExpectedCopiesExist());
+}
 
-void MainWindow::RunLaunchStep() {}
+namespace {
+// The product is launched by one pass at most in a run of this program.
+std::atomic<bool> gProductMayBeLaunched{true};
+} // namespace
+
+void MainWindow::RunLaunchStep() {
+    form_->plainTextEdit->clear();
+    if (!running_ && gProductMayBeLaunched.exchange(false))
+        LaunchProduct(QString::fromStdWString(executablePath_), QString::fromStdWString(installDirectory_));
+    else
+        form_->plainTextEdit->appendPlainText(QStringLiteral("Is already running"));
+}
 
 void MainWindow::RecordLogArea() {
     SetResultValue(form_->plainTextEdit->objectName(), form_->plainTextEdit->toPlainText());
 }
 
-void MainWindow::RunPluginSimulationTest() {}
+void MainWindow::RunPluginSimulationTest() {
+    Checks::ResetTargetFolder();
+    const std::vector<std::wstring> sources = Checks::PrepareSourcePaths(); // written by the command-line test
+    {
+        Orv::PipeClient client;
+        if (client.Connect(Orv::kProductPipeName)) {
+            const std::wstring replyPipeName = Orv::MakeReplyPipeName();
+            const std::wstring message =
+                Orv::CopyRequestMessage(replyPipeName, Checks::CopyTestPath(Checks::kCopyTargetFolder), sources);
+            if (client.Write(message) == Orv::WireByteCount(message)) {
+                client.Close();
+                {
+                    Orv::PipeServer server;
+                    server.handler = Orv::MakeCopyReplyHandler();
+                    server.StartServer(replyPipeName);
+                    server.StopServer();
+                }
+                QThread::msleep(kAfterCopyAnswersMs);
+            }
+            client.Close();
+        }
+    }
+    QueryDragAndDropState();
+    SetCheckResult(form_->labelSimulatePluginIcon, Checks::ExpectedCopiesExist());
+}
 
 QString MainWindow::ProductExecutablePath() const {
     return QString::fromStdWString(Orv::GetProductExePath());

@@ -8,6 +8,7 @@
 #include "library_Orv/Qt/SkinManager.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -65,7 +66,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "[%d/%d] %s\n", step, steps, name);
         std::fflush(stderr);
     });
+    QElapsedTimer passTime;
+    passTime.start();
     window.RunChecks(fix);
+    std::fprintf(stderr, "Pass took %lld ms\n", static_cast<long long>(passTime.elapsed()));
     Orv::JsonDocument& report = window.ReportDocument();
     const std::string json = report.ToString(report, "  ");
     std::fwrite(json.data(), 1, json.size(), stdout);

@@ -9,12 +9,13 @@ void PipeServerWorker::Run() {
     options.name = name;
     options.bufferSize = bufferSize;
     options.deadline = Deadline::After(timeoutMs);
-    RunPipeServer(
+    const PipeServerOutcome outcome = RunPipeServer(
         options, handler,
         [this](const std::wstring& message, IPipeExtraInfosContainer container) {
             emit eReceiveDataFromThread(QString::fromStdWString(message), container);
         },
         stopRequested);
+    timedOut = outcome == PipeServerOutcome::TimedOut;
 }
 
 PipeServer::PipeServer() : QObject(nullptr) {
@@ -39,6 +40,7 @@ bool PipeServer::StartServer(const std::wstring& pipeName) {
     connect(worker, &PipeServerWorker::eReceiveDataFromThread, this, &PipeServer::ReceiveDataFromThread,
             Qt::AutoConnection);
     emit Start();
+    timedOut_ = worker && worker->timedOut;
     return true;
 }
 

@@ -26,6 +26,7 @@ public:
     uint32_t bufferSize = 0;
     PipeMessageHandler handler;
     int timeoutMs = 0;
+    bool timedOut = false;
 
 public slots:
     void Run();
@@ -53,6 +54,8 @@ public:
     bool StartServer(const std::wstring& name);
     void StopServer();
     void SetTimeoutMs(int timeoutMs) { timeoutMs_ = timeoutMs; }
+    // The last run ended at the time-out rather than with the end of answers.
+    bool TimedOut() const { return timedOut_; }
 
 public slots:
     void ReceiveDataFromThread(QString data, IPipeExtraInfosContainer iPipeExtraInfosContainer);
@@ -63,6 +66,7 @@ signals:
 
 private:
     int timeoutMs_ = kStartServerTimeoutMs;
+    bool timedOut_ = false;
 };
 
 } // namespace Orv

@@ -13,16 +13,19 @@
 #   --dll-case           the classes name the DLL in other letter case
 #   --no-shortcut        no start-up shortcut
 #   --disabled-approval  the start-up entry is disabled
+#   --mode=MODES         the stand-in product misbehaves (SKV_STANDIN_MODE, see standin/Skorvane.cpp), e.g. dad0
 # SKV_BUILD names the native build that holds the stand-in product (default build/native).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
-[[ $# -ge 1 ]] || { sed -n '2,17p' "$0" >&2; exit 2; }
+[[ $# -ge 1 ]] || { sed -n '2,18p' "$0" >&2; exit 2; }
 folder=$(mkdir -p "$1" && cd "$1" && pwd)
 shift
 declare -A broken=()
+mode=
 for option in "$@"; do
     case "$option" in
+    --mode=*) mode=${option#--mode=} ;;
     --no-install | --wrong-md5 | --md5-newline | --unsigned | --tampered | --other-signer | --wrong-threading | \
         --dll-case | --no-shortcut | --disabled-approval) broken[${option#--}]=1 ;;
     *) echo "sandbox.sh: unknown option $option" >&2; exit 2 ;;
@@ -32,12 +35,13 @@ build=${SKV_BUILD:-$root/build/native}
 standin=$build/standin/Skorvane
 [[ -x $standin ]] || { echo "sandbox.sh: build the stand-in first ($standin)" >&2; exit 1; }
 
-rm -rf "$folder"/{install,config,local,programdata,temp,signing,registry.reg}
+rm -rf "$folder"/{install,config,local,programdata,temp,pipes,signing,registry.reg}
 install=$folder/install
 roaming=$folder/config
 local=$folder/local
 programdata=$folder/programdata
 mkdir -p "$roaming" "$local" "$programdata" "$folder/temp"
+mkdir -m 700 "$folder/pipes"
 registry=$folder/registry.reg
 printf 'Windows Registry Editor Version 5.00\r\n' >"$registry"
 
@@ -95,4 +99,6 @@ export XDG_CONFIG_HOME='$roaming'
 export XDG_DATA_HOME='$local'
 export XDG_DATA_DIRS='$programdata'
 export TEMP='$folder/temp'
+export SKV_PIPE_FOLDER='$folder/pipes'
+export SKV_STANDIN_MODE='$mode'
 EXPORTS

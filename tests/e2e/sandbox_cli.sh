@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# End to end: SkorvaneDiagnosticsCli against sandbox installations, healthy and broken one piece at a time.
+# End to end: SkorvaneDiagnosticsCli against sandbox installations and the stand-in product, healthy and broken one
+# piece at a time.
 # Usage: sandbox_cli.sh CLI BUILD_DIR
 set -uo pipefail
 cli=$1
@@ -7,78 +8,126 @@ export SKV_BUILD=$2
 here=$(cd "$(dirname "$0")" && pwd)
 sandbox=$here/../../standin/sandbox.sh
 work=$(mktemp -d)
-failures=0
-passes=0
 trap 'pkill -f "$work/" 2>/dev/null; rm -rf "$work"' EXIT
 
-# The rows of steps 1 to 11. The product executable is an ELF program here and cannot carry an Authenticode
-# signature, so its two signature rows are always false on Linux.
-rows=(labelWindows64BitsIcon labelWindowsNameIcon labelInstallIntegrityExeIcon labelCheckExeSignedIcon
-      labelCheckPluginSignedIcon labelCheckPluginSignedNameIcon labelCheckExeSignedNameIcon
-      labelCheckInstallExplorerPluginIcon labelShortcutInstalledGlobal labelPointToInstalledDirCurrentAllUsers
-      labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser labelShortcutAllowedToRunIcon)
-unsignedExe="labelCheckExeSignedIcon labelCheckExeSignedNameIcon"
+# The rows of the installation (steps 1 to 10), and the rows of the product at work.
+installRows=(labelWindows64BitsIcon labelWindowsNameIcon labelInstallIntegrityExeIcon labelCheckExeSignedIcon
+    labelCheckPluginSignedIcon labelCheckPluginSignedNameIcon labelCheckExeSignedNameIcon
+    labelCheckInstallExplorerPluginIcon labelShortcutInstalledGlobal labelPointToInstalledDirCurrentAllUsers
+    labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser labelShortcutAllowedToRunIcon)
+productRows=(labelIsRunning labelAutomaticCommandLineCopyIcon labelDragAndDropActivated labelSimulatePluginIcon)
+# The product executable is an ELF program here and cannot carry an Authenticode signature: its two signature rows
+# are false on Linux whatever the installation.
+unsignedExe="labelCheckExeSignedIcon=false labelCheckExeSignedNameIcon=false"
 
-# run NAME "expected false rows" [sandbox options] [-- cli options]
-run() {
-    local name=$1 falses=" $(echo $2) " && shift 2
+# scenario NAME KIND "row=value..." [sandbox options] [-- cli options]
+#   KIND install: the installation rows and the command-line copy are checked (scenarios run side by side, so
+#                 another scenario's product may be running meanwhile); every row not named must be "true".
+#   KIND product: the stand-in product is started first in the sandbox, and every row is checked.
+#   KIND launch:  no product runs anywhere; the pass must launch it. Every row is checked.
+# MAX_MS, when set, bounds the time of the pass.
+scenario() {
+    local name=$1 kind=$2 expectations=" $(echo $3) " && shift 3
     local options=() cliOptions=()
     while [[ $# -gt 0 && $1 != -- ]]; do options+=("$1"); shift; done
     [[ $# -gt 0 ]] && shift && cliOptions=("$@")
-    local folder=$work/$name
-    "$sandbox" "$folder" "${options[@]}" >"$folder.env" || { echo "FAIL $name: sandbox"; failures=$((failures + 1)); return; }
-    local report product=
-    if [[ ${RUNNING:-} == 1 ]]; then
-        "$folder/install/Skorvane.exe" >/dev/null 2>&1 &
-        product=$!
-        sleep 0.3
+    local folder=$work/$name result=$work/$name.result
+    "$sandbox" "$folder" "${options[@]}" >"$folder.env" || { echo "FAIL $name: sandbox" >"$result"; return; }
+    if [[ $kind == product ]]; then
+        (. "$folder.env"; "$folder/install/Skorvane.exe" >/dev/null 2>&1 &)
+        for _ in $(seq 100); do [[ -S $folder/pipes/Skorvane ]] && break; sleep 0.05; done
+        [[ " ${options[*]:-} " == *no-pipe* ]] && sleep 0.3
     fi
+    local report
     report=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" "${cliOptions[@]}") 2>"$folder.err")
     local code=$?
-    [[ -n $product ]] && kill "$product" 2>/dev/null
-    # The runner restarts the product detached as it ends, as "Quit" does; it must not count as running later.
+    # The runner restarts the product detached as it ends, as "Quit" does.
     pkill -f "$folder/install/Skorvane.exe" 2>/dev/null
-    sleep 0.2
-    local ok=1
+    local failures=()
+    local rows=("${installRows[@]}" labelAutomaticCommandLineCopyIcon)
+    [[ $kind != install ]] && rows=("${installRows[@]}" "${productRows[@]}")
     for row in "${rows[@]}"; do
         local want=true
-        [[ $falses == *" $row "* ]] && want=false
-        if ! grep -q "^  \"$row\": \"$want\"" <<<"$report"; then
-            echo "FAIL $name: $row should be $want"
-            ok=0
-        fi
+        [[ $expectations =~ \ $row=([a-z]+)\  ]] && want=${BASH_REMATCH[1]}
+        grep -q "^  \"$row\": \"$want\"" <<<"$report" || failures+=("$row should be $want")
     done
-    local running=false
-    [[ ${RUNNING:-} == 1 ]] && running=true
-    grep -q "^  \"labelIsRunning\": \"$running\"" <<<"$report" || { echo "FAIL $name: labelIsRunning should be $running"; ok=0; }
-    # Some row is false in every scenario here (the executable's signature rows at least): exit code 1.
-    [[ $code -eq 1 ]] || { echo "FAIL $name: exit code $code, 1 expected"; ok=0; }
-    if [[ $ok -eq 1 ]]; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "$report"; fi
-    last=$folder
+    if [[ $expectations =~ \ log=([^ ]+)\  ]]; then
+        local log=${BASH_REMATCH[1]//_/ }
+        [[ $log == empty ]] && log=
+        grep -q "^  \"plainTextEdit\": \"$log\"" <<<"$report" || failures+=("the log area should hold '$log'")
+    fi
+    # The executable's signature rows at least are false here: the exit code is 1.
+    [[ $code -eq 1 ]] || failures+=("exit code $code, 1 expected")
+    local took
+    took=$(sed -n 's/^Pass took \([0-9]*\) ms$/\1/p' "$folder.err")
+    if [[ -n ${MAX_MS:-} && ${took:-999999} -gt $MAX_MS ]]; then
+        failures+=("the pass took ${took:-?} ms, more than $MAX_MS")
+    fi
+    if [[ ${#failures[@]} -eq 0 ]]; then
+        echo "PASS $name (${took:-?} ms)" >"$result"
+    else
+        { printf 'FAIL %s: %s\n' "$name" "${failures[@]}"; echo "$report"; cat "$folder.err"; } >"$result"
+    fi
 }
 
-run healthy "$unsignedExe"
-RUNNING=1 run running "$unsignedExe"
-run no-install "$unsignedExe labelInstallIntegrityExeIcon labelCheckInstallExplorerPluginIcon
-    labelCheckPluginSignedIcon labelCheckPluginSignedNameIcon labelShortcutInstalledGlobal
-    labelPointToInstalledDirCurrentAllUsers labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser" \
-    --no-install
-run wrong-md5 "$unsignedExe labelInstallIntegrityExeIcon" --wrong-md5
-run md5-newline "$unsignedExe labelInstallIntegrityExeIcon" --md5-newline
-run unsigned "$unsignedExe labelCheckPluginSignedIcon labelCheckPluginSignedNameIcon" --unsigned
-run tampered "$unsignedExe labelCheckPluginSignedIcon" --tampered
-run other-signer "$unsignedExe labelCheckPluginSignedNameIcon" --other-signer
-run wrong-threading "$unsignedExe labelCheckInstallExplorerPluginIcon" --wrong-threading
-run dll-case "$unsignedExe labelCheckInstallExplorerPluginIcon" --dll-case
-run disabled-approval "$unsignedExe labelShortcutAllowedToRunIcon" --disabled-approval
-run no-shortcut "$unsignedExe labelShortcutInstalledGlobal labelPointToInstalledDirCurrentAllUsers
-    labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser" --no-shortcut
-# Without fix nothing is written.
-shortcuts=$(find "$last" -name '*.lnk' | wc -l)
+# Runs a scenario in the background, a few at a time: most of a pass is spent waiting.
+running=0
+inBackground() {
+    if [[ $running -ge 8 ]]; then wait -n; running=$((running - 1)); fi
+    scenario "$@" &
+    running=$((running + 1))
+}
+
+# First, alone: with no product running anywhere, the pass launches it (the first pass's log is still empty: the
+# child's output is read once the pass is over). Fixed waits: 2000 + 2000 + 1000 ms.
+MAX_MS=8000 scenario launch launch "$unsignedExe labelIsRunning=false log=empty"
+
+inBackground healthy install "$unsignedExe"
+inBackground no-install install "$unsignedExe labelInstallIntegrityExeIcon=false
+    labelCheckInstallExplorerPluginIcon=false labelCheckPluginSignedIcon=false labelCheckPluginSignedNameIcon=false
+    labelShortcutInstalledGlobal=false labelPointToInstalledDirCurrentAllUsers=false
+    labelShortcutInstalledCurrentUser=false labelPointToInstalledDirCurrentUser=false
+    labelAutomaticCommandLineCopyIcon=false" --no-install
+inBackground wrong-md5 install "$unsignedExe labelInstallIntegrityExeIcon=false" --wrong-md5
+inBackground md5-newline install "$unsignedExe labelInstallIntegrityExeIcon=false" --md5-newline
+inBackground unsigned install "$unsignedExe labelCheckPluginSignedIcon=false labelCheckPluginSignedNameIcon=false" \
+    --unsigned
+inBackground tampered install "$unsignedExe labelCheckPluginSignedIcon=false" --tampered
+inBackground other-signer install "$unsignedExe labelCheckPluginSignedNameIcon=false" --other-signer
+inBackground wrong-threading install "$unsignedExe labelCheckInstallExplorerPluginIcon=false" --wrong-threading
+inBackground dll-case install "$unsignedExe labelCheckInstallExplorerPluginIcon=false" --dll-case
+inBackground disabled-approval install "$unsignedExe labelShortcutAllowedToRunIcon=false" --disabled-approval
+inBackground no-shortcut install "$unsignedExe labelShortcutInstalledGlobal=false
+    labelPointToInstalledDirCurrentAllUsers=false labelShortcutInstalledCurrentUser=false
+    labelPointToInstalledDirCurrentUser=false" --no-shortcut
+inBackground fix install "$unsignedExe labelShortcutInstalledCurrentUser=false
+    labelPointToInstalledDirCurrentUser=false" --no-shortcut -- --fix
+
+# The product already runs: nothing is launched. Fixed waits: 2000 + 1000 ms.
+MAX_MS=6000 inBackground running product "$unsignedExe log=Is_already_running"
+MAX_MS=6000 inBackground dad0 product "$unsignedExe labelDragAndDropActivated=false" --mode=dad0
+MAX_MS=6000 inBackground not-json product "$unsignedExe labelDragAndDropActivated=false" --mode=not-json
+MAX_MS=6000 inBackground copy-first-only product "$unsignedExe labelAutomaticCommandLineCopyIcon=false
+    labelSimulatePluginIcon=false" --mode=copy-first-only
+MAX_MS=6000 inBackground no-pipe product "$unsignedExe labelDragAndDropActivated=unknown
+    labelSimulatePluginIcon=false" --mode=no-pipe
+# The bounds: 10 s for the "--copy" run, 10 s for each wait on a reply pipe, 10 s for a write the product never
+# reads. A product that copies and then never answers still passes the plugin simulation: only the copies count.
+MAX_MS=16000 inBackground hang-copy product "$unsignedExe labelAutomaticCommandLineCopyIcon=false" --mode=hang-copy
+MAX_MS=25000 inBackground never-answer product "$unsignedExe labelDragAndDropActivated=unknown" --mode=never-answer
+MAX_MS=36000 inBackground silent-reply product "$unsignedExe labelDragAndDropActivated=unknown" --mode=silent-reply
+wait
+
+failures=0
+passes=0
+for result in "$work"/*.result; do
+    cat "$result"
+    if grep -q '^PASS' "$result"; then passes=$((passes + 1)); else failures=$((failures + 1)); fi
+done
+# Without fix nothing is written; with fix exactly one shortcut is created.
+shortcuts=$(find "$work/no-shortcut" -name '*.lnk' | wc -l)
 [[ $shortcuts -eq 0 ]] && passes=$((passes + 1)) || { echo "FAIL no-shortcut: $shortcuts shortcuts written without fix"; failures=$((failures + 1)); }
-# With fix exactly one is created, for all users.
-run fix "$unsignedExe labelShortcutInstalledCurrentUser labelPointToInstalledDirCurrentUser" --no-shortcut -- --fix
-shortcuts=$(find "$last" -name '*.lnk' | wc -l)
+shortcuts=$(find "$work/fix" -name '*.lnk' | wc -l)
 [[ $shortcuts -eq 1 ]] && passes=$((passes + 1)) || { echo "FAIL fix: $shortcuts shortcuts after a fix pass"; failures=$((failures + 1)); }
 # A usage error.
 "$cli" --bogus >/dev/null 2>&1

@@ -1,0 +1,85 @@
+// The window's exchanges with the running product over its pipe, and the launch of the product as a child.
+#include "MainWindow.h"
+
+#include "ui_MainWindow.h"
+
+#include "pipe/PipeMessage.h"
+#include "pipe/PipeServer.h"
+#include "pipe/PipeTransport.h"
+
+#include <QThread>
+
+namespace {
+constexpr unsigned long kAfterStatusQueryMs = 1000;
+constexpr unsigned long kAfterSetCommandMs = 1000;
+constexpr unsigned long kAfterLaunchMs = 2000;
+} // namespace
+
+void MainWindow::QueryDragAndDropState() {
+    int status = -1;
+    Orv::PipeClient client;
+    if (client.Connect(Orv::kProductPipeName)) {
+        const std::wstring replyPipeName = Orv::MakeReplyPipeName();
+        const std::wstring message = Orv::StatusQueryMessage(replyPipeName);
+        if (client.Write(message) == Orv::WireByteCount(message)) {
+            // Closing completes the request for the product, which then answers on the reply pipe.
+            client.Close();
+            {
+                Orv::PipeServer server;
+                server.handler = Orv::MakeStatusReplyHandler(status);
+                server.StartServer(replyPipeName);
+                // Answers cut short by the time-out count as none.
+                if (server.TimedOut())
+                    status = -1;
+                server.StopServer();
+            }
+            QThread::msleep(kAfterStatusQueryMs);
+        }
+        client.Close();
+    }
+    if (status < 0) {
+        form_->pushButtonActivateDragAndDrop->hide();
+        SetUnknownResult(form_->labelDragAndDropActivated);
+    } else {
+        form_->pushButtonActivateDragAndDrop->setVisible(status == 0);
+        SetCheckResult(form_->labelDragAndDropActivated, status == 1);
+    }
+}
+
+void MainWindow::SendSetCommand(const std::wstring& value) {
+    Orv::PipeClient client;
+    if (!client.Connect(Orv::kProductPipeName))
+        return;
+    client.Write(Orv::SetCommandMessage(value));
+    client.Close();
+}
+
+void MainWindow::on_pushButtonActivateDragAndDrop_clicked() {
+    SendSetCommand(L"{DAD:1}");
+    QThread::msleep(kAfterSetCommandMs);
+    QueryDragAndDropState();
+}
+
+void MainWindow::LaunchProduct(const QString& program, const QString& workingFolder) {
+    productProcess_.close(); // ends a child still running from an earlier start
+    productProcess_.setProgram(program);
+    productProcess_.setWorkingDirectory(workingFolder);
+    productProcess_.setArguments({});
+    productProcess_.disconnect();
+    connect(&productProcess_, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            [this](int exitCode, QProcess::ExitStatus exitStatus) {
+                form_->plainTextEdit->appendPlainText(QStringLiteral("Exit"));
+                form_->plainTextEdit->appendPlainText(QStringLiteral("return: ") + QString::number(exitCode));
+                form_->plainTextEdit->appendPlainText(exitStatus == QProcess::CrashExit ? QStringLiteral("CrashExit")
+                                                                                        : QStringLiteral("NormalExit"));
+            });
+    connect(&productProcess_, &QProcess::readyReadStandardOutput, this, [this]() {
+        form_->plainTextEdit->appendPlainText(QString::fromUtf8(productProcess_.readAllStandardOutput()));
+    });
+    connect(&productProcess_, &QProcess::readyReadStandardError, this, [this]() {
+        form_->plainTextEdit->appendPlainText(QString::fromUtf8(productProcess_.readAllStandardError()));
+    });
+    productProcess_.start(QIODevice::ReadWrite);
+    // The child's signals wait for the event loop, which runs again once the pass is over.
+    QThread::msleep(kAfterLaunchMs);
+}

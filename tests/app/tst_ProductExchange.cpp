@@ -1,0 +1,176 @@
+// The window against the stand-in product of a sandbox installation (run by tests/e2e/sandbox_window.sh): the
+// drag-and-drop row and "Activate", the launch and its log lines, and whole passes.
+#include "app/MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "library_Orv/WinUtils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestProductExchange : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> window;
+    QProcess product;
+    QImage checkImage;
+    QImage crossImage;
+
+    QString Recorded(const char* key) {
+        return QString::fromStdString(window->ReportDocument().Member(key).ValueText());
+    }
+    QImage IconOf(QLabel* label) { return label->pixmap(Qt::ReturnByValue).toImage(); }
+    QString ProductPath() { return QString::fromStdWString(Orv::GetProductExePath()); }
+    QString PipeFile() { return qEnvironmentVariable("SKV_PIPE_FOLDER") + QStringLiteral("/Skorvane"); }
+
+    // Starts the sandbox's product with the failure modes given; true once its pipe is there.
+    bool StartProduct(const QString& modes) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("SKV_STANDIN_MODE"), modes);
+        product.setProcessEnvironment(environment);
+        QFile::remove(PipeFile());
+        product.start(ProductPath(), QStringList());
+        if (!product.waitForStarted(5000))
+            return false;
+        for (int attempt = 0; attempt < 250 && !QFile::exists(PipeFile()); ++attempt)
+            QThread::msleep(20);
+        return QFile::exists(PipeFile());
+    }
+    void StopProduct() {
+        product.kill();
+        product.waitForFinished(5000);
+    }
+    // Ends every product process, the one the window launched included.
+    void EndAllProducts() {
+        StopProduct();
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            const Orv::ProcessHandle running = Orv::OpenProcessByName(L"skorvane.exe");
+            if (running.ProcessId() == 0)
+                return;
+            Orv::TerminateProcessById(running.ProcessId());
+            QThread::msleep(50);
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(QFile::exists(ProductPath()), "run this test in a sandbox (tests/e2e/sandbox_window.sh)");
+        window = std::make_unique<MainWindow>(MainWindow::FirstPass::Skip);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // The icons as the window draws them.
+        QLabel* row = window->Form()->labelDragAndDropActivated;
+        window->SetCheckResult(row, true);
+        checkImage = IconOf(row);
+        window->SetCheckResult(row, false);
+        crossImage = IconOf(row);
+        QVERIFY(checkImage != crossImage);
+    }
+
+    void cleanupTestCase() {
+        EndAllProducts();
+        window.reset();
+    }
+
+    void withoutProductTheStateIsUnknown() {
+        QLabel* row = window->Form()->labelDragAndDropActivated;
+        QPushButton* activate = window->Form()->pushButtonActivateDragAndDrop;
+        activate->show();
+        QElapsedTimer time;
+        time.start();
+        window->QueryDragAndDropState();
+        QVERIFY(time.elapsed() < 1000); // no pipe, no waiting
+        QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("unknown"));
+        QVERIFY(activate->isHidden());
+        QVERIFY(IconOf(row) != checkImage && IconOf(row) != crossImage);
+    }
+
+    void activateSwitchesDragAndDropOn() {
+        QVERIFY(StartProduct(QStringLiteral("dad0")));
+        QLabel* row = window->Form()->labelDragAndDropActivated;
+        QPushButton* activate = window->Form()->pushButtonActivateDragAndDrop;
+        window->QueryDragAndDropState();
+        QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("false"));
+        QCOMPARE(IconOf(row), crossImage);
+        QVERIFY(activate->isVisible());
+
+        QElapsedTimer time;
+        time.start();
+        QTest::mouseClick(activate, Qt::LeftButton);
+        // The set command, one second, then the query with its second.
+        QVERIFY(time.elapsed() >= 2000);
+        QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("true"));
+        QCOMPARE(IconOf(row), checkImage);
+        QVERIFY(activate->isHidden());
+        StopProduct();
+    }
+
+    void passWithTheProductRunning() {
+        QVERIFY(StartProduct(QString()));
+        window->RunChecks(false);
+        QCOMPARE(window->Form()->plainTextEdit->toPlainText(), QStringLiteral("Is already running"));
+        QCOMPARE(Recorded("plainTextEdit"), QStringLiteral("Is already running"));
+        // An ELF executable carries no Authenticode signature: its two rows cannot pass on Linux.
+        const QStringList impossibleHere = {QStringLiteral("labelCheckExeSignedIcon"),
+                                            QStringLiteral("labelCheckExeSignedNameIcon")};
+        for (Orv::JsonNode* member : window->ReportDocument().Children()) {
+            const QString name = QString::fromStdString(member->Name());
+            if (name == QLatin1String("Windows") || name == QLatin1String("plainTextEdit") ||
+                impossibleHere.contains(name))
+                continue;
+            QVERIFY2(member->ValueText() == "true", qPrintable(name));
+        }
+        QVERIFY(window->Form()->pushButtonActivateDragAndDrop->isHidden());
+        StopProduct();
+    }
+
+    void launchedChildWritesToTheLog() {
+        QTemporaryDir folder;
+        const QString script = folder.filePath(QStringLiteral("child.sh"));
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\necho 'a line from the child'\nexit 3\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        window->Form()->plainTextEdit->clear();
+        window->LaunchProduct(script, folder.path());
+        QTRY_VERIFY_WITH_TIMEOUT(window->Form()->plainTextEdit->toPlainText().contains(QLatin1String("NormalExit")),
+                                 5000);
+        QStringList lines = window->Form()->plainTextEdit->toPlainText().split(QLatin1Char('\n'));
+        lines.removeAll(QString()); // the child's own line end
+        QCOMPARE(lines, (QStringList{QStringLiteral("a line from the child"), QStringLiteral("Exit"),
+                                     QStringLiteral("return: 3"), QStringLiteral("NormalExit")}));
+    }
+
+    // Must come after every other pass of this program: the first pass without a running product launches it, no
+    // later pass does.
+    void onlyTheFirstPassLaunches() {
+        EndAllProducts();
+        window->RunChecks(false);
+        QCOMPARE(Recorded("labelIsRunning"), QStringLiteral("false"));
+        QCOMPARE(Recorded("plainTextEdit"), QString()); // its output is read once the pass is over
+        QTRY_VERIFY_WITH_TIMEOUT(
+            window->Form()->plainTextEdit->toPlainText().contains(QLatin1String("Skorvane started")), 5000);
+        QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("true"));
+        QCOMPARE(Recorded("labelSimulatePluginIcon"), QStringLiteral("true"));
+
+        EndAllProducts();
+        window->RunChecks(false);
+        QCOMPARE(Recorded("labelIsRunning"), QStringLiteral("false"));
+        QCOMPARE(Recorded("plainTextEdit"), QStringLiteral("Is already running"));
+        QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("unknown"));
+        QCOMPARE(Recorded("labelSimulatePluginIcon"), QStringLiteral("false"));
+    }
+};
+
+QTEST_MAIN(TestProductExchange)
+#include "tst_ProductExchange.moc"

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# End to end through the window: runs a Qt test program offscreen inside a healthy sandbox installation.
+# Usage: sandbox_window.sh TEST_PROGRAM BUILD_DIR
+set -euo pipefail
+program=$1
+export SKV_BUILD=$2
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'pkill -f "$work/" 2>/dev/null || true; rm -rf "$work"' EXIT
+"$here/../../standin/sandbox.sh" "$work/sandbox" >"$work/env"
+. "$work/env"
+QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 "$program"
