@@ -20,12 +20,13 @@ const char* const kOrganisationDomain = "brindlecote.example";
 
 namespace {
 // Where SKV_SCREENSHOT_AND_QUIT names a PNG file, the window is saved there once shown and the tool quits: the way
-// to look at the window on a machine without a display.
+// to look at the window on a machine without a display. The picture waits for the first refresh of the running
+// row and for the output of a product the pass launched.
 void ScheduleScreenshotAndQuit(QWidget& window) {
     const QString path = qEnvironmentVariable("SKV_SCREENSHOT_AND_QUIT");
     if (path.isEmpty())
         return;
-    QTimer::singleShot(500, &window, [&window, path]() {
+    QTimer::singleShot(1500, &window, [&window, path]() {
         const bool saved = window.grab().save(path, "PNG");
         QCoreApplication::exit(saved ? 0 : 1);
     });

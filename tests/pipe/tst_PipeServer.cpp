@@ -1,0 +1,120 @@
+// The pipe server as QObjects: its worker runs on the calling thread, and every handled message is announced.
+#include "pipe/PipeServer.h"
+#include "pipe/PipeServerLoop.h"
+
+#include "library_Orv/WinUtils.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <thread>
+
+using namespace Orv;
+
+namespace {
+class FixedAnswers : public IPipeExtraInfos {
+public:
+    const std::vector<std::wstring>& Answers() const override { return answers_; }
+
+private:
+    std::vector<std::wstring> answers_{L"unused"};
+};
+
+std::wstring UniqueName(const wchar_t* what) {
+    static int counter = 0;
+    return L"q" + std::to_wstring(CurrentProcessId()) + L"-" + std::to_wstring(++counter) + L"-" + what;
+}
+
+// Plays the product: connects as soon as the server is there and writes the messages, one flushed write each.
+std::thread Product(const std::wstring& name, std::vector<std::wstring> messages) {
+    return std::thread([name, messages]() {
+        PipeClient client;
+        for (int attempt = 0; attempt < 500 && !client.Connect(name); ++attempt)
+            SleepMs(10);
+        for (const std::wstring& message : messages)
+            client.Write(message);
+    });
+}
+} // namespace
+
+class TestPipeServer : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir pipes;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(pipes.isValid());
+        qputenv("SKV_PIPE_FOLDER", pipes.path().toUtf8());
+    }
+
+    void answersAreAnnouncedAndTheServerEndsWithThem() {
+        const std::wstring name = UniqueName(L"status");
+        int status = -1;
+        QThread* handlerThread = nullptr;
+        const PipeMessageHandler statusHandler = MakeStatusReplyHandler(status);
+        PipeServer server;
+        server.handler = [&](std::wstring& message) {
+            handlerThread = QThread::currentThread();
+            return statusHandler(message);
+        };
+        QSignalSpy announced(&server, &PipeServer::eReceiveData);
+        std::thread product = Product(name, {L"[$-cmd-$]{DAD:1}", L"[$-cmd-$]exit"});
+        QVERIFY(server.StartServer(name));
+        product.join();
+        QCOMPARE(status, 1);
+        QCOMPARE(handlerThread, QThread::currentThread()); // no thread of its own
+        QVERIFY(!server.TimedOut());
+        QCOMPARE(announced.count(), 2);
+        QCOMPARE(announced.at(0).at(0).toString(), QStringLiteral("[$-cmd-$]{DAD:1}"));
+        QCOMPARE(announced.at(1).at(0).toString(), QStringLiteral("[$-cmd-$]exit"));
+        QVERIFY(announced.at(1).at(1).value<IPipeExtraInfosContainer>().extraInfos == nullptr);
+        QVERIFY(server.worker != nullptr); // finished, until stopped
+        server.StopServer();
+        QVERIFY(server.worker == nullptr);
+    }
+
+    void theHandlersAnswerTravelsWithTheSignal() {
+        const std::wstring name = UniqueName(L"answer");
+        FixedAnswers answers;
+        PipeServer server;
+        server.handler = [&answers](std::wstring& message) -> IPipeExtraInfos* {
+            return message == L"[$-cmd-$]hello" ? &answers : nullptr;
+        };
+        QSignalSpy announced(&server, &PipeServer::eReceiveData);
+        std::thread product = Product(name, {L"[$-cmd-$]hello", L"[$-cmd-$]exit"});
+        server.StartServer(name);
+        product.join();
+        QCOMPARE(announced.count(), 2);
+        QVERIFY(announced.at(0).at(1).value<IPipeExtraInfosContainer>().extraInfos == &answers);
+    }
+
+    void startServerIsBounded() {
+        // Nobody ever comes.
+        PipeServer lonely;
+        lonely.SetTimeoutMs(300);
+        QElapsedTimer time;
+        time.start();
+        lonely.StartServer(UniqueName(L"lonely"));
+        QVERIFY(time.elapsed() < 3000);
+        QVERIFY(lonely.TimedOut());
+
+        // The name is taken: the server gives up at once, without a message.
+        const std::wstring name = UniqueName(L"taken");
+        PipeServerEnd holder;
+        QVERIFY(holder.Create(std::wstring(kPipePathPrefix) + name, kPipeBufferSize));
+        PipeServer second;
+        QSignalSpy announced(&second, &PipeServer::eReceiveData);
+        time.restart();
+        second.StartServer(name);
+        QVERIFY(time.elapsed() < 1000);
+        QVERIFY(!second.TimedOut());
+        QCOMPARE(announced.count(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPipeServer)
+#include "tst_PipeServer.moc"
