@@ -4,7 +4,7 @@
 #include "ui_MainWindow.h"
 
 #include "pipe/PipeMessage.h"
-#include "pipe/PipeServer.h"
+#include "pipe/PipeRequest.h"
 #include "pipe/PipeTransport.h"
 
 #include <QThread>
@@ -17,26 +17,14 @@ constexpr unsigned long kAfterLaunchMs = 2000;
 
 void MainWindow::QueryDragAndDropState() {
     int status = -1;
-    Orv::PipeClient client;
-    if (client.Connect(Orv::kProductPipeName)) {
-        const std::wstring replyPipeName = Orv::MakeReplyPipeName();
-        const std::wstring message = Orv::StatusQueryMessage(replyPipeName);
-        if (client.Write(message) == Orv::WireByteCount(message)) {
-            // Closing completes the request for the product, which then answers on the reply pipe.
-            client.Close();
-            {
-                Orv::PipeServer server;
-                server.handler = Orv::MakeStatusReplyHandler(status);
-                server.StartServer(replyPipeName);
-                // Answers cut short by the time-out count as none.
-                if (server.TimedOut())
-                    status = -1;
-                server.StopServer();
-            }
-            QThread::msleep(kAfterStatusQueryMs);
-        }
-        client.Close();
-    }
+    const Orv::PipeRequestResult result = Orv::SendRequestWithReply(
+        Orv::kProductPipeName, [](const std::wstring& replyPipeName) { return Orv::StatusQueryMessage(replyPipeName); },
+        Orv::MakeStatusReplyHandler(status));
+    if (result != Orv::PipeRequestResult::NotSent)
+        QThread::msleep(kAfterStatusQueryMs);
+    // Answers cut short by the time-out count as none.
+    if (result == Orv::PipeRequestResult::TimedOut)
+        status = -1;
     if (status < 0) {
         form_->pushButtonActivateDragAndDrop->hide();
         SetUnknownResult(form_->labelDragAndDropActivated);

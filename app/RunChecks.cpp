@@ -11,8 +11,7 @@
 #include "library_Orv/Qt/QtWinUtils.h"
 #include "library_Orv/WinUtils.h"
 #include "pipe/PipeMessage.h"
-#include "pipe/PipeServer.h"
-#include "pipe/PipeTransport.h"
+#include "pipe/PipeRequest.h"
 
 #include <QSysInfo>
 #include <QThread>
@@ -177,25 +176,13 @@ void MainWindow::RecordLogArea() {
 void MainWindow::RunPluginSimulationTest() {
     Checks::ResetTargetFolder();
     const std::vector<std::wstring> sources = Checks::PrepareSourcePaths(); // written by the command-line test
-    {
-        Orv::PipeClient client;
-        if (client.Connect(Orv::kProductPipeName)) {
-            const std::wstring replyPipeName = Orv::MakeReplyPipeName();
-            const std::wstring message =
-                Orv::CopyRequestMessage(replyPipeName, Checks::CopyTestPath(Checks::kCopyTargetFolder), sources);
-            if (client.Write(message) == Orv::WireByteCount(message)) {
-                client.Close();
-                {
-                    Orv::PipeServer server;
-                    server.handler = Orv::MakeCopyReplyHandler();
-                    server.StartServer(replyPipeName);
-                    server.StopServer();
-                }
-                QThread::msleep(kAfterCopyAnswersMs);
-            }
-            client.Close();
-        }
-    }
+    const std::wstring target = Checks::CopyTestPath(Checks::kCopyTargetFolder);
+    const Orv::PipeRequestResult result = Orv::SendRequestWithReply(
+        Orv::kProductPipeName,
+        [&](const std::wstring& replyPipeName) { return Orv::CopyRequestMessage(replyPipeName, target, sources); },
+        Orv::MakeCopyReplyHandler());
+    if (result != Orv::PipeRequestResult::NotSent)
+        QThread::msleep(kAfterCopyAnswersMs);
     QueryDragAndDropState();
     SetCheckResult(form_->labelSimulatePluginIcon, Checks::ExpectedCopiesExist());
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "PipeMessage.h"
+
+#include <functional>
+#include <string>
+
+namespace Orv {
+
+enum class PipeRequestResult {
+    NotSent,  // the pipe could not be opened, or the request not written whole
+    Answered, // the product sent its end of answers
+    TimedOut, // the reply pipe's server gave up first
+};
+
+// One request with reply: opens the pipe, writes the request that composeRequest makes for a new reply pipe name
+// in one write, closes the pipe (which completes the request for the reader) and serves the reply pipe with the
+// handler until the end of answers.
+PipeRequestResult SendRequestWithReply(const std::wstring& pipeName,
+                                       const std::function<std::wstring(const std::wstring&)>& composeRequest,
+                                       const PipeMessageHandler& handler);
+
+} // namespace Orv
