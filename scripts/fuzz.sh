@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, AddressSanitizer and UndefinedBehaviorSanitizer) and runs each given target
 # for SECONDS (default 300), starting from the seed corpus in tests/fuzz/corpus. Prints libFuzzer's final figures.
-# Usage: scripts/fuzz.sh [SECONDS] [json|regfile|peversion ...]
+# Usage: scripts/fuzz.sh [SECONDS] [json|regfile|peversion|authenticode|pipemessage ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
 shift || true
-targets=("${@:-json regfile peversion authenticode}")
+targets=("${@:-json regfile peversion authenticode pipemessage}")
 bash scripts/install-deps.sh test fuzz
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKV_FUZZ=ON \
     -DSKV_WITH_QT=OFF -DSKV_BUILD_TESTS=OFF >/dev/null
