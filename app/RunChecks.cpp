@@ -20,6 +20,8 @@
 
 namespace {
 constexpr unsigned long kAfterCopyAnswersMs = 2000;
+// The product is launched by one pass at most in a run of this program.
+std::atomic<bool> gProductMayBeLaunched{true};
 } // namespace
 
 // One pass over every check, in a fixed order; a pass never stops early. Each step fills its own rows of the
@@ -155,11 +157,6 @@ void MainWindow::RunCommandLineCopyTest() {
                            kCommandLineCopyTimeoutMs);
     SetCheckResult(form_->labelAutomaticCommandLineCopyIcon, Checks::ExpectedCopiesExist());
 }
-
-namespace {
-// The product is launched by one pass at most in a run of this program.
-std::atomic<bool> gProductMayBeLaunched{true};
-} // namespace
 
 void MainWindow::RunLaunchStep() {
     form_->plainTextEdit->clear();
