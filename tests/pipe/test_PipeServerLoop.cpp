@@ -68,6 +68,12 @@ struct Recorder {
         std::unique_lock<std::mutex> lock(mutex);
         return changed.wait_for(lock, std::chrono::seconds(10), [&]() { return handled.size() >= count; });
     }
+    // A message is announced after its answers have gone out.
+    IPipeExtraInfos* WaitForAnnouncedAnswers(size_t index) {
+        std::unique_lock<std::mutex> lock(mutex);
+        changed.wait_for(lock, std::chrono::seconds(10), [&]() { return announcedAnswers.size() > index; });
+        return announcedAnswers.size() > index ? announcedAnswers[index] : nullptr;
+    }
     std::vector<std::wstring> Handled() {
         std::lock_guard<std::mutex> lock(mutex);
         return handled;
@@ -183,7 +189,7 @@ TEST_F(PipeServerLoop, RequestWithReplyIsAnsweredOnTheReplyPipeAndTheServerGoesO
               (std::vector<std::wstring>{L"[$-cmd-$]{DAD:1}", L"[$-cmd-$]skip", L"[$-cmd-$]exit"}));
     ASSERT_TRUE(recorder.WaitForHandled(1));
     EXPECT_EQ(recorder.Handled()[0], L"[$-cmd-$]status");
-    EXPECT_EQ(recorder.announcedAnswers.at(0), &answers);
+    EXPECT_EQ(recorder.WaitForAnnouncedAnswers(0), &answers);
 
     // The exit command inside a request with reply does not stop the server; it answers and waits on.
     const std::wstring secondReply = replyName + L"-2";
