@@ -25,6 +25,17 @@ public:
     virtual const std::vector<std::wstring>& Answers() const = 0;
 };
 
+// A handler's answers as a plain list.
+class PipeAnswerList : public IPipeExtraInfos {
+public:
+    explicit PipeAnswerList(std::vector<std::wstring> answers = {}) : answers_(std::move(answers)) {}
+    const std::vector<std::wstring>& Answers() const override { return answers_; }
+    void Set(std::vector<std::wstring> answers) { answers_ = std::move(answers); }
+
+private:
+    std::vector<std::wstring> answers_;
+};
+
 // Carries a handler's answer (possibly null) in signals.
 struct IPipeExtraInfosContainer {
     IPipeExtraInfos* extraInfos = nullptr;

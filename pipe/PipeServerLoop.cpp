@@ -13,18 +13,25 @@ bool BeginsWithMarker(const char* bytes, size_t size) {
 }
 } // namespace
 
-bool SendPipeAnswers(const std::wstring& replyPipeName, const IPipeExtraInfos* answers, const PipeReplyOptions& options,
-                     const Deadline& deadline) {
-    if (replyPipeName.find_first_of(L"\\/") != std::wstring::npos)
-        return false;
-    PipeClient client;
-    for (int attempt = 0; attempt < options.connectAttempts && !client.Connect(replyPipeName); ++attempt) {
+bool ConnectWithRetries(PipeClient& client, const std::wstring& name, const PipeReplyOptions& options,
+                        const Deadline& deadline) {
+    for (int attempt = 0; attempt < options.connectAttempts; ++attempt) {
+        if (client.Connect(name))
+            return true;
         if (deadline.Expired())
             return false;
         const int64_t left = deadline.RemainingMs();
         SleepMs(left < 0 ? options.connectIntervalMs : std::min(options.connectIntervalMs, left));
     }
-    if (!client.IsConnected())
+    return false;
+}
+
+bool SendPipeAnswers(const std::wstring& replyPipeName, const IPipeExtraInfos* answers, const PipeReplyOptions& options,
+                     const Deadline& deadline) {
+    if (replyPipeName.find_first_of(L"\\/") != std::wstring::npos)
+        return false;
+    PipeClient client;
+    if (!ConnectWithRetries(client, replyPipeName, options, deadline))
         return false;
     const Deadline writeDeadline = Deadline::After(kPipeWriteTimeoutMs).Min(deadline);
     if (answers)

@@ -41,6 +41,11 @@ enum class PipeServerOutcome {
 PipeServerOutcome RunPipeServer(const PipeServerOptions& options, const PipeMessageHandler& handler,
                                 const PipeMessageListener& listener, bool& stopRequested);
 
+// Tries to connect to the pipe named name until it succeeds: at most options.connectAttempts times,
+// options.connectIntervalMs apart, and never past the deadline.
+bool ConnectWithRetries(PipeClient& client, const std::wstring& name, const PipeReplyOptions& options,
+                        const Deadline& deadline);
+
 // Tries to connect to the reply pipe (attempts, interval, and never past the deadline); once connected sends
 // every answer as its own message and then the end of answers. False when no connection could be made. A reply
 // pipe name that holds a path separator is refused: it could lead the answers out of the pipe namespace.

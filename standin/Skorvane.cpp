@@ -76,15 +76,6 @@ bool Copy(const std::wstring& argument) {
     return copied;
 }
 
-class AnswerList : public Orv::IPipeExtraInfos {
-public:
-    const std::vector<std::wstring>& Answers() const override { return answers_; }
-    void Set(std::vector<std::wstring> answers) { answers_ = std::move(answers); }
-
-private:
-    std::vector<std::wstring> answers_;
-};
-
 class Product {
 public:
     int dragAndDrop = Mode("dad0") ? 0 : 1;
@@ -112,24 +103,23 @@ public:
     }
 
     void Reply(const std::wstring& replyPipeName, Orv::IPipeExtraInfos* answers, const Orv::Deadline& deadline) {
-        if (Mode("never-answer"))
-            return;
-        if (Mode("silent-reply")) {
-            Orv::PipeClient client;
-            for (int attempt = 0; attempt < 1000 && !client.Connect(replyPipeName); ++attempt)
-                Orv::SleepMs(10);
-            Orv::SleepMs(kSilentReplyMs);
-            return;
-        }
         // The reply pipe appears only after the requester has closed its request: look for it often.
         Orv::PipeReplyOptions eager;
         eager.connectAttempts = 1000;
         eager.connectIntervalMs = 10;
+        if (Mode("never-answer"))
+            return;
+        if (Mode("silent-reply")) {
+            Orv::PipeClient client;
+            Orv::ConnectWithRetries(client, replyPipeName, eager, deadline);
+            Orv::SleepMs(kSilentReplyMs);
+            return;
+        }
         Orv::SendPipeAnswers(replyPipeName, answers, eager, deadline);
     }
 
 private:
-    AnswerList answers_;
+    Orv::PipeAnswerList answers_;
 };
 
 void WritePidFile() {

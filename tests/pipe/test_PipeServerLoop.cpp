@@ -1,5 +1,5 @@
 // The server loop and the client over the platform's pipes: real named pipes under Wine, Unix sockets natively.
-#include "pipe/PipeServerLoop.h"
+#include "PipeTestSupport.h"
 
 #include "TempFolder.h"
 #include "TestEnvironment.h"
@@ -23,21 +23,6 @@ using Clock = std::chrono::steady_clock;
 int64_t MsSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
-
-// A name no other test (or parallel test program) uses.
-std::wstring UniqueName(const wchar_t* what) {
-    static std::atomic<int> counter{0};
-    return std::wstring(L"t") + std::to_wstring(CurrentProcessId()) + L"-" + std::to_wstring(++counter) + L"-" + what;
-}
-
-class FixedAnswers : public IPipeExtraInfos {
-public:
-    explicit FixedAnswers(std::vector<std::wstring> answers) : answers_(std::move(answers)) {}
-    const std::vector<std::wstring>& Answers() const override { return answers_; }
-
-private:
-    std::vector<std::wstring> answers_;
-};
 
 // Records what a server's handler and listener saw; the test thread waits for it with a bound.
 struct Recorder {
@@ -110,16 +95,6 @@ private:
     std::thread thread_;
 };
 
-// The server is up once a client gets through.
-bool ConnectWithRetry(PipeClient& client, const std::wstring& name) {
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        if (client.Connect(name))
-            return true;
-        SleepMs(10);
-    }
-    return false;
-}
-
 // Serves a reply pipe in the calling thread until the end of answers, as a requester does.
 std::vector<std::wstring> CollectReplies(const std::wstring& replyName, int64_t timeoutMs = 10000) {
     Recorder replies;
@@ -179,7 +154,7 @@ TEST_F(PipeServerLoop, MarkerMessagesAreHandledAtOnceAndTheBareExitStopsTheServe
 TEST_F(PipeServerLoop, RequestWithReplyIsAnsweredOnTheReplyPipeAndTheServerGoesOn) {
     const std::wstring name = UniqueName(L"request");
     Recorder recorder;
-    FixedAnswers answers({L"{DAD:1}", L"skip"});
+    PipeAnswerList answers({L"{DAD:1}", L"skip"});
     recorder.answers = &answers;
     BackgroundServer server(name, recorder);
 
@@ -230,7 +205,7 @@ TEST_F(PipeServerLoop, StatusAnswersOverwriteTheResultOverTheWire) {
     options.name = replyName;
     options.deadline = Deadline::After(10000);
     std::thread product([&]() {
-        FixedAnswers answers({L"{DAD:1}", L"{\"DAD\":0}", L"{DAD:1}"});
+        PipeAnswerList answers({L"{DAD:1}", L"{\"DAD\":0}", L"{DAD:1}"});
         PipeReplyOptions eager;
         eager.connectAttempts = 500;
         eager.connectIntervalMs = 10;

@@ -1,6 +1,6 @@
 // The stand-in product on its pipe, driven the way the diagnostics drive the product: under Wine both sides are
 // mingw programs talking over real named pipes.
-#include "pipe/PipeServerLoop.h"
+#include "PipeTestSupport.h"
 
 #include "TempFolder.h"
 #include "TestEnvironment.h"
@@ -38,13 +38,8 @@ protected:
     bool Start(const std::string& modes) {
         if (!Launch(modes))
             return false;
-        for (int attempt = 0; attempt < 500; ++attempt) {
-            PipeClient probe;
-            if (probe.Connect(kProductPipeName))
-                return true;
-            SleepMs(10);
-        }
-        return false;
+        PipeClient probe;
+        return ConnectWithRetry(probe, kProductPipeName);
     }
     bool Launch(const std::string& modes) {
         const std::wstring pidFile = folder_ / L"product.pid";

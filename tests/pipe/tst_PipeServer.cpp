@@ -1,6 +1,6 @@
 // The pipe server as QObjects: its worker runs on the calling thread, and every handled message is announced.
 #include "pipe/PipeServer.h"
-#include "pipe/PipeServerLoop.h"
+#include "PipeTestSupport.h"
 
 #include "library_Orv/WinUtils.h"
 
@@ -14,25 +14,11 @@
 using namespace Orv;
 
 namespace {
-class FixedAnswers : public IPipeExtraInfos {
-public:
-    const std::vector<std::wstring>& Answers() const override { return answers_; }
-
-private:
-    std::vector<std::wstring> answers_{L"unused"};
-};
-
-std::wstring UniqueName(const wchar_t* what) {
-    static int counter = 0;
-    return L"q" + std::to_wstring(CurrentProcessId()) + L"-" + std::to_wstring(++counter) + L"-" + what;
-}
-
 // Plays the product: connects as soon as the server is there and writes the messages, one flushed write each.
 std::thread Product(const std::wstring& name, std::vector<std::wstring> messages) {
     return std::thread([name, messages]() {
         PipeClient client;
-        for (int attempt = 0; attempt < 500 && !client.Connect(name); ++attempt)
-            SleepMs(10);
+        ConnectWithRetry(client, name);
         for (const std::wstring& message : messages)
             client.Write(message);
     });
@@ -79,7 +65,7 @@ private slots:
 
     void theHandlersAnswerTravelsWithTheSignal() {
         const std::wstring name = UniqueName(L"answer");
-        FixedAnswers answers;
+        PipeAnswerList answers({L"unused"});
         PipeServer server;
         server.handler = [&answers](std::wstring& message) -> IPipeExtraInfos* {
             return message == L"[$-cmd-$]hello" ? &answers : nullptr;
