@@ -113,7 +113,9 @@ private:
     void ReportStep(int step, const char* name);
 
     std::function<void(int, int, const char*)> progressReporter_;
-    // Shared by the steps of one pass.
+    // Shared by the steps of one pass: the product's path as the installation names it (what programs are started
+    // with and shortcuts store), and its extended-length form (what the file checks read).
+    std::wstring productPath_;
     std::wstring executablePath_;
     std::wstring shellDllPath_;
     std::wstring installDirectory_;

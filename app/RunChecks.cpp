@@ -79,9 +79,9 @@ void MainWindow::CheckWindowsVersion() {
 }
 
 void MainWindow::ComputeSharedValues() {
-    const std::wstring productPath = Orv::GetProductExePath();
-    executablePath_ = Orv::ToLongPath(productPath);
-    installDirectory_ = Checks::ProductInstallDir(productPath);
+    productPath_ = Orv::GetProductExePath();
+    executablePath_ = Orv::ToLongPath(productPath_);
+    installDirectory_ = Checks::ProductInstallDir(productPath_);
     shellDllPath_ = Checks::ShellDllPath(installDirectory_);
 }
 
@@ -118,8 +118,9 @@ void MainWindow::CheckStartupShortcuts(bool fix) {
     Manager& shortcuts = Manager::Instance();
     const QString executable = QString::fromStdWString(executablePath_);
     shortcuts.SetShortcutName(QStringLiteral("Skorvane"));
+    // The shortcut stores the plain path: Explorer may not start an extended-length target at logon.
     if (fix && !shortcuts.Exists(Manager::CurrentUser) && !shortcuts.Exists(Manager::AllUsers))
-        shortcuts.Create(Manager::Either, executable);
+        shortcuts.Create(Manager::Either, QString::fromStdWString(productPath_));
     const auto pointsAtExecutable = [&](int scope) {
         return shortcuts.Exists(scope) &&
                Checks::SamePath(shortcuts.Target(scope).toStdWString(), executable.toStdWString());
@@ -153,7 +154,7 @@ void MainWindow::RunCommandLineCopyTest() {
     const std::vector<std::wstring> sources = Checks::PrepareSourcePaths();
     Checks::WriteSourceFiles(sources);
     // A "--copy" run that does not end in time is ended; its copies are then missing or late, and the test fails.
-    Orv::RunProcessAndWait(executablePath_, {L"--copy", L"\"" + Checks::CopyArgument(sources) + L"\""},
+    Orv::RunProcessAndWait(productPath_, {L"--copy", L"\"" + Checks::CopyArgument(sources) + L"\""},
                            kCommandLineCopyTimeoutMs);
     SetCheckResult(form_->labelAutomaticCommandLineCopyIcon, Checks::ExpectedCopiesExist());
 }
@@ -161,7 +162,7 @@ void MainWindow::RunCommandLineCopyTest() {
 void MainWindow::RunLaunchStep() {
     form_->plainTextEdit->clear();
     if (!running_ && gProductMayBeLaunched.exchange(false))
-        LaunchProduct(QString::fromStdWString(executablePath_), QString::fromStdWString(installDirectory_));
+        LaunchProduct(QString::fromStdWString(productPath_), QString::fromStdWString(installDirectory_));
     else
         form_->plainTextEdit->appendPlainText(QStringLiteral("Is already running"));
 }

@@ -19,16 +19,18 @@ const char* const kOrganisationName = "Brindlecote";
 const char* const kOrganisationDomain = "brindlecote.example";
 
 namespace {
-// Where SKV_SCREENSHOT_AND_QUIT names a PNG file, the window is saved there once shown and the tool quits: the way
-// to look at the window on a machine without a display. The picture waits for the first refresh of the running
-// row and for the output of a product the pass launched.
+// Where SKV_SCREENSHOT_AND_QUIT names a PNG file, the window is saved there once shown and closed as "Quit" closes
+// it: the way to look at the window on a machine without a display. The picture waits for the first refresh of the
+// running row and for the output of a product the pass launched. Exit code 1 when the picture was not saved.
 void ScheduleScreenshotAndQuit(QWidget& window) {
     const QString path = qEnvironmentVariable("SKV_SCREENSHOT_AND_QUIT");
     if (path.isEmpty())
         return;
     QTimer::singleShot(1500, &window, [&window, path]() {
         const bool saved = window.grab().save(path, "PNG");
-        QCoreApplication::exit(saved ? 0 : 1);
+        window.close();
+        if (!saved)
+            QCoreApplication::exit(1);
     });
 }
 } // namespace

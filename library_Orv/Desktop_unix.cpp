@@ -15,6 +15,13 @@ std::wstring OwnExecutablePath() {
     return Utf8ToWString(std::string(buffer, static_cast<size_t>(length)));
 }
 
+std::vector<std::wstring> CommandLineArguments(int argc, char** argv) {
+    std::vector<std::wstring> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.push_back(Utf8ToWString(argv[i]));
+    return arguments;
+}
+
 void SetProcessDpiAware() {}
 
 bool SetWindowTopMost(uintptr_t) {

@@ -1,6 +1,7 @@
 #include "Desktop.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 namespace Orv {
 
@@ -9,6 +10,18 @@ std::wstring OwnExecutablePath() {
     GetModuleFileNameW(nullptr, buffer, MAX_PATH); // a longer path is truncated
     buffer[MAX_PATH - 1] = L'\0';
     return buffer;
+}
+
+std::vector<std::wstring> CommandLineArguments(int, char**) {
+    std::vector<std::wstring> arguments;
+    int count = 0;
+    wchar_t** split = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!split)
+        return arguments;
+    for (int i = 0; i < count; ++i)
+        arguments.emplace_back(split[i]);
+    LocalFree(split);
+    return arguments;
 }
 
 void SetProcessDpiAware() {

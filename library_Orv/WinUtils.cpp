@@ -20,6 +20,13 @@ std::wstring GetProductExePath() {
     return PathJoin(L"C:\\Program Files (x86)\\Skorvane\\", L"Skorvane.exe");
 }
 
+std::wstring GetOSCaptionText() {
+    static std::wstring cache;
+    if (cache.empty())
+        cache = QueryOSCaptionText();
+    return cache;
+}
+
 std::wstring JoinStrings(const std::vector<std::wstring>& items, const std::wstring& separator) {
     std::wstring joined;
     for (size_t i = 0; i < items.size(); ++i) {

@@ -20,6 +20,8 @@ std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnosti
 // The operating system's caption (WMI Win32_OperatingSystem on Windows, os-release elsewhere); cached once it is
 // known, empty on failure.
 std::wstring GetOSCaptionText();
+// The same, asked again: on Windows it works on any thread, with COM initialised by the caller or not.
+std::wstring QueryOSCaptionText();
 
 // Process id -> executable file name (no folder).
 std::map<uint32_t, std::wstring> GetProcessList();

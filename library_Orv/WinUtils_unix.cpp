@@ -94,12 +94,8 @@ std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnosti
            std::to_wstring(parts[3]);
 }
 
-std::wstring GetOSCaptionText() {
-    static std::wstring cache;
-    if (!cache.empty())
-        return cache;
-    cache = Utf8ToWString(ReadOsReleaseCaption());
-    return cache;
+std::wstring QueryOSCaptionText() {
+    return Utf8ToWString(ReadOsReleaseCaption());
 }
 
 std::map<uint32_t, std::wstring> GetProcessList() {

@@ -31,13 +31,29 @@ public:
     HANDLE handle;
 };
 
-std::wstring QueryOSCaption() {
-    // COM is expected to be initialised on this thread already.
+// Initialises COM on the calling thread for its own duration when the thread has none (a console program, a
+// worker thread); undoes only what it did, after the interfaces declared later have been released.
+class ComInitialization {
+public:
+    ComInitialization() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComInitialization() {
+        if (SUCCEEDED(result_))
+            CoUninitialize(); // S_FALSE too: the call was counted
+    }
+    ComInitialization(const ComInitialization&) = delete;
+    ComInitialization& operator=(const ComInitialization&) = delete;
+
+private:
+    HRESULT result_;
+};
+} // namespace
+
+std::wstring QueryOSCaptionText() {
+    const ComInitialization com; // first, so that it ends last
     HRESULT hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                                       RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
     const auto fail = [](const wchar_t* message) {
         ConsolePrint(message);
-        CoUninitialize();
         return std::wstring();
     };
     if (FAILED(hr) && hr != RPC_E_TOO_LATE) // security set earlier in the process is fine
@@ -82,7 +98,6 @@ std::wstring QueryOSCaption() {
     }
     return caption;
 }
-} // namespace
 
 std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnostic) {
     DWORD ignored = 0;
@@ -105,14 +120,6 @@ std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnosti
     return std::to_wstring(HIWORD(info->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(info->dwFileVersionMS)) +
            L"." + std::to_wstring(HIWORD(info->dwFileVersionLS)) + L"." +
            std::to_wstring(LOWORD(info->dwFileVersionLS));
-}
-
-std::wstring GetOSCaptionText() {
-    static std::wstring cache;
-    if (!cache.empty())
-        return cache;
-    cache = QueryOSCaption();
-    return cache;
 }
 
 std::map<uint32_t, std::wstring> GetProcessList() {

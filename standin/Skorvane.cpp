@@ -13,10 +13,11 @@
 //   copy-first-only  copies only the first source, on the pipe and with --copy
 //   hang-copy        "--copy" never ends (within the ten minutes)
 //   silent-reply     connects to the reply pipe and says nothing for a minute
-// SKV_STANDIN_PID_FILE names a file that receives its process id, so that tests can end it.
+// SKV_STANDIN_PID_FILE names a file that receives its process id (one line per instance), so that tests can end it.
 #include "pipe/PipeServerLoop.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Desktop.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Json/JsonNode.h"
@@ -122,10 +123,15 @@ private:
     Orv::PipeAnswerList answers_;
 };
 
+// Each instance adds its process id as one line, so that a test sees every instance that ran.
 void WritePidFile() {
     const char* path = std::getenv("SKV_STANDIN_PID_FILE");
-    if (path && *path)
-        Orv::WriteTextFile(Orv::Utf8ToWString(path), std::to_string(Orv::CurrentProcessId()), true);
+    if (!path || !*path)
+        return;
+    const std::wstring file = Orv::Utf8ToWString(path);
+    const std::vector<uint8_t> earlier = Orv::FileExists(file) ? Orv::ReadFileBytes(file) : std::vector<uint8_t>();
+    Orv::WriteTextFile(
+        file, std::string(earlier.begin(), earlier.end()) + std::to_string(Orv::CurrentProcessId()) + "\n", true);
 }
 
 int Serve() {
@@ -153,11 +159,12 @@ int Serve() {
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 0; i + 1 < argc; ++i)
-        if (std::string(argv[i]) == "--copy") {
+    const std::vector<std::wstring> arguments = Orv::CommandLineArguments(argc, argv);
+    for (size_t i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == L"--copy") {
             if (Mode("hang-copy"))
                 Orv::SleepMs(kLifetimeMs);
-            return Copy(Orv::Utf8ToWString(argv[i + 1])) ? 0 : 1;
+            return Copy(arguments[i + 1]) ? 0 : 1;
         }
     return Serve();
 }

@@ -1,5 +1,6 @@
 #include "QShortCutStartupManager.h"
 
+#include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
 
@@ -27,8 +28,11 @@ QString QShortCutStartupManager::ShortcutPath(int scope) const {
 bool QShortCutStartupManager::Exists(int scope) const {
     if (scope == Either)
         return Exists(CurrentUser) || Exists(AllUsers);
-    const QFileInfo info(ShortcutPath(scope));
-    return (info.exists() || info.isSymLink()) && !info.isDir();
+    // The shortcut file itself, wherever it points: QFileInfo follows a Windows shortcut to its target (and its
+    // isSymLink() holds for any name ending in ".lnk"), and a POSIX symbolic link whose target went still is one.
+    const QString path = ShortcutPath(scope);
+    const QFileInfo info(path);
+    return (FileExists(path.toStdWString()) || info.isSymbolicLink()) && !info.isDir();
 }
 
 QString QShortCutStartupManager::Target(int scope) const {

@@ -1,4 +1,5 @@
 #include "ErrorRecorder.h"
+#include "SavedText.h"
 #include "TempFolder.h"
 #include "TestEnvironment.h"
 #include "app/ProductInformations.h"
@@ -37,10 +38,6 @@ private:
     RunningInstance instance_;
 };
 
-QString Text(const std::wstring& path) {
-    const std::vector<uint8_t> bytes = ReadFileBytes(path);
-    return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
-}
 } // namespace
 
 class TestConfig : public QObject {
@@ -85,7 +82,7 @@ private slots:
         QCOMPARE(QString::fromStdString(ErrorRecorder::Boxes()[0].text),
                  "Can't open" + QString::fromStdWString(globalPath));
         ReleaseConfigFiles(); // what program exit does
-        QCOMPARE(Text(localPath), QStringLiteral("<Config>\n <Skin current=\"light\"/>\n</Config>\n"));
+        QCOMPARE(SavedText(localPath), QStringLiteral("<Config>\n <Skin current=\"light\"/>\n</Config>\n"));
     }
 
     void localFileChoosesTheSkin() {
@@ -111,7 +108,7 @@ private slots:
         QCOMPARE(ReadSetting(L"Skin", L"current", L"light"), std::wstring(L"blue"));
         WriteSetting(L"Other", L"key", L"value");
         ReleaseConfigFiles();
-        const QString saved = Text(localPath);
+        const QString saved = SavedText(localPath);
         QVERIFY2(saved.startsWith("<Config>"), qPrintable(saved));
         QVERIFY(saved.contains("<Other key=\"value\"/>"));
     }
@@ -149,19 +146,19 @@ private slots:
         WriteTextFile(local + L"Parameters.xml", "<Config><Skin current=\"old\"/></Config>");
         ProductInformations::MigrateEarlierLocations(L"Maker", L"Product", local);
         QVERIFY(!FileExists(local + L"Parameters.xml"));
-        QCOMPARE(Text(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
+        QCOMPARE(SavedText(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
 
         // With both present, both stay as they are.
         WriteTextFile(local + L"Parameters.xml", "older");
         ProductInformations::MigrateEarlierLocations(L"Maker", L"Product", local);
-        QCOMPARE(Text(local + L"Parameters.xml"), QStringLiteral("older"));
-        QCOMPARE(Text(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
+        QCOMPARE(SavedText(local + L"Parameters.xml"), QStringLiteral("older"));
+        QCOMPARE(SavedText(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
 
         // Files of the earlier roaming folder are copied in.
         const std::wstring roaming = GetRoamingDataFolder(L"Maker", L"Product", false);
         WriteTextFile(roaming + L"extra.txt", "roamed");
         ProductInformations::MigrateEarlierLocations(L"Maker", L"Product", local);
-        QCOMPARE(Text(local + L"extra.txt"), QStringLiteral("roamed"));
+        QCOMPARE(SavedText(local + L"extra.txt"), QStringLiteral("roamed"));
         UnsetTestEnvironment("XDG_CONFIG_HOME");
     }
 };

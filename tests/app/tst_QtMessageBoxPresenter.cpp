@@ -1,3 +1,4 @@
+#include "NativeMessageBox.h"
 #include "library_Orv/Error.h"
 #include "library_Orv/Qt/QtMessageBoxPresenter.h"
 
@@ -6,13 +7,21 @@
 #include <QTimer>
 #include <QtTest>
 
-// A report made while the application runs appears as a message box with the level's caption and the message.
+// A report made while the application runs appears as a message box with the level's caption and the message: Qt's
+// where the system has none, the system's own on Windows.
 class TestQtMessageBoxPresenter : public QObject {
     Q_OBJECT
 
 private slots:
     void reportShowsABoxCaptionedWithTheLevel() {
         Orv::InstallQtMessageBoxPresenter();
+        if (!Orv::Error::CurrentMessageBoxPresenter()) { // the system's own box
+            NativeMessageBoxAnswerer answerer("Warning");
+            Orv::Error::Report("Can't open the file", false, Orv::kErrorLevelWarning, "t.cpp", 1);
+            QVERIFY(answerer.Answered());
+            QCOMPARE(QString::fromStdString(answerer.Message()), QStringLiteral("Can't open the file"));
+            return;
+        }
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QTimer::singleShot(100, [&]() {
@@ -32,9 +41,11 @@ private slots:
     void quietReportShowsNothing() {
         bool sawBox = false;
         QTimer::singleShot(0, [&]() { sawBox = QApplication::activeModalWidget() != nullptr; });
+        NativeMessageBoxAnswerer answerer("Error", 500);
         Orv::Error::Report("quiet", true, Orv::kErrorLevelError, "t.cpp", 2);
         QTest::qWait(50);
         QVERIFY(!sawBox);
+        QVERIFY(!answerer.Answered());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "ErrorRecorder.h"
+#include "SavedText.h"
 #include "TempFolder.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Xml/XmlFile.h"
@@ -7,13 +8,6 @@
 #include <QtTest>
 
 using namespace Orv;
-
-namespace {
-QString Text(const std::wstring& path) {
-    const std::vector<uint8_t> bytes = ReadFileBytes(path);
-    return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
-}
-} // namespace
 
 class TestXmlFile : public QObject {
     Q_OBJECT
@@ -29,7 +23,7 @@ private slots:
             QVERIFY(file.OpenOrCreate(path, L"Config"));
             QCOMPARE(QString::fromStdWString(file.Root()->TagName()), QStringLiteral("Config"));
             QVERIFY(file.Root()->GetChild(L"Skin")->IsNull());
-            QCOMPARE(Text(path), QStringLiteral("<Config></Config>"));
+            QCOMPARE(SavedText(path), QStringLiteral("<Config></Config>"));
         }
     }
 
@@ -78,7 +72,7 @@ private slots:
         QVERIFY(skin->SetAttribute(L"current", L"l\u00e9ger"));
         skin->GetOrCreateChild(L"Inner");
         QVERIFY(file.Save(temp / L"s.xml"));
-        QCOMPARE(Text(temp / L"s.xml"),
+        QCOMPARE(SavedText(temp / L"s.xml"),
                  QString::fromUtf8("<Config>\n <Skin current=\"l\xC3\xA9ger\">\n  <Inner/>\n </Skin>\n</Config>\n"));
     }
 

@@ -85,6 +85,28 @@ TEST(OperatingSystem, CaptionIsReadAndCached) {
     EXPECT_EQ(GetOSCaptionText(), first);
 }
 
+// A console program's thread has no COM (its window is offscreen); the query brings its own and leaves the thread
+// as it found it: without COM, or with the apartment its owner set up still in place.
+TEST(OperatingSystem, CaptionOnThreadsWithAndWithoutCom) {
+    std::wstring caption;
+    bool initializedAfter = true;
+    std::thread([&] {
+        caption = QueryOSCaptionText();
+        initializedAfter = ComApartment::IsInitializedOnThisThread();
+    }).join();
+    EXPECT_FALSE(caption.empty());
+    EXPECT_FALSE(initializedAfter);
+
+    std::thread([&] {
+        ComApartment com;
+        const bool before = ComApartment::IsInitializedOnThisThread();
+        caption = QueryOSCaptionText();
+        initializedAfter = ComApartment::IsInitializedOnThisThread() == before;
+    }).join();
+    EXPECT_FALSE(caption.empty());
+    EXPECT_TRUE(initializedAfter);
+}
+
 namespace {
 std::wstring ChildProgram() {
     const std::wstring own = OwnExecutablePath();

@@ -9,6 +9,9 @@ public:
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
 
+    // Whether COM is initialised on the calling thread (never, where there is no COM).
+    static bool IsInitializedOnThisThread();
+
 private:
     bool initialized_ = false;
 };

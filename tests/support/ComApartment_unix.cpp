@@ -3,3 +3,7 @@
 ComApartment::ComApartment() = default;
 
 ComApartment::~ComApartment() = default;
+
+bool ComApartment::IsInitializedOnThisThread() {
+    return false;
+}

@@ -9,3 +9,9 @@ ComApartment::~ComApartment() {
     if (initialized_)
         CoUninitialize();
 }
+
+bool ComApartment::IsInitializedOnThisThread() {
+    APTTYPE type;
+    APTTYPEQUALIFIER qualifier;
+    return CoGetApartmentType(&type, &qualifier) != CO_E_NOTINITIALIZED;
+}
