@@ -4,6 +4,7 @@
 #include "Startup.h"
 
 #include "library_Orv/Config/ConfigFile.h"
+#include "library_Orv/Console.h"
 #include "library_Orv/Error.h"
 #include "library_Orv/Qt/SkinManager.h"
 
@@ -13,6 +14,9 @@
 #include <cstdio>
 #include <cstring>
 
+// Standard output carries the report alone: the library's messages (from the product identity's construction on),
+// and the output of the programs the pass runs, go to the error stream.
+static std::FILE* const gReportStream = Orv::TakeStandardOutput();
 static ProductInformations gProductInformations;
 
 namespace {
@@ -39,12 +43,16 @@ bool AllChecksPassed(Orv::JsonDocument& report) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (!gReportStream) {
+        std::fputs("SkorvaneDiagnosticsCli: standard output cannot be kept for the report\n", stderr);
+        return 2;
+    }
     bool fix = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--fix") == 0) {
             fix = true;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
+            std::fputs(kUsage, gReportStream);
             return 0;
         } else {
             std::fprintf(stderr, "SkorvaneDiagnosticsCli: unknown argument '%s'\n%s", argv[i], kUsage);
@@ -72,9 +80,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Pass took %lld ms\n", static_cast<long long>(passTime.elapsed()));
     Orv::JsonDocument& report = window.ReportDocument();
     const std::string json = report.ToString(report, "  ");
-    std::fwrite(json.data(), 1, json.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    std::fwrite(json.data(), 1, json.size(), gReportStream);
+    std::fputc('\n', gReportStream);
+    std::fclose(gReportStream);
     const int exitCode = AllChecksPassed(report) ? 0 : 1;
     window.close();            // as "Quit" leaves the product
     Orv::ReleaseConfigFiles(); // saved while Qt's text codecs still exist

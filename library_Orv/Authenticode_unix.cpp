@@ -10,7 +10,6 @@
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
 
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <mutex>
@@ -84,7 +83,7 @@ StorePtr NewTrustedStore(const std::string& roots) {
     std::istringstream files(roots);
     std::string file;
     while (std::getline(files, file, ':'))
-        if (!file.empty())
+        if (!file.empty() && IsRegularFile(file))
             X509_STORE_load_file(store.get(), file.c_str());
     return store;
 }
@@ -150,18 +149,10 @@ bool ChainTrusted(PKCS7* p7, X509* certificate) {
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::wstring& path) {
-    std::ifstream file(WStringToUtf8(path), std::ios::binary);
-    if (!file)
+    std::string bytes;
+    if (!ReadRegularFile(WStringToUtf8(path), bytes, static_cast<size_t>(kMaxFileSize)))
         return {};
-    file.seekg(0, std::ios::end);
-    const std::streamsize size = file.tellg();
-    if (size <= 0 || size > kMaxFileSize)
-        return {};
-    file.seekg(0);
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), size))
-        return {};
-    return bytes;
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 } // namespace
 

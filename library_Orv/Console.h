@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -21,5 +22,9 @@ std::string FormatString(const char* format, ...)
 
 // Writes the wide text, a newline, and flushes the wide standard output stream.
 void ConsolePrint(const std::wstring& text);
+
+// Keeps standard output for one writer: returns a stream on it, and from then on whatever else the process (the
+// library, the programs it runs) writes to standard output goes to the error stream. Null when that fails.
+std::FILE* TakeStandardOutput();
 
 } // namespace Orv

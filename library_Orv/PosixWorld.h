@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The environment variables that point the POSIX layer at a world of its own (tests, the sandbox, support staff).
@@ -32,5 +33,13 @@ std::string PosixWorldPath(const char* variable, const std::string& fallback);
 std::string HomeFolder();
 // A folder (not a link) that this user owns and nobody else can write to or read.
 bool IsPrivateFolder(const std::string& path);
+
+// POSIX readers of files that the world names. A FIFO, socket or device in a file's place would block a plain open
+// or read for ever, and a folder would fail a stream in mid-read: only a regular file is read, and opening never
+// waits.
+// Whether path (links followed) is a regular file.
+bool IsRegularFile(const std::string& path);
+// The whole content of a regular file of at most maxBytes; false for anything else or a failed read.
+bool ReadRegularFile(const std::string& path, std::string& bytes, size_t maxBytes);
 
 } // namespace Orv

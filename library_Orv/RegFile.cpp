@@ -227,9 +227,15 @@ bool RegFile::Parse(const std::string& bytes) {
             }
             std::wstring name = line.substr(1, close - 1);
             if (name[0] == L'-') { // a deleted key and everything under it
+                // The key itself, then its subkeys: the keys that begin with its name and a backslash stand
+                // together in the sorted map, so only they are visited.
                 const std::wstring gone = CanonicalKey(name.substr(1));
-                for (auto it = keys_.begin(); it != keys_.end();)
-                    it = (it->first == gone || it->first.rfind(gone + L"\\", 0) == 0) ? keys_.erase(it) : ++it;
+                keys_.erase(gone);
+                const std::wstring prefix = gone + L"\\";
+                auto end = keys_.lower_bound(prefix);
+                while (end != keys_.end() && end->first.compare(0, prefix.size(), prefix) == 0)
+                    ++end;
+                keys_.erase(keys_.lower_bound(prefix), end);
                 current = nullptr;
                 continue;
             }

@@ -15,6 +15,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <thread>
 
 extern char** environ;
@@ -25,7 +26,10 @@ namespace {
 constexpr std::streamsize kMaxPeSize = 512 * 1024 * 1024; // larger files are not read for a version
 
 std::string ReadOsReleaseCaption() {
-    std::ifstream file(PosixWorldPath(kEnvOsRelease, "/etc/os-release"));
+    constexpr size_t kMaxOsReleaseSize = 64 * 1024;
+    std::string text;
+    ReadRegularFile(PosixWorldPath(kEnvOsRelease, "/etc/os-release"), text, kMaxOsReleaseSize);
+    std::istringstream file(text);
     std::string line, name;
     while (std::getline(file, line)) {
         const size_t equals = line.find('=');
@@ -73,16 +77,11 @@ std::string ProcessName(const std::string& pid) {
 } // namespace
 
 std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnostic) {
-    std::ifstream file(WStringToUtf8(path), std::ios::binary);
-    if (!file)
-        return L"Dev";
-    file.seekg(0, std::ios::end);
-    const std::streamsize size = file.tellg();
-    if (size <= 0 || size > kMaxPeSize)
-        return L"Dev";
-    file.seekg(0);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    if (!file.read(bytes.data(), size)) {
+    const std::string native = WStringToUtf8(path);
+    if (!IsRegularFile(native))
+        return L"Dev"; // no file, as GetFileVersionInfoSize finds none
+    std::string bytes;
+    if (!ReadRegularFile(native, bytes, static_cast<size_t>(kMaxPeSize))) {
         if (diagnostic)
             *diagnostic = "error in GetFileVersionInfo";
         return L"Dev";

@@ -13,19 +13,24 @@
 #   --dll-case           the classes name the DLL in other letter case
 #   --no-shortcut        no start-up shortcut
 #   --disabled-approval  the start-up entry is disabled
+#   --local-config=KIND  the tool's own LocalConfig.xml is broken: truncated, garbage or a folder
+#   --startup-loop       the user's start-up shortcut is a link to itself
 #   --mode=MODES         the stand-in product misbehaves (SKV_STANDIN_MODE, see standin/Skorvane.cpp), e.g. dad0
 # SKV_BUILD names the native build that holds the stand-in product (default build/native).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
-[[ $# -ge 1 ]] || { sed -n '2,18p' "$0" >&2; exit 2; }
+[[ $# -ge 1 ]] || { sed -n '2,20p' "$0" >&2; exit 2; }
 folder=$(mkdir -p "$1" && cd "$1" && pwd)
 shift
 declare -A broken=()
 mode=
+localConfig=
 for option in "$@"; do
     case "$option" in
     --mode=*) mode=${option#--mode=} ;;
+    --local-config=truncated | --local-config=garbage | --local-config=folder) localConfig=${option#--local-config=} ;;
+    --startup-loop) broken[startup-loop]=1 ;;
     --no-install | --wrong-md5 | --md5-newline | --unsigned | --tampered | --other-signer | --wrong-threading | \
         --dll-case | --no-shortcut | --disabled-approval) broken[${option#--}]=1 ;;
     *) echo "sandbox.sh: unknown option $option" >&2; exit 2 ;;
@@ -91,6 +96,18 @@ if [[ -z ${broken[no-install]:-} ]]; then
         done
     fi
 fi
+if [[ -n ${broken[startup-loop]:-} ]]; then
+    startup="$roaming/Microsoft/Windows/Start Menu/Programs/Startup"
+    mkdir -p "$startup"
+    rm -f "$startup/Skorvane.lnk"
+    ln -s Skorvane.lnk "$startup/Skorvane.lnk"
+fi
+config=$local/Brindlecote/SkorvaneDiagnostics
+case "$localConfig" in
+truncated) mkdir -p "$config" && printf '<?xml version="1.0"?>\n<Config><Skin cur' >"$config/LocalConfig.xml" ;;
+garbage) mkdir -p "$config" && head -c 4096 /dev/urandom >"$config/LocalConfig.xml" ;;
+folder) mkdir -p "$config/LocalConfig.xml" ;;
+esac
 
 cat <<EXPORTS
 export SKV_REGISTRY_FILE='$registry'

@@ -15,11 +15,12 @@ public:
 
     bool Open(const std::wstring& path, uint32_t sizeLow, uint32_t sizeHigh, uint32_t bufferSize, uint32_t,
               uint32_t) override {
-        descriptor_ = open(WStringToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+        // Opening never waits (a FIFO in the file's place would block for ever), and only a regular file is read.
+        descriptor_ = open(WStringToUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (descriptor_ < 0)
             return false;
         struct stat data {};
-        if (fstat(descriptor_, &data) != 0 || S_ISDIR(data.st_mode)) {
+        if (fstat(descriptor_, &data) != 0 || !S_ISREG(data.st_mode)) {
             Close();
             return false;
         }

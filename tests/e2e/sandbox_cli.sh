@@ -56,6 +56,9 @@ scenario() {
         [[ $log == empty ]] && log=
         grep -q "^  \"plainTextEdit\": \"$log\"" <<<"$report" || failures+=("the log area should hold '$log'")
     fi
+    # Standard output is the report alone, strict JSON, whatever the library had to say.
+    python3 -c 'import json, sys; json.loads(sys.stdin.read())' <<<"$report" 2>/dev/null ||
+        failures+=("standard output is not the report alone in strict JSON")
     # The executable's signature rows at least are false here: the exit code is 1.
     [[ $code -eq 1 ]] || failures+=("exit code $code, 1 expected")
     local took
@@ -100,6 +103,12 @@ inBackground disabled-approval install "$unsignedExe labelShortcutAllowedToRunIc
 inBackground no-shortcut install "$unsignedExe labelShortcutInstalledGlobal=false
     labelPointToInstalledDirCurrentAllUsers=false labelShortcutInstalledCurrentUser=false
     labelPointToInstalledDirCurrentUser=false" --no-shortcut
+# The tool's own configuration broken, or a shortcut that is a link to itself: the same rows, the report alone on
+# standard output.
+for kind in truncated garbage folder; do
+    inBackground "local-config-$kind" install "$unsignedExe" --local-config=$kind
+done
+inBackground startup-loop install "$unsignedExe labelPointToInstalledDirCurrentUser=false" --startup-loop
 inBackground fix install "$unsignedExe labelShortcutInstalledCurrentUser=false
     labelPointToInstalledDirCurrentUser=false" --no-shortcut -- --fix
 

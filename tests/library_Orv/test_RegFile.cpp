@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 using Orv::RegFile;
 using Orv::RegistryValue;
 
@@ -81,4 +83,31 @@ TEST(RegistryExport, MalformedInputIsSkippedOrRefused) {
     ASSERT_TRUE(file.Find(L"HKCR\\k", L"d"));
     EXPECT_EQ(file.Find(L"HKCR\\k", L"d")->bytes, (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_FALSE(file.HasKey(L"HKCR\\k2"));
+}
+
+// A deleted key takes its subkeys and nothing else, however many keys the file holds: deleting used to visit every
+// key, so that many deletions in a large file took minutes.
+TEST(RegistryExport, DeletedKeysTakeTheirSubkeysOnly) {
+    std::string text = "Windows Registry Editor Version 5.00\r\n";
+    constexpr int kKeys = 20000;
+    for (int i = 0; i < kKeys; ++i)
+        text += "[HKEY_CLASSES_ROOT\\k" + std::to_string(i) + "\\sub]\r\n\"v\"=\"x\"\r\n";
+    text += "[HKEY_CLASSES_ROOT\\a]\r\n[HKEY_CLASSES_ROOT\\a\\b]\r\n[HKEY_CLASSES_ROOT\\a b]\r\n"
+            "[HKEY_CLASSES_ROOT\\a-c]\r\n[HKEY_CLASSES_ROOT\\ab]\r\n";
+    for (int i = 0; i < kKeys; i += 2)
+        text += "[-HKEY_CLASSES_ROOT\\k" + std::to_string(i) + "]\r\n";
+    text += "[-hkcr\\A]\r\n";
+    const auto started = std::chrono::steady_clock::now();
+    RegFile file;
+    ASSERT_TRUE(file.Parse(text));
+    const auto took = std::chrono::steady_clock::now() - started;
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(took).count(), 10); // minutes when quadratic
+    EXPECT_FALSE(file.HasKey(L"HKCR\\k0\\sub"));
+    EXPECT_TRUE(file.HasKey(L"HKCR\\k1\\sub"));
+    EXPECT_TRUE(file.Find(L"HKCR\\k19999\\sub", L"v"));
+    EXPECT_FALSE(file.HasKey(L"HKCR\\a"));
+    EXPECT_FALSE(file.HasKey(L"HKCR\\a\\b"));
+    EXPECT_TRUE(file.HasKey(L"HKCR\\a b"));
+    EXPECT_TRUE(file.HasKey(L"HKCR\\a-c"));
+    EXPECT_TRUE(file.HasKey(L"HKCR\\ab"));
 }
