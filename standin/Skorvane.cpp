@@ -1,5 +1,6 @@
 // A stand-in for the Skorvane product, with the behaviour the diagnostics rely on:
-//   Skorvane.exe                         prints a start-up line, serves the pipe "Skorvane" (at most ten minutes)
+//   Skorvane.exe                         prints a start-up line, serves the pipe "Skorvane" (at most ten minutes);
+//                                        a second instance, finding the pipe served, exits at once
 //   Skorvane.exe --copy "T|S1|S2"        copies the sources S1 and S2 into the folder T and exits
 // On the pipe it answers "status" with {"DAD":n}, takes "set|{DAD:1}", performs "&copy here|T|S1|S2" requests,
 // and ends when it reads the bare end of answers.
@@ -151,8 +152,12 @@ int Serve() {
             options, [&product](std::wstring& message) { return product.Handle(message); }, nullptr, stopRequested);
         if (outcome == Orv::PipeServerOutcome::Stopped)
             return 0;
+        // As a single-instance program does: the pipe is served already, so another instance runs.
+        if (outcome == Orv::PipeServerOutcome::NoPipe) {
+            std::printf("Skorvane is already running\n");
+            return 0;
+        }
     }
-    // Without a pipe (another instance may hold it) the product still runs.
     Orv::SleepMs(lifetime.RemainingMs());
     return 0;
 }

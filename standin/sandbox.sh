@@ -40,7 +40,17 @@ build=${SKV_BUILD:-$root/build/native}
 standin=$build/standin/Skorvane
 [[ -x $standin ]] || { echo "sandbox.sh: build the stand-in first ($standin)" >&2; exit 1; }
 
-rm -rf "$folder"/{install,config,local,programdata,temp,pipes,signing,registry.reg}
+# The stand-in products that ran from this sandbox before (each recorded its id) end first: laid out again, the
+# sandbox would otherwise lose the pipe of a product that still runs.
+pids=$folder/product.pids
+if [[ -f $pids ]]; then
+    while read -r pid; do
+        [[ $pid =~ ^[0-9]+$ ]] || continue
+        exe=$(readlink "/proc/$pid/exe" 2>/dev/null || true)
+        [[ ${exe% (deleted)} == "$folder/install/Skorvane.exe" ]] && kill "$pid" 2>/dev/null || true
+    done <"$pids"
+fi
+rm -rf "$folder"/{install,config,local,programdata,temp,pipes,signing,registry.reg,product.pids}
 install=$folder/install
 roaming=$folder/config
 local=$folder/local
@@ -118,4 +128,5 @@ export XDG_DATA_DIRS='$programdata'
 export TEMP='$folder/temp'
 export SKV_PIPE_FOLDER='$folder/pipes'
 export SKV_STANDIN_MODE='$mode'
+export SKV_STANDIN_PID_FILE='$pids'
 EXPORTS

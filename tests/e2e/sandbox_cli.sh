@@ -138,6 +138,23 @@ shortcuts=$(find "$work/no-shortcut" -name '*.lnk' | wc -l)
 [[ $shortcuts -eq 0 ]] && passes=$((passes + 1)) || { echo "FAIL no-shortcut: $shortcuts shortcuts written without fix"; failures=$((failures + 1)); }
 shortcuts=$(find "$work/fix" -name '*.lnk' | wc -l)
 [[ $shortcuts -eq 1 ]] && passes=$((passes + 1)) || { echo "FAIL fix: $shortcuts shortcuts after a fix pass"; failures=$((failures + 1)); }
+# Laid out again, a sandbox ends the product that ran from it before (the runner restarted it on ending), and the
+# next pass finds a healthy installation with its pipe.
+folder=$work/again
+"$sandbox" "$folder" >"$folder.env"
+(. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" >/dev/null 2>&1)
+before=$(cat "$folder/product.pids" 2>/dev/null)
+"$sandbox" "$folder" >"$folder.env"
+report=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" 2>/dev/null) )
+lingering=
+for pid in $before; do [[ -d /proc/$pid ]] && lingering+=" $pid"; done
+if [[ -z $lingering && -n $before ]] && grep -q '"labelDragAndDropActivated": "true"' <<<"$report"; then
+    passes=$((passes + 1))
+else
+    echo "FAIL again: products from before:${lingering:- none recorded}"; echo "$report"
+    failures=$((failures + 1))
+fi
+for pid in $(cat "$folder/product.pids" 2>/dev/null); do kill "$pid" 2>/dev/null; done
 # A usage error.
 "$cli" --bogus >/dev/null 2>&1
 [[ $? -eq 2 ]] && passes=$((passes + 1)) || { echo "FAIL usage: exit code is not 2"; failures=$((failures + 1)); }

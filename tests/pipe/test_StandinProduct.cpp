@@ -161,3 +161,31 @@ TEST_F(StandinProduct, FailureModesLeaveTheToolWithoutAnAnswer) {
     PipeClient client;
     EXPECT_FALSE(client.Connect(kProductPipeName));
 }
+
+// As a single-instance program: a second instance finds the pipe served and exits at once, leaving the first one
+// to answer (the tool starts the product again on "Quit" whether or not it runs).
+TEST_F(StandinProduct, ASecondInstanceEndsAtOnce) {
+    ASSERT_TRUE(Start(""));
+    const std::wstring pidFile = folder_ / L"product.pid";
+    ASSERT_TRUE(LaunchProcess(StandinPath(), {}, folder_.Path()));
+    uint32_t second = 0;
+    for (int attempt = 0; attempt < 500 && second == 0; ++attempt) {
+        const std::vector<uint8_t> bytes = ReadFileBytes(pidFile);
+        const std::string text(bytes.begin(), bytes.end());
+        const size_t lineEnd = text.find('\n');
+        if (lineEnd != std::string::npos && lineEnd + 1 < text.size())
+            second = static_cast<uint32_t>(std::strtoul(text.c_str() + lineEnd + 1, nullptr, 10));
+        if (second == 0)
+            SleepMs(10);
+    }
+    ASSERT_NE(second, 0u);
+    bool ended = false;
+    for (int attempt = 0; attempt < 300 && !ended; ++attempt) {
+        ended = GetProcessList().count(second) == 0;
+        if (!ended)
+            SleepMs(10);
+    }
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(GetProcessList().count(productId_), 1u);
+    EXPECT_EQ(QueryStatus(), 1);
+}
