@@ -72,6 +72,10 @@ private slots:
 
 private:
     void RefreshProcessStates();
+    // The log area: the product's output goes in as it comes; a line of this tool's own starts on a line of its
+    // own.
+    void AppendLogText(const QString& text);
+    void AppendLogLine(const QString& line);
     void ShowIcon(QLabel* iconLabel, const QIcon& icon);
 
     // The steps of a check pass, in the order RunChecks calls them.

@@ -7,6 +7,7 @@
 #include "pipe/PipeRequest.h"
 #include "pipe/PipeTransport.h"
 
+#include <QTextCursor>
 #include <QThread>
 
 namespace {
@@ -56,18 +57,27 @@ void MainWindow::LaunchProduct(const QString& program, const QString& workingFol
     productProcess_.disconnect();
     connect(&productProcess_, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
             [this](int exitCode, QProcess::ExitStatus exitStatus) {
-                form_->plainTextEdit->appendPlainText(QStringLiteral("Exit"));
-                form_->plainTextEdit->appendPlainText(QStringLiteral("return: ") + QString::number(exitCode));
-                form_->plainTextEdit->appendPlainText(exitStatus == QProcess::CrashExit ? QStringLiteral("CrashExit")
-                                                                                        : QStringLiteral("NormalExit"));
+                AppendLogLine(QStringLiteral("Exit"));
+                AppendLogLine(QStringLiteral("return: ") + QString::number(exitCode));
+                AppendLogLine(exitStatus == QProcess::CrashExit ? QStringLiteral("CrashExit")
+                                                                : QStringLiteral("NormalExit"));
             });
-    connect(&productProcess_, &QProcess::readyReadStandardOutput, this, [this]() {
-        form_->plainTextEdit->appendPlainText(QString::fromUtf8(productProcess_.readAllStandardOutput()));
-    });
-    connect(&productProcess_, &QProcess::readyReadStandardError, this, [this]() {
-        form_->plainTextEdit->appendPlainText(QString::fromUtf8(productProcess_.readAllStandardError()));
-    });
+    connect(&productProcess_, &QProcess::readyReadStandardOutput, this,
+            [this]() { AppendLogText(QString::fromUtf8(productProcess_.readAllStandardOutput())); });
+    connect(&productProcess_, &QProcess::readyReadStandardError, this,
+            [this]() { AppendLogText(QString::fromUtf8(productProcess_.readAllStandardError())); });
     productProcess_.start(QIODevice::ReadWrite);
     // The child's signals wait for the event loop, which runs again once the pass is over.
     QThread::msleep(kAfterLaunchMs);
+}
+
+void MainWindow::AppendLogText(const QString& text) {
+    QTextCursor end(form_->plainTextEdit->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+}
+
+void MainWindow::AppendLogLine(const QString& line) {
+    const QString log = form_->plainTextEdit->toPlainText();
+    AppendLogText(log.isEmpty() || log.endsWith(QLatin1Char('\n')) ? line : QLatin1Char('\n') + line);
 }

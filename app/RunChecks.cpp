@@ -15,6 +15,7 @@
 
 #include <QSysInfo>
 #include <QThread>
+#include <QtDebug>
 
 #include <atomic>
 
@@ -110,7 +111,10 @@ void MainWindow::CheckPluginRegistration() {
 }
 
 void MainWindow::ReadPluginVersion() {
-    form_->labelPluginVersion->setText(QString::fromStdWString(Checks::PluginVersionText(shellDllPath_)));
+    std::string diagnostic;
+    form_->labelPluginVersion->setText(QString::fromStdWString(Checks::PluginVersionText(shellDllPath_, &diagnostic)));
+    if (!diagnostic.empty())
+        qInfo().noquote() << QString::fromStdString(diagnostic);
 }
 
 void MainWindow::CheckStartupShortcuts(bool fix) {
@@ -164,7 +168,7 @@ void MainWindow::RunLaunchStep() {
     if (!running_ && gProductMayBeLaunched.exchange(false))
         LaunchProduct(QString::fromStdWString(productPath_), QString::fromStdWString(installDirectory_));
     else
-        form_->plainTextEdit->appendPlainText(QStringLiteral("Is already running"));
+        AppendLogLine(QStringLiteral("Is already running"));
 }
 
 void MainWindow::RecordLogArea() {

@@ -84,7 +84,7 @@ bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellD
         return false;
     if (key.GetValue("ThreadingModel") != "Apartment")
         return false;
-    return Orv::NormalizePath(Orv::Utf8ToWString(key.GetValue(""))) == shellDllPath;
+    return Orv::SameFileName(Orv::Utf8ToWString(key.GetValue("")), shellDllPath);
 }
 
 bool AreShellExtensionClassesRegistered(const std::wstring& shellDllPath) {
@@ -94,10 +94,10 @@ bool AreShellExtensionClassesRegistered(const std::wstring& shellDllPath) {
     return all;
 }
 
-std::wstring PluginVersionText(const std::wstring& shellDllPath) {
+std::wstring PluginVersionText(const std::wstring& shellDllPath, std::string* diagnostic) {
     if (!Orv::FileExists(shellDllPath))
         return L"Plugin DLL file do not exist";
-    return Orv::GetFileVersionText(shellDllPath);
+    return Orv::GetFileVersionText(shellDllPath, diagnostic);
 }
 
 bool IsStartupApprovalAllowed(const std::vector<uint8_t>& value, bool present) {

@@ -27,11 +27,13 @@ std::wstring ReadSoftwareVersion(const std::wstring& installDir);
 
 // The shell extension's classes, in the order they are checked.
 extern const char* const kShellExtensionClasses[4];
-// The class is registered as an apartment-threaded in-process server at exactly the shell DLL path.
+// The class is registered as an apartment-threaded in-process server at the shell DLL path (the same file name as
+// the file system compares names; the threading model exactly).
 bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellDllPath);
 bool AreShellExtensionClassesRegistered(const std::wstring& shellDllPath);
-// The DLL's file version, or "Plugin DLL file do not exist".
-std::wstring PluginVersionText(const std::wstring& shellDllPath);
+// The DLL's file version, or "Plugin DLL file do not exist"; a failed read of the version is described in
+// diagnostic.
+std::wstring PluginVersionText(const std::wstring& shellDllPath, std::string* diagnostic = nullptr);
 
 extern const wchar_t* const kStartupApprovedKey;
 // No approval entry, or an enabled one: the six bytes 02 00 00 00 00 00, or the twelve-byte form that Windows

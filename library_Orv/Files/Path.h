@@ -43,6 +43,10 @@ std::wstring NormalizePath(const std::wstring& path, bool trailingSeparator = fa
                            bool collapseDoubleBackslash = false);
 std::wstring PathJoin(const std::wstring& base, const std::wstring& relative);
 
+// Whether two paths name the same file as the file system compares names: without regard to letter case on
+// Windows (after normalising both), exactly elsewhere.
+bool SameFileName(const std::wstring& a, const std::wstring& b);
+
 // Services behind the rules.
 std::wstring GetCurrentFolder();
 // Whether the variable is set, and its value.

@@ -54,4 +54,8 @@ std::wstring PathJoin(const std::wstring& base, const std::wstring& relative) {
     return PosixPath::PathJoin(base, relative);
 }
 
+bool SameFileName(const std::wstring& a, const std::wstring& b) {
+    return NormalizePath(a) == NormalizePath(b);
+}
+
 } // namespace Orv

@@ -31,6 +31,15 @@ bool GetEnvironmentValue(const std::wstring& name, std::wstring& value) {
     return true;
 }
 
+bool SameFileName(const std::wstring& a, const std::wstring& b) {
+    const std::wstring left = NormalizePath(a);
+    const std::wstring right = NormalizePath(b);
+    // The ordinal comparison that ignores case is the one NTFS uses for names.
+    return left.size() == right.size() &&
+           CompareStringOrdinal(left.c_str(), static_cast<int>(left.size()), right.c_str(),
+                                static_cast<int>(right.size()), TRUE) == CSTR_EQUAL;
+}
+
 std::wstring ToLongPath(const std::wstring& path) {
     return WindowsPath::ToLongPath(path);
 }

@@ -1,6 +1,7 @@
 #include "TempFolder.h"
 #include "TestRegistry.h"
 #include "app/checks/InstallationChecks.h"
+#include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Desktop.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Folders.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 using namespace Orv;
@@ -127,15 +129,32 @@ TEST(InstallationChecks, ShellExtensionRegistration) {
     registerClass(Checks::kShellExtensionClasses[3], L"Both", dll);
     EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll));
     registerClass(Checks::kShellExtensionClasses[3], L"Apartment", temp / L"SKORVANESHELLDLL.DLL");
-    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll)); // letter case differs
+    // The same file in other letter case: Windows compares file names without regard to case, POSIX does not.
+#ifdef _WIN32
+    EXPECT_TRUE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll));
+#else
+    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll));
+#endif
+    registerClass(Checks::kShellExtensionClasses[3], L"apartment", dll);
+    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll)); // the model is exact
     registerClass(Checks::kShellExtensionClasses[3], L"Apartment", dll);
     EXPECT_TRUE(Checks::AreShellExtensionClassesRegistered(dll));
 }
 
 TEST(InstallationChecks, PluginVersion) {
-    EXPECT_EQ(Checks::PluginVersionText(GetApplicationFolder() + L"versioned.dll"), L"1.3.0.7");
+    std::string diagnostic;
+    EXPECT_EQ(Checks::PluginVersionText(GetApplicationFolder() + L"versioned.dll", &diagnostic), L"1.3.0.7");
+    EXPECT_EQ(diagnostic, "");
     TempFolder temp;
     EXPECT_EQ(Checks::PluginVersionText(temp / L"SkorvaneShellDLL.dll"), L"Plugin DLL file do not exist");
+#ifndef _WIN32
+    // A file that is there but whose version cannot be read (larger than any DLL): the failure is described.
+    const std::wstring huge = temp / L"huge.dll";
+    ASSERT_TRUE(WriteTextFile(huge, "MZ"));
+    std::filesystem::resize_file(WStringToUtf8(huge), 600ull * 1024 * 1024); // sparse
+    EXPECT_EQ(Checks::PluginVersionText(huge, &diagnostic), L"Dev");
+    EXPECT_EQ(diagnostic, "error in GetFileVersionInfo");
+#endif
 }
 
 TEST(InstallationChecks, StartupApprovalValues) {
