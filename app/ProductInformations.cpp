@@ -43,8 +43,9 @@ std::wstring ProductInformations::DataFolderNameFor(const std::wstring& applicat
 
 void ProductInformations::MigrateEarlierLocations(const std::wstring& maker, const std::wstring& dataFolderName,
                                                   const std::wstring& localFolder) {
-    Orv::CopyFolderFiles(Orv::GetRoamingDataFolder(L"", Orv::Utf8ToWString(kProductName), true), localFolder, true);
-    Orv::CopyFolderFiles(Orv::GetRoamingDataFolder(maker, dataFolderName, false), localFolder, true);
+    // Only what the local folder does not have yet: its files are the current ones.
+    Orv::CopyFolderFiles(Orv::GetRoamingDataFolder(L"", Orv::Utf8ToWString(kProductName), true), localFolder, false);
+    Orv::CopyFolderFiles(Orv::GetRoamingDataFolder(maker, dataFolderName, false), localFolder, false);
     // An existing target is kept; a missing source is no error.
     Orv::MoveFileNoReplace(localFolder + L"Parameters.xml.backup", localFolder + L"LocalConfig.xml.backup");
     Orv::MoveFileNoReplace(localFolder + L"Parameters.xml", localFolder + L"LocalConfig.xml");

@@ -4,6 +4,7 @@
 #include "library_Orv/Files/File.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTextStream>
@@ -16,6 +17,16 @@ QString ToQt(const std::wstring& text) {
 }
 std::wstring FromQt(const QString& text) {
     return text.toStdWString();
+}
+
+// The encoding named by the document's XML declaration, empty without one.
+QString DeclaredEncoding(const QDomDocument& document) {
+    const QDomNode first = document.firstChild();
+    if (!first.isProcessingInstruction() || first.nodeName() != QLatin1String("xml"))
+        return QString();
+    static const QRegularExpression kEncoding(QStringLiteral("encoding\\s*=\\s*[\"']([^\"']+)[\"']"));
+    const QRegularExpressionMatch match = kEncoding.match(first.toProcessingInstruction().data());
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 } // namespace
 
@@ -124,24 +135,13 @@ bool XmlFile::OpenOrCreate(const std::wstring& path, const std::wstring& rootNam
                 return false;
         }
         Load(path);
-        const QDomElement root = FirstElement();
+        QDomElement root = FirstElement();
         if (!loaded_ || root.tagName() == ToQt(rootName))
             return loaded_;
-        QFile file(ToQt(path));
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return false;
-        QString text = QString::fromUtf8(file.readAll());
-        file.close();
-        // Only the root's own tags: the first opening tag and the last closing tag.
-        const QString oldName = root.tagName();
-        const QString open = "<" + oldName;
-        const int openAt = text.indexOf(QRegularExpression("<" + QRegularExpression::escape(oldName) + "[\\s>/]"));
-        if (openAt >= 0)
-            text.replace(openAt, open.size(), "<" + ToQt(rootName));
-        const int closeAt = text.lastIndexOf("</" + oldName + ">");
-        if (closeAt >= 0)
-            text.replace(closeAt, oldName.size() + 3, "</" + ToQt(rootName) + ">");
-        if (!WriteWideTextFile(path, FromQt(text)))
+        // The root is renamed in the parsed document, so that a tag of that name elsewhere (in a comment before
+        // the root, say) stays as it is.
+        root.setTagName(ToQt(rootName));
+        if (!Save(path))
             return false;
     }
     return loaded_ && FirstElement().tagName() == ToQt(rootName);
@@ -150,11 +150,19 @@ bool XmlFile::OpenOrCreate(const std::wstring& path, const std::wstring& rootNam
 bool XmlFile::Save(const std::wstring& path) const {
     if (!document_.isDocument())
         return false;
-    QFile file(ToQt(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    // Written in the encoding its declaration names (UTF-8 without one), into a new file that replaces the old one
+    // only once every byte is written: a full disk or a crash leaves the file as it was. Text mode would cut a
+    // UTF-16 text's line ends in half, so only an 8-bit text is written in it.
+    const QString encoding = DeclaredEncoding(document_).toUpper();
+    const bool wide = encoding.startsWith(QLatin1String("UTF-16")) || encoding.startsWith(QLatin1String("UTF-32"));
+    QSaveFile file(ToQt(path));
+    if (!file.open(wide ? QIODevice::WriteOnly : QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    const QByteArray text = document_.toByteArray(1);
-    return file.write(text) == text.size();
+    QTextStream stream(&file);
+    stream.setGenerateByteOrderMark(wide);
+    document_.save(stream, 1, QDomNode::EncodingFromDocument);
+    stream.flush();
+    return stream.status() == QTextStream::Ok && file.commit();
 }
 
 } // namespace Orv

@@ -154,11 +154,13 @@ private slots:
         QCOMPARE(SavedText(local + L"Parameters.xml"), QStringLiteral("older"));
         QCOMPARE(SavedText(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
 
-        // Files of the earlier roaming folder are copied in.
+        // Files of the earlier roaming folder are copied in, but never over the current ones.
         const std::wstring roaming = GetRoamingDataFolder(L"Maker", L"Product", false);
         WriteTextFile(roaming + L"extra.txt", "roamed");
+        WriteTextFile(roaming + L"LocalConfig.xml", "<Config><Skin current=\"from an old version\"/></Config>");
         ProductInformations::MigrateEarlierLocations(L"Maker", L"Product", local);
         QCOMPARE(SavedText(local + L"extra.txt"), QStringLiteral("roamed"));
+        QCOMPARE(SavedText(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
         UnsetTestEnvironment("XDG_CONFIG_HOME");
     }
 };

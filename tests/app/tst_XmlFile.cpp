@@ -7,6 +7,11 @@
 
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 using namespace Orv;
 
 class TestXmlFile : public QObject {
@@ -40,6 +45,73 @@ private slots:
         QCOMPARE(QString::fromStdWString(file.Root()->GetAttribute(L"version")), QStringLiteral("2"));
         // Only the root's own tags were renamed.
         QVERIFY(!file.Root()->GetChild(L"Settings")->IsNull());
+    }
+
+    // The root is renamed in the document: the same tag in a comment before it stays as it is.
+    void openOrCreateRenamesTheRootNotACommentBeforeIt() {
+        TempFolder temp;
+        const std::wstring path = temp / L"old.xml";
+        WriteTextFile(path, "<?xml version=\"1.0\"?>\n<!-- <Parameters> was the root of old versions -->\n"
+                            "<Parameters><Skin current=\"dark\"/></Parameters>\n");
+        XmlFile file;
+        QVERIFY(file.OpenOrCreate(path, L"Config"));
+        QCOMPARE(QString::fromStdWString(file.Root()->TagName()), QStringLiteral("Config"));
+        XmlFile again;
+        QVERIFY(again.Open(path));
+        QCOMPARE(QString::fromStdWString(again.Root()->GetChild(L"Skin")->GetAttribute(L"current")),
+                 QStringLiteral("dark"));
+        QVERIFY(SavedText(path).contains(QStringLiteral("<!-- <Parameters> was the root of old versions -->")));
+    }
+
+    // A file declared UTF-16 is written back in UTF-16, and can be read again.
+    void utf16FileIsSavedInUtf16() {
+        TempFolder temp;
+        const std::wstring path = temp / L"wide.xml";
+        const QString text =
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<Config><Skin current=\"l\u00e9ger\"/>"
+                           "</Config>\n");
+        QByteArray bytes("\xFF\xFE", 2);
+        bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        QVERIFY(WriteBinaryFile(path, std::vector<uint8_t>(bytes.begin(), bytes.end())));
+        XmlFile file;
+        QVERIFY(file.Open(path));
+        QVERIFY(file.Root()->GetOrCreateChild(L"Other")->SetAttribute(L"x", L"1"));
+        QVERIFY(file.Save(path));
+        const std::vector<uint8_t> saved = ReadFileBytes(path);
+        QVERIFY(saved.size() > 4 && ((saved[0] == 0xFF && saved[1] == 0xFE) || (saved[0] == 0xFE && saved[1] == 0xFF)));
+        XmlFile again;
+        QVERIFY(again.Open(path));
+        QCOMPARE(QString::fromStdWString(again.Root()->GetChild(L"Skin")->GetAttribute(L"current")),
+                 QStringLiteral("l\u00e9ger"));
+        QCOMPARE(QString::fromStdWString(again.Root()->GetChild(L"Other")->GetAttribute(L"x")), QStringLiteral("1"));
+    }
+
+    // A save that cannot be written whole (here: the process may not make files that large, as on a full disk)
+    // says so and leaves the file as it was.
+    void aFailedSaveKeepsTheFile() {
+#ifdef Q_OS_UNIX
+        TempFolder temp;
+        const std::wstring path = temp / L"keep.xml";
+        XmlFile file;
+        QVERIFY(file.OpenOrCreate(path, L"Config"));
+        QVERIFY(file.Root()->GetOrCreateChild(L"Skin")->SetAttribute(L"current", L"light"));
+        QVERIFY(file.Save(path));
+        const QString before = SavedText(path);
+        QVERIFY(file.Root()->GetOrCreateChild(L"Big")->SetAttribute(L"data", std::wstring(200000, L'x')));
+        const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit small = previous;
+        small.rlim_cur = 64 * 1024;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const bool saved = file.Save(path);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        signal(SIGXFSZ, previousHandler);
+        QVERIFY(!saved);
+        QCOMPARE(SavedText(path), before);
+#else
+        QSKIP("the file size limit that stands for a full disk is a POSIX one");
+#endif
     }
 
     void malformedFileGivesFalseAndAnEmptyDocument() {
