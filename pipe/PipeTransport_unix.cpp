@@ -4,6 +4,7 @@
 
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Console.h"
+#include "library_Orv/Error.h"
 #include "library_Orv/PosixWorld.h"
 
 #include <fcntl.h>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 
 // A pipe is a SOCK_SEQPACKET Unix socket: record boundaries are kept, so one write is one read as with the
 // Windows pipes the product uses. The socket files live in one folder of the user's own.
@@ -30,18 +32,34 @@ namespace {
 // does with a message longer than the reader's buffer.
 constexpr size_t kMaxRecordBytes = 64 * 1024;
 
+// A folder (not a link) that this user owns and nobody else can write to.
+bool IsOwnFolder(const std::string& path) {
+    struct stat data {};
+    return lstat(path.c_str(), &data) == 0 && S_ISDIR(data.st_mode) && data.st_uid == geteuid() &&
+           (data.st_mode & 022) == 0;
+}
+
+// A folder that someone else made, or that others can write to, could hand us their sockets (a neighbour could
+// answer for the product): such a folder is not used, whether named or the default (which must be private).
 std::string PipeFolder() {
     const std::string configured = PosixWorldPath(kEnvPipeFolder, "");
     if (!configured.empty()) {
         mkdir(configured.c_str(), 0700);
-        return configured;
+        if (IsOwnFolder(configured))
+            return configured;
+        static std::once_flag said;
+        std::call_once(said, [&] {
+            ORV_REPORT("The pipe folder " + configured + " (" + kEnvPipeFolder +
+                           ") is not used: it must be a folder of this user's own that nobody else can write to.",
+                       true, kErrorLevelWarning);
+        });
+        return std::string();
     }
     const std::string runtime = PosixWorldPath(kEnvXdgRuntimeDir, "");
     std::string folder = !runtime.empty() && IsPrivateFolder(runtime)
                              ? runtime + "/skorvane-pipes"
                              : "/tmp/skorvane-pipes-" + std::to_string(static_cast<unsigned long>(geteuid()));
     mkdir(folder.c_str(), 0700);
-    // A folder that someone else made (or can write to) could hand us their sockets: not used.
     return IsPrivateFolder(folder) ? folder : std::string();
 }
 
@@ -155,8 +173,8 @@ int CreateListener(const sockaddr_un& address, uint32_t bufferSize) {
         return -1;
     const int size = static_cast<int>(std::min<uint32_t>(bufferSize, 1u << 30));
     setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
-    // Everyone may connect, as the product's pipe grants everyone access; the folder keeps others out.
-    const mode_t previous = umask(0);
+    // Only this user may connect: the folder keeps others out, and so does the socket itself.
+    const mode_t previous = umask(077);
     const int bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
     umask(previous);
     if (bound != 0 || listen(fd, 4) != 0) {

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -294,3 +298,25 @@ TEST_F(PipeServerLoop, ClientsGiveUpInTime) {
     EXPECT_FALSE(SendPipeAnswers(L"../evil", nullptr, PipeReplyOptions(), Deadline::After(5000)));
     EXPECT_LT(MsSince(start), 500);
 }
+
+#ifndef _WIN32
+// A pipe folder that other users can write to could hold a neighbour's socket in the product's name: it is not
+// used. The sockets this tool serves are its user's alone.
+TEST_F(PipeServerLoop, OnlyAPrivateFolderHoldsThePipes) {
+    const std::string folder = WStringToUtf8(folder_.Path());
+    ASSERT_EQ(chmod(folder.c_str(), 0777), 0);
+    {
+        PipeServerEnd end;
+        EXPECT_FALSE(end.Create(std::wstring(kPipePathPrefix) + L"shared", 4096));
+        PipeClient client;
+        EXPECT_FALSE(client.Connect(L"shared"));
+    }
+    ASSERT_EQ(chmod(folder.c_str(), 0700), 0);
+    PipeServerEnd end;
+    ASSERT_TRUE(end.Create(std::wstring(kPipePathPrefix) + L"private", 4096));
+    struct stat data {};
+    ASSERT_EQ(stat((folder + "/private").c_str(), &data), 0);
+    EXPECT_TRUE(S_ISSOCK(data.st_mode));
+    EXPECT_EQ(data.st_mode & 077, 0u);
+}
+#endif
