@@ -28,9 +28,12 @@ namespace Orv {
 
 namespace {
 // Records are kept well below the socket buffer limits (unprivileged programs cannot raise them to the pipe
-// buffer size); a longer message goes out as several records and is read as several chunks, as a Windows pipe
-// does with a message longer than the reader's buffer.
+// buffer size): a longer message goes out as several records. Each record begins with one byte that says whether
+// more records of the same message follow, so that the reader puts the message together again and hands it out as
+// a Windows pipe does: whole when it fits the reader's buffer, in buffer-sized chunks otherwise.
 constexpr size_t kMaxRecordBytes = 64 * 1024;
+constexpr char kMoreRecords = 'M';
+constexpr char kLastRecord = 'E';
 
 // A folder (not a link) that this user owns and nobody else can write to.
 bool IsOwnFolder(const std::string& path) {
@@ -226,43 +229,49 @@ PipeIo PipeServerEnd::WaitForClient(const Deadline& deadline) {
 PipeIo PipeServerEnd::Read(void* buffer, size_t maxBytes, size_t& bytesRead, const Deadline& deadline) {
     bytesRead = 0;
     Native& native = *native_;
-    if (native.pendingOffset < native.pending.size()) {
-        bytesRead = std::min(maxBytes, native.pending.size() - native.pendingOffset);
-        std::memcpy(buffer, native.pending.data() + native.pendingOffset, bytesRead);
-        native.pendingOffset += bytesRead;
-        return PipeIo::Done;
-    }
-    if (native.client < 0 || maxBytes == 0)
-        return PipeIo::Failed;
-    const PipeIo ready = WaitFor(native.client, POLLIN, deadline);
-    if (ready != PipeIo::Done)
-        return ready;
-    const auto receive = [&](void* into, size_t size, int flags) {
-        ssize_t count;
-        do
-            count = recv(native.client, into, size, flags);
-        while (count < 0 && errno == EINTR);
-        return count;
-    };
-    // The next record's whole length, without taking it.
-    const ssize_t length = receive(nullptr, 0, MSG_PEEK | MSG_TRUNC);
-    // A record of no bytes cannot be told from the end of the stream: the writers never send one.
-    if (length <= 0)
-        return PipeIo::Failed;
-    if (static_cast<size_t>(length) <= maxBytes) {
-        const ssize_t count = receive(buffer, maxBytes, 0);
-        if (count <= 0)
+    if (native.pendingOffset >= native.pending.size()) {
+        // The next message, all its records.
+        if (native.client < 0 || maxBytes == 0)
             return PipeIo::Failed;
-        bytesRead = static_cast<size_t>(count);
-        return PipeIo::Done;
+        native.pending.clear();
+        native.pendingOffset = 0;
+        std::string record;
+        for (bool more = true; more;) {
+            const PipeIo ready = WaitFor(native.client, POLLIN, deadline);
+            if (ready != PipeIo::Done) {
+                native.pending.clear(); // half a message is none
+                return ready;
+            }
+            const auto receive = [&](void* into, size_t size, int flags) {
+                ssize_t count;
+                do
+                    count = recv(native.client, into, size, flags);
+                while (count < 0 && errno == EINTR);
+                return count;
+            };
+            // The next record's whole length, without taking it. A record is never empty (it has its header), so
+            // no bytes is the end of the stream.
+            const ssize_t length = receive(nullptr, 0, MSG_PEEK | MSG_TRUNC);
+            if (length <= 0) {
+                native.pending.clear();
+                return PipeIo::Failed;
+            }
+            record.resize(static_cast<size_t>(length));
+            const ssize_t count = receive(&record[0], record.size(), 0);
+            if (count <= 0) {
+                native.pending.clear();
+                return PipeIo::Failed;
+            }
+            more = record[0] == kMoreRecords;
+            native.pending.append(record, 1, static_cast<size_t>(count) - 1);
+        }
+        if (native.pending.empty())
+            return PipeIo::Failed;
     }
-    native.pending.resize(static_cast<size_t>(length));
-    const ssize_t count = receive(native.pending.data(), native.pending.size(), 0);
-    if (count <= 0)
-        return PipeIo::Failed;
-    native.pending.resize(static_cast<size_t>(count));
-    native.pendingOffset = 0;
-    return Read(buffer, maxBytes, bytesRead, deadline);
+    bytesRead = std::min(maxBytes, native.pending.size() - native.pendingOffset);
+    std::memcpy(buffer, native.pending.data() + native.pendingOffset, bytesRead);
+    native.pendingOffset += bytesRead;
+    return PipeIo::Done;
 }
 
 void PipeServerEnd::Disconnect() {
@@ -336,16 +345,19 @@ bool WaitUntilRead(int fd, const Deadline& deadline) {
 size_t WriteAndFlush_sys(intptr_t handle, const std::string& bytes, const Deadline& deadline) {
     const int fd = static_cast<int>(handle);
     size_t written = 0;
+    std::string record;
     while (written < bytes.size()) {
         if (WaitFor(fd, POLLOUT, deadline) != PipeIo::Done)
             break;
         const size_t length = std::min(kMaxRecordBytes, bytes.size() - written);
-        const ssize_t sent = send(fd, bytes.data() + written, length, MSG_NOSIGNAL | MSG_DONTWAIT);
+        record.assign(1, written + length < bytes.size() ? kMoreRecords : kLastRecord);
+        record.append(bytes, written, length);
+        const ssize_t sent = send(fd, record.data(), record.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
         if (sent < 0 && (errno == EAGAIN || errno == EINTR))
             continue;
         if (sent <= 0)
             break;
-        written += static_cast<size_t>(sent);
+        written += length; // a record goes whole or not at all
     }
     WaitUntilRead(fd, deadline);
     return written;

@@ -221,6 +221,29 @@ TEST_F(PipeServerLoop, StatusAnswersOverwriteTheResultOverTheWire) {
     EXPECT_EQ(result, 1);
 }
 
+// An answer longer than one record of the POSIX transport (64 KiB) still reads as one message, as it does from a
+// Windows pipe whose reader's buffer holds it.
+TEST_F(PipeServerLoop, AnAnswerLongerThanARecordIsOneMessage) {
+    const std::wstring replyName = UniqueName(L"long-answer");
+    int result = -1;
+    PipeServerOptions options;
+    options.name = replyName;
+    options.deadline = Deadline::After(10000);
+    std::thread product([&]() {
+        PipeAnswerList answers({L"{\"DAD\":1,\"pad\":\"" + std::wstring(100000, L'x') + L"\"}"});
+        PipeReplyOptions eager;
+        eager.connectAttempts = 500;
+        eager.connectIntervalMs = 10;
+        EXPECT_TRUE(SendPipeAnswers(replyName, &answers, eager, Deadline::After(10000)));
+    });
+    bool stop = false;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(RunPipeServer(options, MakeStatusReplyHandler(result), nullptr, stop), PipeServerOutcome::Stopped);
+    product.join();
+    EXPECT_EQ(result, 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)); // not the 10 s bound
+}
+
 TEST_F(PipeServerLoop, LongMessagesAreAssembledFromSeveralReads) {
     struct Case {
         const wchar_t* what;
