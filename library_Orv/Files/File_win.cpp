@@ -39,14 +39,12 @@ bool DirectoryExists(const std::wstring& path) {
 }
 
 bool IsDirectoryNative(const std::wstring& given) {
-    std::wstring path = given;
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    if (path.empty() || path.back() != L'\\')
+    // The long form as every file operation makes it: a share keeps its UNC form ("\\?\UNC\server\share").
+    std::wstring path = ToSystemPath(given);
+    if (path.empty())
+        return false;
+    if (path.back() != L'\\')
         path += L'\\';
-    if (!(path.size() > 2 && path[2] == L'?'))
-        path = L"\\\\?\\" + path;
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -54,6 +54,42 @@ std::wstring AddTrailing(std::wstring path, wchar_t separator) {
         path += separator;
     return path;
 }
+// Windows takes an extended-length path literally: its "." and ".." components are resolved first, within the
+// drive or the share.
+std::wstring WithoutDotComponents(const std::wstring& path, bool network) {
+    bool dots = false;
+    for (size_t start = 0; start <= path.size() && !dots;) {
+        size_t end = path.find_first_of(L"\\/", start);
+        if (end == std::wstring::npos)
+            end = path.size();
+        const std::wstring part = path.substr(start, end - start);
+        dots = part == L"." || part == L"..";
+        start = end + 1;
+    }
+    if (!dots)
+        return path;
+    size_t rootEnd = 0; // the root: "C:\", "\\server\share\", or a leading separator
+    if (network) {
+        const size_t server = path.find_first_of(L"\\/", 2);
+        const size_t share = server == std::wstring::npos ? server : path.find_first_of(L"\\/", server + 1);
+        rootEnd = share == std::wstring::npos ? path.size() : share + 1;
+    } else if (path.size() >= 2 && path[1] == L':') {
+        rootEnd = path.size() > 2 ? 3 : 2;
+    } else {
+        rootEnd = 1;
+    }
+    std::wstring root = path.substr(0, rootEnd);
+    for (wchar_t& c : root)
+        if (c == L'/')
+            c = L'\\';
+    if (!root.empty() && root.back() != L'\\')
+        root += L'\\';
+    const bool trailing = path.back() == L'\\' || path.back() == L'/';
+    std::wstring resolved = ResolveDots(root, path.substr(rootEnd), L'\\');
+    if (trailing && resolved.back() != L'\\')
+        resolved += L'\\';
+    return resolved;
+}
 } // namespace
 
 std::wstring ExpandEnvironmentReferences(const std::wstring& text) {
@@ -97,9 +133,11 @@ std::wstring ToLongPath(const std::wstring& path) {
         return path;
     if (path.size() >= 4 && Contains(path, L"\\\\?\\"))
         return path;
-    if (StartsWith(path, L"\\\\") || StartsWith(path, L"//"))
-        return L"\\\\?\\UNC" + path.substr(1);
-    return L"\\\\?\\" + path;
+    const bool network = StartsWith(path, L"\\\\") || StartsWith(path, L"//");
+    const std::wstring plain = WithoutDotComponents(path, network);
+    if (network)
+        return L"\\\\?\\UNC" + plain.substr(1);
+    return L"\\\\?\\" + plain;
 }
 
 std::wstring MakeAbsolute(const std::wstring& path, const std::wstring& currentFolder) {

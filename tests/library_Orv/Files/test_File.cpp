@@ -146,3 +146,22 @@ TEST(FileReaders, ReaderReportsItsSizeAndReadsExactCounts) {
     EXPECT_TRUE(reader->Close());
     EXPECT_FALSE(reader->Close());
 }
+
+#ifdef _WIN32
+// Folders on a network share (a roaming folder redirected to a server): the test run under Wine maps the share
+// \\skvtest\share to a folder of the build (Wine's dosdevices/unc). Paths with "." and ".." reach it too.
+TEST(FileOperations, FoldersAndFilesOnANetworkShare) {
+    const std::wstring share = L"\\\\skvtest\\share\\";
+    if (!DirectoryExists(share))
+        GTEST_SKIP() << "no share \\\\skvtest\\share here";
+    const std::wstring folder = share + L"roaming\\..\\roaming\\.\\Maker\\";
+    RemoveFolder(share + L"roaming");
+    EXPECT_TRUE(CreateDirectories(folder + L"Product"));
+    EXPECT_TRUE(DirectoryExists(share + L"roaming\\Maker\\Product"));
+    EXPECT_TRUE(WriteTextFile(folder + L"Product\\LocalConfig.xml", "<Config/>"));
+    EXPECT_TRUE(FileExists(share + L"roaming\\Maker\\Product\\LocalConfig.xml"));
+    const std::vector<uint8_t> bytes = ReadFileBytes(share + L"roaming\\Maker\\Product\\LocalConfig.xml");
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "<Config/>");
+    EXPECT_TRUE(RemoveFolder(share + L"roaming"));
+}
+#endif

@@ -19,6 +19,18 @@ TEST(WindowsPathRules, ToLongPath) {
     EXPECT_EQ(W::ToLongPath(L"C:/a/b"), L"\\\\?\\C:/a/b");
 }
 
+// Windows takes an extended-length path literally: "." and ".." are resolved before the prefix, never above the
+// drive or the share; a network path takes the UNC form.
+TEST(WindowsPathRules, ToLongPathResolvesDotsFirst) {
+    EXPECT_EQ(W::ToLongPath(L"C:\\a\\.\\b\\..\\c"), L"\\\\?\\C:\\a\\c");
+    EXPECT_EQ(W::ToLongPath(L"C:\\a\\..\\..\\c\\"), L"\\\\?\\C:\\c\\");
+    EXPECT_EQ(W::ToLongPath(L"\\\\server\\share\\a\\..\\b"), L"\\\\?\\UNC\\server\\share\\b");
+    EXPECT_EQ(W::ToLongPath(L"\\\\server\\share\\..\\..\\b"), L"\\\\?\\UNC\\server\\share\\b");
+    EXPECT_EQ(W::ToLongPath(L"//server/share/x/./y"), L"\\\\?\\UNC\\server\\share\\x\\y");
+    EXPECT_EQ(W::ToLongPath(L"\\\\server\\share\\a..b\\.c"), L"\\\\?\\UNC\\server\\share\\a..b\\.c");
+    EXPECT_EQ(W::ToLongPath(L"\\\\?\\C:\\a\\..\\b"), L"\\\\?\\C:\\a\\..\\b"); // already literal
+}
+
 TEST(WindowsPathRules, RelativeAndNetwork) {
     for (const wchar_t* absolute : {L"C:\\x", L"\\\\server\\x", L"/x", L"C:/x", L"\\\\?\\C:\\x"})
         EXPECT_FALSE(W::IsRelativePath(absolute)) << absolute;
