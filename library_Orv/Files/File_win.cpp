@@ -12,7 +12,7 @@ DWORD Attributes(const std::wstring& path) {
     return GetFileAttributesW(ToSystemPath(path).c_str());
 }
 
-// FindFirstFileW/FindNextFileW over a folder, closed when done.
+// FindFirstFileW/FindNextFileW over a folder, closed when done. visit(name, attributes).
 template <typename Visit> void ForEachEntry(const std::wstring& folder, Visit visit) {
     WIN32_FIND_DATAW data{};
     HANDLE find = FindFirstFileW(ToSystemPath(PathJoin(folder, L"*")).c_str(), &data);
@@ -21,7 +21,7 @@ template <typename Visit> void ForEachEntry(const std::wstring& folder, Visit vi
     do {
         const std::wstring name = data.cFileName;
         if (name != L"." && name != L"..")
-            visit(name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+            visit(name, data.dwFileAttributes);
     } while (FindNextFileW(find, &data));
     FindClose(find);
 }
@@ -79,17 +79,23 @@ std::FILE* OpenForWriting(const std::wstring& path) {
 
 std::vector<std::wstring> ListFiles(const std::wstring& folder) {
     std::vector<std::wstring> names;
-    ForEachEntry(folder, [&](const std::wstring& name, bool directory) {
-        if (!directory)
+    ForEachEntry(folder, [&](const std::wstring& name, DWORD attributes) {
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
             names.push_back(name);
     });
     return names;
 }
 
 bool RemoveFolder(const std::wstring& folder) {
-    ForEachEntry(folder, [&](const std::wstring& name, bool directory) {
+    ForEachEntry(folder, [&](const std::wstring& name, DWORD attributes) {
         const std::wstring path = PathJoin(folder, name);
-        if (directory)
+        // A junction or a directory link is removed itself: what it points to is not this folder's to delete.
+        // (Windows removes it as a folder; Wine, whose links are the host's symbolic links, as a file.)
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            const std::wstring link = ToSystemPath(path);
+            if (!RemoveDirectoryW(link.c_str()))
+                DeleteFileW(link.c_str());
+        } else if (attributes & FILE_ATTRIBUTE_DIRECTORY)
             RemoveFolder(path);
         else
             DeleteOneFile(path);

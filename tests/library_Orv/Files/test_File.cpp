@@ -1,7 +1,9 @@
 #include "ErrorRecorder.h"
 #include "TempFolder.h"
+#include "Wine.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/FileReader.h"
+#include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Md5.h"
 #include "library_Orv/Files/Path.h"
 
@@ -165,5 +167,22 @@ TEST(FileOperations, FoldersAndFilesOnANetworkShare) {
     const std::vector<uint8_t> bytes = ReadFileBytes(share + L"roaming\\Maker\\Product\\LocalConfig.xml");
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "<Config/>");
     EXPECT_TRUE(RemoveFolder(share + L"roaming"));
+}
+
+// A directory link (or junction) inside a folder is removed itself; what it points to stays. The test run lays
+// out links/inside/link -> links/target beside this test.
+TEST(FileOperations, RemovingAFolderLeavesWhatItsLinksPointTo) {
+    const std::wstring links = GetApplicationFolder() + L"links\\";
+    std::error_code error;
+    if (!std::filesystem::exists(links + L"target\\keep.txt", error))
+        GTEST_SKIP() << "no directory link laid out here";
+    const bool removed = RemoveFolder(links + L"inside");
+    EXPECT_TRUE(FileExists(links + L"target\\keep.txt"));
+    EXPECT_TRUE(DirectoryExists(links + L"target"));
+    // Wine's links are the host's symbolic links, which its RemoveDirectoryW follows: the link stays there.
+    if (!RunningUnderWine()) {
+        EXPECT_TRUE(removed);
+        EXPECT_FALSE(DirectoryExists(links + L"inside"));
+    }
 }
 #endif
