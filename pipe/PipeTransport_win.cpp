@@ -186,7 +186,9 @@ bool WaitForPipe_sys(const std::wstring& pipePath, int64_t timeoutMs) {
 
 namespace {
 // Cancels the synchronous I/O of the thread that made it if that I/O outlives the deadline: a flush waits until
-// the reader has taken the bytes, and a reader that never reads would hold it for ever.
+// the reader has taken the bytes, and a reader that never reads would hold it for ever. Once the deadline has
+// passed it cancels again and again until the guarded work is over, since a cancel finds nothing to cancel when it
+// comes before a call has begun or between two calls.
 class IoWatchdog {
 public:
     explicit IoWatchdog(const Deadline& deadline) {
@@ -195,10 +197,13 @@ public:
         DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &thread_.handle, 0, FALSE,
                         DUPLICATE_SAME_ACCESS);
         watcher_ = std::thread([this, deadline]() {
+            constexpr auto kRetry = std::chrono::milliseconds(10);
             std::unique_lock<std::mutex> lock(mutex_);
-            if (!done_.wait_for(lock, std::chrono::milliseconds(deadline.RemainingMs()),
-                                [this]() { return finished_; }))
+            auto wait = std::chrono::milliseconds(deadline.RemainingMs());
+            while (!done_.wait_for(lock, wait, [this]() { return finished_; })) {
                 CancelSynchronousIo(thread_.handle);
+                wait = kRetry;
+            }
         });
     }
     ~IoWatchdog() {
@@ -225,8 +230,10 @@ size_t WriteAndFlush_sys(intptr_t handle, const std::string& bytes, const Deadli
     const HANDLE pipe = reinterpret_cast<HANDLE>(handle);
     IoWatchdog watchdog(deadline);
     DWORD written = 0;
-    WriteFile(pipe, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    FlushFileBuffers(pipe);
+    if (!deadline.Expired())
+        WriteFile(pipe, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    if (!deadline.Expired())
+        FlushFileBuffers(pipe);
     return written;
 }
 
