@@ -14,6 +14,7 @@
 //   copy-first-only  copies only the first source, on the pipe and with --copy
 //   hang-copy        "--copy" never ends (within the ten minutes)
 //   silent-reply     connects to the reply pipe and says nothing for a minute
+//   long-answer      the status answer is longer than 64 KiB (padded JSON)
 // SKV_STANDIN_PID_FILE names a file that receives its process id (one line per instance), so that tests can end it.
 #include "pipe/PipeServerLoop.h"
 
@@ -86,8 +87,10 @@ public:
         const std::wstring marker = Orv::kPipeCommandMarker;
         const std::wstring copyVerb = std::wstring(Orv::kPipeCopyVerb) + L"|";
         if (message == marker + L"status") {
-            answers_.Set(
-                {Mode("not-json") ? L"drag and drop is on" : L"{\"DAD\":" + std::to_wstring(dragAndDrop) + L"}"});
+            std::wstring status = L"{\"DAD\":" + std::to_wstring(dragAndDrop);
+            if (Mode("long-answer"))
+                status += L",\"padding\":\"" + std::wstring(100000, L'x') + L"\"";
+            answers_.Set({Mode("not-json") ? L"drag and drop is on" : status + L"}"});
             return &answers_;
         }
         if (message.rfind(marker + L"set|", 0) == 0) {
