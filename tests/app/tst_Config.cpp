@@ -141,26 +141,29 @@ private slots:
     void migrationRenamesEarlierFiles() {
         TempFolder folders;
         SetTestEnvironment("XDG_CONFIG_HOME", WStringToUtf8(folders / L"roaming"));
+        // A maker of this run's own: on Windows the roaming folder is the user's real one, and is removed after.
+        const std::wstring maker = L"SkvTestMaker" + std::to_wstring(QCoreApplication::applicationPid());
         const std::wstring local = folders / L"localdata/";
         CreateDirectories(local);
         WriteTextFile(local + L"Parameters.xml", "<Config><Skin current=\"old\"/></Config>");
-        ProductInformations::MigrateEarlierLocations(L"Maker", L"Product", local);
+        ProductInformations::MigrateEarlierLocations(maker, L"Product", local);
         QVERIFY(!FileExists(local + L"Parameters.xml"));
         QCOMPARE(SavedText(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
 
         // With both present, both stay as they are.
         WriteTextFile(local + L"Parameters.xml", "older");
-        ProductInformations::MigrateEarlierLocations(L"Maker", L"Product", local);
+        ProductInformations::MigrateEarlierLocations(maker, L"Product", local);
         QCOMPARE(SavedText(local + L"Parameters.xml"), QStringLiteral("older"));
         QCOMPARE(SavedText(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
 
         // Files of the earlier roaming folder are copied in, but never over the current ones.
-        const std::wstring roaming = GetRoamingDataFolder(L"Maker", L"Product", false);
+        const std::wstring roaming = GetRoamingDataFolder(maker, L"Product", false);
         WriteTextFile(roaming + L"extra.txt", "roamed");
         WriteTextFile(roaming + L"LocalConfig.xml", "<Config><Skin current=\"from an old version\"/></Config>");
-        ProductInformations::MigrateEarlierLocations(L"Maker", L"Product", local);
+        ProductInformations::MigrateEarlierLocations(maker, L"Product", local);
         QCOMPARE(SavedText(local + L"extra.txt"), QStringLiteral("roamed"));
         QCOMPARE(SavedText(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
+        RemoveFolder(GetRoamingDataFolder(maker, L"", false));
         UnsetTestEnvironment("XDG_CONFIG_HOME");
     }
 };
