@@ -20,7 +20,7 @@ static void InitResources() {
     Q_INIT_RESOURCE(resources);
 }
 
-MainWindow::MainWindow(FirstPass firstPass)
+MainWindow::MainWindow(FirstPass firstPass, ProgressReporter reporter)
     : QMainWindow(nullptr), resourcesReady_((InitResources(), true)), form_(std::make_unique<Ui::MainWindow>()),
       skinRegistration_(this, QStringLiteral("stylesheet.qss")), refreshTimer_(this),
       checkIcon_(QStringLiteral("://Resources/check.svg")), crossIcon_(QStringLiteral("://Resources/cross.svg")),
@@ -28,6 +28,7 @@ MainWindow::MainWindow(FirstPass firstPass)
     form_->setupUi(this);
     skinRegistration_.Apply();
 
+    progressReporter_ = std::move(reporter);
     if (firstPass == FirstPass::Run)
         RunChecks(false);
 

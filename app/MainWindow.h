@@ -28,7 +28,9 @@ class MainWindow : public QMainWindow {
 public:
     // Whether construction runs the first check pass (the window does; the console runner runs its own).
     enum class FirstPass { Run, Skip };
-    explicit MainWindow(FirstPass firstPass = FirstPass::Run);
+    using ProgressReporter = std::function<void(int step, int steps, const char* name)>;
+    // reporter is told each step of the first pass (the start-up splash follows it).
+    explicit MainWindow(FirstPass firstPass = FirstPass::Run, ProgressReporter reporter = nullptr);
     ~MainWindow() override;
 
     // Records "true" or "false" under the label's object name and shows the check mark or the cross.
@@ -40,9 +42,7 @@ public:
 
     void RunChecks(bool fix);
     // Told the number and name of each step as a pass reaches it.
-    void SetProgressReporter(std::function<void(int step, int steps, const char* name)> reporter) {
-        progressReporter_ = std::move(reporter);
-    }
+    void SetProgressReporter(ProgressReporter reporter) { progressReporter_ = std::move(reporter); }
     static constexpr int kCheckSteps = 15;
 
     // Asks the running product whether it handles Explorer drag and drop; fills the row and the "Activate" button.
@@ -116,7 +116,7 @@ private:
 
     void ReportStep(int step, const char* name);
 
-    std::function<void(int, int, const char*)> progressReporter_;
+    ProgressReporter progressReporter_;
     // Shared by the steps of one pass: the product's path as the installation names it (what programs are started
     // with and shortcuts store), and its extended-length form (what the file checks read).
     std::wstring productPath_;

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "MainWindow.h"
+#include "QCheckSplash.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Config/ConfigFile.h"
@@ -51,8 +52,17 @@ int RunApplication(int argc, char** argv) {
     Orv::InstallQtMessageBoxPresenter();
     Orv::GetSkinManager(L"light");
 
-    auto window = std::make_unique<MainWindow>();
+    // The first pass runs before the window appears: the splash shows that something is under way, and which step.
+    QCheckSplash splash;
+    splash.show();
+    splash.ShowStep(0, MainWindow::kCheckSteps, "Starting");
+    auto window =
+        std::make_unique<MainWindow>(MainWindow::FirstPass::Run, [&splash](int step, int steps, const char* name) {
+            splash.ShowStep(step, steps, name);
+        });
+    window->SetProgressReporter(nullptr); // the splash goes with the first pass
     window->show();
+    splash.finish(window.get());
     if (!Orv::SetWindowTopMost(static_cast<uintptr_t>(window->winId()))) {
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
         window->show(); // changing the flags hides the window
