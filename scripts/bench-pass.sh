@@ -13,7 +13,12 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKV_BUILD_TESTS=OFF
 cmake --build "$build" --target SkorvaneDiagnosticsCli Skorvane >/dev/null
 
 work=$(mktemp -d)
-trap 'pkill -f "$work/" 2>/dev/null || true; rm -rf "$work"' EXIT
+# The stand-in products end by the ids they recorded in the sandbox.
+endProducts() {
+    for pid in $(cat "$work/sandbox/product.pids" 2>/dev/null); do kill "$pid" 2>/dev/null || true; done
+    : >"$work/sandbox/product.pids"
+}
+trap 'endProducts; rm -rf "$work"' EXIT
 SKV_BUILD="$PWD/$build" bash standin/sandbox.sh "$work/sandbox" >"$work/env"
 . "$work/env"
 product="$work/sandbox/install/Skorvane.exe"
@@ -24,7 +29,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 measure() {
     local label=$1 waits=$2 state=$3 passes=() walls=()
     for _ in $(seq "$runs"); do
-        pkill -f "$product" 2>/dev/null || true
+        endProducts
         sleep 0.2
         if [[ $state == running ]]; then
             "$product" >/dev/null 2>&1 &
@@ -38,7 +43,7 @@ measure() {
         passes+=("$(sed -n 's/^Pass took \([0-9]*\) ms$/\1/p' "$work/err")")
         walls+=($(((end - start) / 1000000)))
     done
-    pkill -f "$product" 2>/dev/null || true
+    endProducts
     local pass wall
     pass=$(printf '%s\n' "${passes[@]}" | median)
     wall=$(printf '%s\n' "${walls[@]}" | median)

@@ -140,7 +140,7 @@ private slots:
 
     void migrationRenamesEarlierFiles() {
         TempFolder folders;
-        SetTestEnvironment("XDG_CONFIG_HOME", WStringToUtf8(folders / L"roaming"));
+        const ScopedTestEnvironment roamingHome("XDG_CONFIG_HOME", WStringToUtf8(folders / L"roaming"));
         // A maker of this run's own: on Windows the roaming folder is the user's real one, and is removed after.
         const std::wstring maker = L"SkvTestMaker" + std::to_wstring(QCoreApplication::applicationPid());
         const std::wstring local = folders / L"localdata/";
@@ -164,7 +164,6 @@ private slots:
         QCOMPARE(SavedText(local + L"extra.txt"), QStringLiteral("roamed"));
         QCOMPARE(SavedText(local + L"LocalConfig.xml"), QStringLiteral("<Config><Skin current=\"old\"/></Config>"));
         RemoveFolder(GetRoamingDataFolder(maker, L"", false));
-        UnsetTestEnvironment("XDG_CONFIG_HOME");
     }
 };
 

@@ -49,16 +49,22 @@ private:
         product.kill();
         product.waitForFinished(5000);
     }
-    // Ends every product process, the one the window launched included.
+    // Ends every product process that ran in the sandbox, the one the window launched included: each recorded its
+    // id in the sandbox's file (an id no longer naming a product is left alone).
     void EndAllProducts() {
         StopProduct();
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            const Orv::ProcessHandle running = Orv::OpenProcessByName(L"skorvane.exe");
-            if (running.ProcessId() == 0)
-                return;
-            Orv::TerminateProcessById(running.ProcessId());
-            QThread::msleep(50);
+        QFile ids(qEnvironmentVariable("SKV_STANDIN_PID_FILE"));
+        if (!ids.open(QIODevice::ReadOnly))
+            return;
+        for (const QByteArray& line : ids.readAll().split('\n')) {
+            const uint32_t id = line.trimmed().toUInt();
+            const auto processes = Orv::GetProcessList();
+            const auto found = processes.find(id);
+            if (id != 0 && found != processes.end() && found->second == L"Skorvane.exe")
+                Orv::TerminateProcessById(id);
         }
+        for (int attempt = 0; attempt < 50 && Orv::OpenProcessByName(L"skorvane.exe").ProcessId() != 0; ++attempt)
+            QThread::msleep(50);
     }
 
 private slots:

@@ -8,7 +8,9 @@ export SKV_BUILD=$2
 here=$(cd "$(dirname "$0")" && pwd)
 sandbox=$here/../../standin/sandbox.sh
 work=$(mktemp -d)
-trap 'pkill -f "$work/" 2>/dev/null; rm -rf "$work"' EXIT
+# The products that ran in the sandboxes end by the ids they recorded.
+endProducts() { for pid in $(cat "$@" 2>/dev/null); do kill "$pid" 2>/dev/null; done; }
+trap 'endProducts "$work"/*/product.pids; rm -rf "$work"' EXIT
 
 # The rows of the installation (steps 1 to 10), and the rows of the product at work.
 installRows=(labelWindows64BitsIcon labelWindowsNameIcon labelInstallIntegrityExeIcon labelCheckExeSignedIcon
@@ -42,7 +44,7 @@ scenario() {
     report=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" "${cliOptions[@]}") 2>"$folder.err")
     local code=$?
     # The runner restarts the product detached as it ends, as "Quit" does.
-    pkill -f "$folder/install/Skorvane.exe" 2>/dev/null
+    endProducts "$folder/product.pids"
     local failures=()
     local rows=("${installRows[@]}" labelAutomaticCommandLineCopyIcon)
     [[ $kind != install ]] && rows=("${installRows[@]}" "${productRows[@]}")
@@ -154,7 +156,7 @@ else
     echo "FAIL again: products from before:${lingering:- none recorded}"; echo "$report"
     failures=$((failures + 1))
 fi
-for pid in $(cat "$folder/product.pids" 2>/dev/null); do kill "$pid" 2>/dev/null; done
+endProducts "$folder/product.pids"
 # A usage error.
 "$cli" --bogus >/dev/null 2>&1
 [[ $? -eq 2 ]] && passes=$((passes + 1)) || { echo "FAIL usage: exit code is not 2"; failures=$((failures + 1)); }

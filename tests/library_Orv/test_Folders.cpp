@@ -43,7 +43,8 @@ TEST(Folders, DataFoldersLieUnderTheKnownFoldersAndAreCached) {
     const std::wstring localFolder = GetLocalDataFolder(L"SkvMaker", product);
     EXPECT_EQ(localFolder, NormalizePath(PathJoin(NormalizePath(local, true), L"SkvMaker\\" + product), true));
     EXPECT_TRUE(DirectoryExists(localFolder));
-    RemoveFolder(localFolder);
+    RemoveFolder(NormalizePath(PathJoin(NormalizePath(local, true), L"SkvMaker"))); // the user's real folder
+    EXPECT_FALSE(DirectoryExists(localFolder));
     EXPECT_TRUE(recorder.reports.empty());
 }
 

@@ -61,30 +61,30 @@ TEST(HostileFiles, FifoInPlaceOfAFileReadByTheChecks) {
 TEST(HostileFiles, FifoInPlaceOfTheWorldsFiles) {
     TempFolder temp;
     const std::string fifo = WStringToUtf8(temp / L"world");
-    SetTestEnvironment(kEnvRegistryFile, fifo);
-    ExpectPromptWithFifo(fifo, [] { EXPECT_FALSE(RegistryKeyExists(RegistryRoot::LocalMachine, L"SOFTWARE")); });
-    SetTestEnvironment(kEnvOsRelease, fifo);
-    ExpectPromptWithFifo(fifo, [] { QueryOSCaptionText(); });
-    UnsetTestEnvironment(kEnvOsRelease);
+    {
+        const ScopedTestEnvironment registry(kEnvRegistryFile, fifo);
+        ExpectPromptWithFifo(fifo, [] { EXPECT_FALSE(RegistryKeyExists(RegistryRoot::LocalMachine, L"SOFTWARE")); });
+    }
+    {
+        const ScopedTestEnvironment osRelease(kEnvOsRelease, fifo);
+        ExpectPromptWithFifo(fifo, [] { QueryOSCaptionText(); });
+    }
     // The trusted roots are read when a signature's chain is checked: a signed file, beside this test.
     const std::wstring own = OwnExecutablePath();
     const std::wstring signedFile = own.substr(0, own.find_last_of(L'/') + 1) + L"signing/signed.dll";
     ASSERT_TRUE(FileExists(signedFile));
-    SetTestEnvironment(kEnvTrustedRoots, fifo);
+    const ScopedTestEnvironment roots(kEnvTrustedRoots, fifo);
     ExpectPromptWithFifo(fifo, [&] { EXPECT_FALSE(IsFileSigned(signedFile)); });
-    UnsetTestEnvironment(kEnvTrustedRoots);
-    UnsetTestEnvironment(kEnvRegistryFile);
 }
 
 TEST(HostileFiles, FolderInPlaceOfTheRegistryIsAnEmptyRegistry) {
     TempFolder temp;
     const std::wstring folder = temp / L"registry.reg";
     ASSERT_TRUE(CreateDirectories(folder));
-    SetTestEnvironment(kEnvRegistryFile, WStringToUtf8(folder));
+    const ScopedTestEnvironment registry(kEnvRegistryFile, WStringToUtf8(folder));
     RegistryValue value;
     EXPECT_FALSE(ReadRegistryValue(RegistryRoot::LocalMachine, L"SOFTWARE", L"x", value));
     EXPECT_FALSE(RegistryKeyExists(RegistryRoot::ClassesRoot, L"CLSID"));
-    UnsetTestEnvironment(kEnvRegistryFile);
 }
 
 // A pass makes dozens of queries: the file is parsed once per change, and a change made at once after a query,
@@ -92,7 +92,7 @@ TEST(HostileFiles, FolderInPlaceOfTheRegistryIsAnEmptyRegistry) {
 TEST(HostileFiles, RegistryChangesAreSeenAtOnce) {
     TempFolder temp;
     const std::wstring file = temp / L"registry.reg";
-    SetTestEnvironment(kEnvRegistryFile, WStringToUtf8(file));
+    const ScopedTestEnvironment registry(kEnvRegistryFile, WStringToUtf8(file));
     const auto write = [&](const char* model) {
         ASSERT_TRUE(WriteTextFile(file, std::string("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CLASSES_ROOT\\"
                                                     "CLSID\\{X}\\InprocServer32]\r\n\"ThreadingModel\"=\"") +
@@ -107,5 +107,4 @@ TEST(HostileFiles, RegistryChangesAreSeenAtOnce) {
     EXPECT_EQ(value.text, L"Free");
     ASSERT_TRUE(DeleteOneFile(file));
     EXPECT_FALSE(RegistryKeyExists(RegistryRoot::ClassesRoot, L"CLSID\\{X}"));
-    UnsetTestEnvironment(kEnvRegistryFile);
 }
