@@ -77,6 +77,20 @@ sys.exit(1 if bad else 0)
 PY
 }
 
+# The two instances that ran (their ids in the pid file): the one the pass launched has ended, and the one "Quit"
+# started detached runs.
+check_quit() {
+    local started=()
+    mapfile -t started <"$pids" || true
+    if [[ ${#started[@]} -eq 2 ]]; then
+        running "${started[0]}" && fail "the launched instance ${started[0]} still runs" ||
+            ok "quit ended the launched instance"
+        running "${started[1]}" && ok "quit started the product again, detached" || fail "no detached instance runs"
+    else
+        fail "instances started: ${started[*]:-none} (expected the launched one and the detached one)"
+    fi
+}
+
 cli() { # output-name arguments...
     local name=$1 code=0
     shift
@@ -91,13 +105,7 @@ if report "$work/launched.json" labelIsRunning=false plainTextEdit=; then ok "ev
 [[ $code == 1 ]] && ok "exit code 1 (the product was not running before the pass)" || fail "exit code $code"
 tr -d '\r' <"$work/launched.err" | grep -q '^\[15/15\] Plugin simulation$' && ok "fifteen steps" ||
     fail "steps: $(cat "$work/launched.err")"
-mapfile -t started <"$pids" || true
-if [[ ${#started[@]} -eq 2 ]]; then
-    running "${started[0]}" && fail "the launched instance ${started[0]} still runs" || ok "quit ended the launched instance"
-    running "${started[1]}" && ok "quit started the product again, detached" || fail "no detached instance runs"
-else
-    fail "instances started: ${started[*]:-none} (expected the launched one and the detached one)"
-fi
+check_quit
 
 echo "== 2. the product already runs"
 code=$(cli running)
@@ -150,13 +158,7 @@ grep -q -E '^Authorized application .* (is now enabled|is enabled) in the firewa
     ok "registered with the firewall at start" || fail "no firewall registration line"
 size=$(stat -c %s "$picture" 2>/dev/null || echo 0)
 [[ $size -gt 10000 ]] && ok "window saved as $picture ($size bytes)" || fail "the window picture ($size bytes)"
-mapfile -t started <"$pids" || true
-if [[ ${#started[@]} -eq 2 ]]; then
-    running "${started[0]}" && fail "the launched instance still runs" || ok "quit ended the instance the window launched"
-    running "${started[1]}" && ok "and started the product detached" || fail "no detached instance runs"
-else
-    fail "instances started: ${started[*]:-none}"
-fi
+check_quit
 end_all
 
 echo "$((checks - failures)) passed, $failures failed"

@@ -202,44 +202,39 @@ TEST_F(PipeServerLoop, NullOrMissingHandlersStillEndTheAnswers) {
     }
 }
 
-TEST_F(PipeServerLoop, StatusAnswersOverwriteTheResultOverTheWire) {
-    const std::wstring replyName = UniqueName(L"status");
+// Serves a reply pipe for the status answers that a product thread sends; the status read, and how the loop ended.
+static std::pair<int, PipeServerOutcome> ServeStatusAnswers(const std::wstring& replyName,
+                                                            const std::vector<std::wstring>& statusAnswers) {
     int result = -1;
     PipeServerOptions options;
     options.name = replyName;
     options.deadline = Deadline::After(10000);
     std::thread product([&]() {
-        PipeAnswerList answers({L"{DAD:1}", L"{\"DAD\":0}", L"{DAD:1}"});
+        PipeAnswerList answers(statusAnswers);
         PipeReplyOptions eager;
         eager.connectAttempts = 500;
         eager.connectIntervalMs = 10;
         EXPECT_TRUE(SendPipeAnswers(replyName, &answers, eager, Deadline::After(10000)));
     });
     bool stop = false;
-    EXPECT_EQ(RunPipeServer(options, MakeStatusReplyHandler(result), nullptr, stop), PipeServerOutcome::Stopped);
+    const PipeServerOutcome outcome = RunPipeServer(options, MakeStatusReplyHandler(result), nullptr, stop);
     product.join();
+    return {result, outcome};
+}
+
+TEST_F(PipeServerLoop, StatusAnswersOverwriteTheResultOverTheWire) {
+    const auto [result, outcome] = ServeStatusAnswers(UniqueName(L"status"), {L"{DAD:1}", L"{\"DAD\":0}", L"{DAD:1}"});
+    EXPECT_EQ(outcome, PipeServerOutcome::Stopped);
     EXPECT_EQ(result, 1);
 }
 
 // An answer longer than one record of the POSIX transport (64 KiB) still reads as one message, as it does from a
 // Windows pipe whose reader's buffer holds it.
 TEST_F(PipeServerLoop, AnAnswerLongerThanARecordIsOneMessage) {
-    const std::wstring replyName = UniqueName(L"long-answer");
-    int result = -1;
-    PipeServerOptions options;
-    options.name = replyName;
-    options.deadline = Deadline::After(10000);
-    std::thread product([&]() {
-        PipeAnswerList answers({L"{\"DAD\":1,\"pad\":\"" + std::wstring(100000, L'x') + L"\"}"});
-        PipeReplyOptions eager;
-        eager.connectAttempts = 500;
-        eager.connectIntervalMs = 10;
-        EXPECT_TRUE(SendPipeAnswers(replyName, &answers, eager, Deadline::After(10000)));
-    });
-    bool stop = false;
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(RunPipeServer(options, MakeStatusReplyHandler(result), nullptr, stop), PipeServerOutcome::Stopped);
-    product.join();
+    const auto [result, outcome] = ServeStatusAnswers(UniqueName(L"long-answer"),
+                                                      {L"{\"DAD\":1,\"pad\":\"" + std::wstring(100000, L'x') + L"\"}"});
+    EXPECT_EQ(outcome, PipeServerOutcome::Stopped);
     EXPECT_EQ(result, 1);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)); // not the 10 s bound
 }
