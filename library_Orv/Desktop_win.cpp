@@ -1,6 +1,6 @@
 #include "Desktop.h"
 
-#include <windows.h>
+#include "WinOwners_win.h"
 #include <shellapi.h>
 
 namespace Orv {
@@ -15,12 +15,10 @@ std::wstring OwnExecutablePath() {
 std::vector<std::wstring> CommandLineArguments(int, char**) {
     std::vector<std::wstring> arguments;
     int count = 0;
-    wchar_t** split = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!split)
-        return arguments;
-    for (int i = 0; i < count; ++i)
-        arguments.emplace_back(split[i]);
-    LocalFree(split);
+    const Win::LocalMemory split(CommandLineToArgvW(GetCommandLineW(), &count));
+    const auto* items = static_cast<wchar_t* const*>(split.Get());
+    for (int i = 0; items && i < count; ++i)
+        arguments.emplace_back(items[i]);
     return arguments;
 }
 

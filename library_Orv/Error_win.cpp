@@ -1,24 +1,8 @@
 #include "Error.h"
 
-#include <windows.h>
+#include "WinOwners_win.h"
 
 namespace Orv {
-
-namespace {
-// Owns a buffer that FormatMessage allocated with LocalAlloc.
-class LocalBuffer {
-public:
-    ~LocalBuffer() {
-        if (buffer_)
-            LocalFree(buffer_);
-    }
-    char** Address() { return &buffer_; }
-    const char* Get() const { return buffer_; }
-
-private:
-    char* buffer_ = nullptr;
-};
-} // namespace
 
 unsigned long GetLastErrorCode() {
     return GetLastError();
@@ -29,14 +13,14 @@ void SetLastErrorCode(unsigned long code) {
 }
 
 std::string SystemErrorMessage(unsigned long code) {
-    LocalBuffer buffer;
+    Win::LocalMemory buffer;
     // The messages are asked in French (France); systems without them give no text.
     const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
     const DWORD length =
-        FormatMessageA(flags, nullptr, code, 0x040C, reinterpret_cast<LPSTR>(buffer.Address()), 0, nullptr);
-    if (length == 0 || !buffer.Get())
+        FormatMessageA(flags, nullptr, code, 0x040C, reinterpret_cast<LPSTR>(buffer.Out()), 0, nullptr);
+    if (length == 0 || !buffer.Valid())
         return {};
-    return std::string(buffer.Get(), length);
+    return std::string(static_cast<const char*>(buffer.Get()), length);
 }
 
 bool PlatformHasMessageBox() {

@@ -1,6 +1,7 @@
 #include "Firewall.h"
 
-#include <windows.h>
+#include "WinOwners_win.h"
+
 #include <netfw.h>
 #include <oleauto.h>
 
@@ -15,39 +16,16 @@ constexpr GUID kClsidNetFwAuthorizedApplication = {
 constexpr GUID kIidINetFwAuthorizedApplication = {
     0xB5E64FFA, 0xC2C5, 0x444E, {0xA3, 0x01, 0xFB, 0x5E, 0x00, 0x01, 0x80, 0x50}};
 
-// Releases the interface it holds when it goes.
-template <typename T> class ComPtr {
-public:
-    ComPtr() = default;
-    explicit ComPtr(T* pointer) : pointer_(pointer) {}
-    ~ComPtr() {
-        if (pointer_)
-            pointer_->Release();
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    T** Address() { return &pointer_; }
-    T* operator->() const { return pointer_; }
-    T* Get() const { return pointer_; }
-    T* Detach() {
-        T* pointer = pointer_;
-        pointer_ = nullptr;
-        return pointer;
-    }
-
-private:
-    T* pointer_ = nullptr;
-};
+using Win::ComPtr;
 
 class Bstr : public IFirewallString {
 public:
     explicit Bstr(BSTR value) : value_(value) {}
-    ~Bstr() override { SysFreeString(value_); }
-    size_t Length() const override { return SysStringLen(value_); }
-    BSTR Get() const { return value_; }
+    size_t Length() const override { return SysStringLen(value_.Get()); }
+    BSTR Get() const { return value_.Get(); }
 
 private:
-    BSTR value_;
+    Win::Bstr value_;
 };
 
 BSTR AsBstr(const IFirewallString& text) {
@@ -78,7 +56,7 @@ public:
     explicit Applications(INetFwAuthorizedApplications* applications) : applications_(applications) {}
     HResult Item(const IFirewallString& path, std::unique_ptr<IFirewallApplication>& application) override {
         ComPtr<INetFwAuthorizedApplication> found;
-        const HRESULT hr = applications_->Item(AsBstr(path), found.Address());
+        const HRESULT hr = applications_->Item(AsBstr(path), found.Out());
         if (SUCCEEDED(hr) && found.Get())
             application = std::make_unique<Application>(found.Detach());
         return hr;
@@ -96,7 +74,7 @@ public:
     explicit Profile(INetFwProfile* profile) : profile_(profile) {}
     HResult GetAuthorizedApplications(std::unique_ptr<IFirewallApplications>& applications) override {
         ComPtr<INetFwAuthorizedApplications> collection;
-        const HRESULT hr = profile_->get_AuthorizedApplications(collection.Address());
+        const HRESULT hr = profile_->get_AuthorizedApplications(collection.Out());
         if (SUCCEEDED(hr) && collection.Get())
             applications = std::make_unique<Applications>(collection.Detach());
         return SUCCEEDED(hr) && !applications ? E_POINTER : hr;
@@ -111,7 +89,7 @@ public:
     explicit Policy(INetFwPolicy* policy) : policy_(policy) {}
     HResult GetCurrentProfile(std::unique_ptr<IFirewallProfile>& profile) override {
         ComPtr<INetFwProfile> current;
-        const HRESULT hr = policy_->get_CurrentProfile(current.Address());
+        const HRESULT hr = policy_->get_CurrentProfile(current.Out());
         if (SUCCEEDED(hr) && current.Get())
             profile = std::make_unique<Profile>(current.Detach());
         return hr;
@@ -126,7 +104,7 @@ public:
     explicit Manager(INetFwMgr* manager) : manager_(manager) {}
     HResult GetLocalPolicy(std::unique_ptr<IFirewallPolicy>& policy) override {
         ComPtr<INetFwPolicy> local;
-        const HRESULT hr = manager_->get_LocalPolicy(local.Address());
+        const HRESULT hr = manager_->get_LocalPolicy(local.Out());
         if (SUCCEEDED(hr) && local.Get())
             policy = std::make_unique<Policy>(local.Detach());
         return hr;
@@ -143,16 +121,15 @@ public:
     HResult CreateManager(std::unique_ptr<IFirewallManager>& manager) override {
         ComPtr<INetFwMgr> created;
         const HRESULT hr = CoCreateInstance(kClsidNetFwMgr, nullptr, CLSCTX_INPROC_SERVER, kIidINetFwMgr,
-                                            reinterpret_cast<void**>(created.Address()));
+                                            reinterpret_cast<void**>(created.Out()));
         if (SUCCEEDED(hr) && created.Get())
             manager = std::make_unique<Manager>(created.Detach());
         return hr;
     }
     HResult CreateAuthorizedApplication(std::unique_ptr<IFirewallApplication>& application) override {
         ComPtr<INetFwAuthorizedApplication> created;
-        const HRESULT hr =
-            CoCreateInstance(kClsidNetFwAuthorizedApplication, nullptr, CLSCTX_INPROC_SERVER,
-                             kIidINetFwAuthorizedApplication, reinterpret_cast<void**>(created.Address()));
+        const HRESULT hr = CoCreateInstance(kClsidNetFwAuthorizedApplication, nullptr, CLSCTX_INPROC_SERVER,
+                                            kIidINetFwAuthorizedApplication, reinterpret_cast<void**>(created.Out()));
         if (SUCCEEDED(hr) && created.Get())
             application = std::make_unique<Application>(created.Detach());
         return hr;

@@ -1,6 +1,6 @@
 #include "Machine.h"
 
-#include <windows.h>
+#include "WinOwners_win.h"
 
 #include <iostream>
 #include <string>
@@ -39,29 +39,26 @@ intptr_t CurrentProcessHandle() {
 }
 
 int GetProcessIntegrityLevel(intptr_t processHandle) {
-    HANDLE token = nullptr;
-    if (!processHandle || !OpenProcessToken(reinterpret_cast<HANDLE>(processHandle), TOKEN_QUERY, &token)) {
+    Win::Handle token;
+    if (!processHandle || !OpenProcessToken(reinterpret_cast<HANDLE>(processHandle), TOKEN_QUERY, token.Out())) {
         std::cerr << "OpenProcessToken failed: " << GetLastError() << std::endl;
         return kIntegrityUnknown;
     }
     TOKEN_ELEVATION elevation{};
     DWORD size = 0;
-    const bool elevated =
-        GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) && elevation.TokenIsElevated;
+    const bool elevated = GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof elevation, &size) &&
+                          elevation.TokenIsElevated;
     int code = kIntegrityUnknown;
-    GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
-    if (size > 0) {
-        auto* label = static_cast<TOKEN_MANDATORY_LABEL*>(LocalAlloc(LPTR, size));
-        if (label) {
-            if (GetTokenInformation(token, TokenIntegrityLevel, label, size, &size)) {
-                const UCHAR count = *GetSidSubAuthorityCount(label->Label.Sid);
-                if (count > 0)
-                    code = IntegrityLevelFromRid(*GetSidSubAuthority(label->Label.Sid, count - 1u), elevated);
-            }
-            LocalFree(label);
-        }
+    GetTokenInformation(token.Get(), TokenIntegrityLevel, nullptr, 0, &size);
+    if (size == 0)
+        return code;
+    const Win::LocalMemory buffer(LocalAlloc(LPTR, size));
+    auto* label = static_cast<TOKEN_MANDATORY_LABEL*>(buffer.Get());
+    if (label && GetTokenInformation(token.Get(), TokenIntegrityLevel, label, size, &size)) {
+        const UCHAR count = *GetSidSubAuthorityCount(label->Label.Sid);
+        if (count > 0)
+            code = IntegrityLevelFromRid(*GetSidSubAuthority(label->Label.Sid, count - 1u), elevated);
     }
-    CloseHandle(token);
     return code;
 }
 

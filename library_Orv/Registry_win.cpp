@@ -2,7 +2,7 @@
 
 #include "CStringUtilsOrv.h"
 
-#include <windows.h>
+#include "WinOwners_win.h"
 
 #include <vector>
 
@@ -20,38 +20,28 @@ HKEY RootKey(RegistryRoot root) {
     }
 }
 
-// Closes the key it holds.
-class KeyHolder {
-public:
-    ~KeyHolder() {
-        if (key)
-            RegCloseKey(key);
-    }
-    HKEY key = nullptr;
-};
-
-bool OpenKey(RegistryRoot root, const std::wstring& keyPath, bool view64, KeyHolder& holder) {
+bool OpenKey(RegistryRoot root, const std::wstring& keyPath, bool view64, Win::RegistryKey& key) {
     const REGSAM access = KEY_READ | (view64 ? KEY_WOW64_64KEY : 0);
-    return RegOpenKeyExW(RootKey(root), keyPath.c_str(), 0, access, &holder.key) == ERROR_SUCCESS;
+    return RegOpenKeyExW(RootKey(root), keyPath.c_str(), 0, access, key.Out()) == ERROR_SUCCESS;
 }
 } // namespace
 
 bool RegistryKeyExists(RegistryRoot root, const std::wstring& keyPath, bool view64) {
-    KeyHolder holder;
+    Win::RegistryKey holder;
     return OpenKey(root, keyPath, view64, holder);
 }
 
 bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std::wstring& valueName,
                        RegistryValue& value, bool view64) {
-    KeyHolder holder;
+    Win::RegistryKey holder;
     if (!OpenKey(root, keyPath, view64, holder))
         return false;
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExW(holder.key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExW(holder.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         return false;
     std::vector<BYTE> data(size + sizeof(wchar_t));
-    if (RegQueryValueExW(holder.key, valueName.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+    if (RegQueryValueExW(holder.Get(), valueName.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
         return false;
     data.resize(size);
     value = RegistryValue();

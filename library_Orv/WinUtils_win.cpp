@@ -2,7 +2,8 @@
 
 #include "Console.h"
 
-#include <windows.h>
+#include "WinOwners_win.h"
+
 #include <tlhelp32.h>
 #include <wbemidl.h>
 
@@ -10,46 +11,8 @@
 
 namespace Orv {
 
-namespace {
-// Releases the COM interface it holds.
-template <typename T> class ComRef {
-public:
-    ~ComRef() {
-        if (pointer)
-            pointer->Release();
-    }
-    T* pointer = nullptr;
-};
-
-class SnapshotHandle {
-public:
-    SnapshotHandle() : handle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0)) {}
-    ~SnapshotHandle() {
-        if (handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
-    }
-    HANDLE handle;
-};
-
-// Initialises COM on the calling thread for its own duration when the thread has none (a console program, a
-// worker thread); undoes only what it did, after the interfaces declared later have been released.
-class ComInitialization {
-public:
-    ComInitialization() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComInitialization() {
-        if (SUCCEEDED(result_))
-            CoUninitialize(); // S_FALSE too: the call was counted
-    }
-    ComInitialization(const ComInitialization&) = delete;
-    ComInitialization& operator=(const ComInitialization&) = delete;
-
-private:
-    HRESULT result_;
-};
-} // namespace
-
 std::wstring QueryOSCaptionText() {
-    const ComInitialization com; // first, so that it ends last
+    const Win::ComInitialization com; // first, so that it ends last
     HRESULT hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                                       RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
     const auto fail = [](const wchar_t* message) {
@@ -58,41 +21,37 @@ std::wstring QueryOSCaptionText() {
     };
     if (FAILED(hr) && hr != RPC_E_TOO_LATE) // security set earlier in the process is fine
         return fail(L"Failed to initialize security.");
-    ComRef<IWbemLocator> locator;
-    hr = CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
-                          reinterpret_cast<void**>(&locator.pointer));
+    Win::ComPtr<IWbemLocator> locator;
+    hr = CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator, locator.OutVoid());
     if (FAILED(hr))
         return fail(L"Failed to create IWbemLocator object.");
-    ComRef<IWbemServices> services;
-    BSTR space = SysAllocString(L"ROOT\\CIMV2");
-    hr = locator.pointer->ConnectServer(space, nullptr, nullptr, nullptr, 0, nullptr, nullptr, &services.pointer);
-    SysFreeString(space);
+    Win::ComPtr<IWbemServices> services;
+    const Win::Bstr space(SysAllocString(L"ROOT\\CIMV2"));
+    hr = locator->ConnectServer(space.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.Out());
     if (FAILED(hr))
         return fail(L"Could not connect to WMI.");
-    hr = CoSetProxyBlanket(services.pointer, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
+    hr = CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
                            RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
     if (FAILED(hr))
         return fail(L"Could not set proxy blanket.");
-    ComRef<IEnumWbemClassObject> enumerator;
-    BSTR language = SysAllocString(L"WQL");
-    BSTR query = SysAllocString(L"SELECT Caption FROM Win32_OperatingSystem");
-    hr = services.pointer->ExecQuery(language, query, WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
-                                     &enumerator.pointer);
-    SysFreeString(language);
-    SysFreeString(query);
+    Win::ComPtr<IEnumWbemClassObject> enumerator;
+    const Win::Bstr language(SysAllocString(L"WQL"));
+    const Win::Bstr query(SysAllocString(L"SELECT Caption FROM Win32_OperatingSystem"));
+    hr = services->ExecQuery(language.Get(), query.Get(), WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY,
+                             nullptr, enumerator.Out());
     if (FAILED(hr))
         return fail(L"Query for OS name failed.");
     std::wstring caption;
     for (;;) {
-        ComRef<IWbemClassObject> object;
+        Win::ComPtr<IWbemClassObject> object;
         ULONG returned = 0;
         constexpr LONG kWaitForever = -1; // WBEM_INFINITE
-        enumerator.pointer->Next(kWaitForever, 1, &object.pointer, &returned);
+        enumerator->Next(kWaitForever, 1, object.Out(), &returned);
         if (returned == 0)
             break;
         VARIANT value;
         VariantInit(&value);
-        if (SUCCEEDED(object.pointer->Get(L"Caption", 0, &value, nullptr, nullptr)) && value.vt == VT_BSTR)
+        if (SUCCEEDED(object->Get(L"Caption", 0, &value, nullptr, nullptr)) && value.vt == VT_BSTR)
             caption = value.bstrVal;
         VariantClear(&value);
     }
@@ -124,24 +83,24 @@ std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnosti
 
 std::map<uint32_t, std::wstring> GetProcessList() {
     std::map<uint32_t, std::wstring> processes;
-    SnapshotHandle snapshot;
-    if (snapshot.handle == INVALID_HANDLE_VALUE)
+    const Win::Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot.Valid())
         return processes;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot.handle, &entry); more; more = Process32NextW(snapshot.handle, &entry))
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry))
         if (entry.th32ProcessID != 0)
             processes[entry.th32ProcessID] = entry.szExeFile;
     return processes;
 }
 
 ProcessHandle OpenProcessByName(const std::wstring& name) {
-    SnapshotHandle snapshot;
-    if (snapshot.handle == INVALID_HANDLE_VALUE)
+    const Win::Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot.Valid())
         return ProcessHandle();
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot.handle, &entry); more; more = Process32NextW(snapshot.handle, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry)) {
         if (lstrcmpiW(entry.szExeFile, name.c_str()) != 0)
             continue;
         HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID);
@@ -169,11 +128,9 @@ uint32_t CurrentProcessId() {
 }
 
 void TerminateProcessById(uint32_t processId) {
-    HANDLE process = OpenProcess(PROCESS_TERMINATE, TRUE, processId);
-    if (!process)
-        return;
-    TerminateProcess(process, 0);
-    CloseHandle(process);
+    const Win::Handle process(OpenProcess(PROCESS_TERMINATE, TRUE, processId));
+    if (process.Valid())
+        TerminateProcess(process.Get(), 0);
 }
 
 bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>& args,
@@ -185,10 +142,8 @@ bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>&
     const BOOL created = CreateProcessW(exePath.c_str(), commandLine.empty() ? nullptr : commandLine.data(), nullptr,
                                         nullptr, FALSE, CREATE_NEW_PROCESS_GROUP | CREATE_BREAKAWAY_FROM_JOB, nullptr,
                                         workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info);
-    if (created) {
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
+    const Win::Handle thread(info.hThread);
+    const Win::Handle process(info.hProcess);
     return created != FALSE;
 }
 

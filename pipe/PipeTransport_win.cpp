@@ -8,7 +8,7 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
-#include <windows.h>
+#include "library_Orv/WinOwners_win.h"
 
 #include <sddl.h>
 
@@ -27,44 +27,23 @@ DWORD Timeout(const Deadline& deadline) {
     const int64_t left = deadline.RemainingMs();
     return left < 0 ? INFINITE : static_cast<DWORD>(std::min<int64_t>(left, 0x7FFFFFFF));
 }
-
-struct LocalMemory {
-    HLOCAL memory = nullptr;
-    ~LocalMemory() { Free(); }
-    void Free() {
-        if (memory)
-            LocalFree(memory);
-        memory = nullptr;
-    }
-};
-
-struct OwnedHandle {
-    HANDLE handle = nullptr;
-    ~OwnedHandle() { Close(); }
-    void Close() {
-        if (handle && handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
-        handle = nullptr;
-    }
-    bool Valid() const { return handle && handle != INVALID_HANDLE_VALUE; }
-};
 } // namespace
 
 struct PipeServerEnd::Native {
-    OwnedHandle pipe;
-    OwnedHandle event;      // signalled when an overlapped connect or read completes
-    LocalMemory descriptor; // the security descriptor, kept as long as the pipe
+    Win::Handle pipe;
+    Win::Handle event;           // signalled when an overlapped connect or read completes
+    Win::LocalMemory descriptor; // the security descriptor, kept as long as the pipe
     bool connectedOnce = false;
 
     // Waits for the overlapped operation; on expiry it is cancelled and waited for, so that the buffer and the
     // OVERLAPPED are no longer in use when this returns.
     PipeIo Complete(OVERLAPPED& overlapped, DWORD& transferred, const Deadline& deadline) {
-        if (WaitForSingleObject(event.handle, Timeout(deadline)) != WAIT_OBJECT_0) {
-            CancelIoEx(pipe.handle, &overlapped);
-            GetOverlappedResult(pipe.handle, &overlapped, &transferred, TRUE);
+        if (WaitForSingleObject(event.Get(), Timeout(deadline)) != WAIT_OBJECT_0) {
+            CancelIoEx(pipe.Get(), &overlapped);
+            GetOverlappedResult(pipe.Get(), &overlapped, &transferred, TRUE);
             return PipeIo::TimedOut;
         }
-        return GetOverlappedResult(pipe.handle, &overlapped, &transferred, FALSE) ? PipeIo::Done : PipeIo::Failed;
+        return GetOverlappedResult(pipe.Get(), &overlapped, &transferred, FALSE) ? PipeIo::Done : PipeIo::Failed;
     }
 };
 
@@ -81,30 +60,30 @@ bool PipeServerEnd::Create(const std::wstring& pipePath, uint32_t bufferSize) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;GA;;;WD)", SDDL_REVISION_1, &descriptor,
                                                              nullptr)) {
-        native.descriptor.memory = descriptor;
+        native.descriptor.Reset(descriptor);
     } else {
         PrintF("Failed to convert SDDL. Error: %lu\n", static_cast<unsigned long>(GetLastError()));
     }
     SECURITY_ATTRIBUTES attributes{};
     attributes.nLength = sizeof attributes;
-    attributes.lpSecurityDescriptor = native.descriptor.memory;
+    attributes.lpSecurityDescriptor = native.descriptor.Get();
     attributes.bInheritHandle = FALSE;
     const auto create = [&](SECURITY_ATTRIBUTES* security) {
         return CreateNamedPipeW(pipePath.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
                                 PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, bufferSize, bufferSize, 0,
                                 security);
     };
-    native.pipe.handle = create(native.descriptor.memory ? &attributes : nullptr);
+    native.pipe.Reset(create(native.descriptor.Get() ? &attributes : nullptr));
     if (!native.pipe.Valid()) {
         PrintF("CreateNamedPipe failed. Error: %lu\n", static_cast<unsigned long>(GetLastError()));
-        native.descriptor.Free();
-        native.pipe.handle = create(nullptr);
+        native.descriptor.Reset();
+        native.pipe.Reset(create(nullptr));
     }
     if (!native.pipe.Valid()) {
-        native.pipe.handle = nullptr;
+        native.pipe.Reset();
         return false;
     }
-    native.event.handle = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    native.event.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!native.event.Valid()) {
         Close();
         return false;
@@ -120,9 +99,9 @@ PipeIo PipeServerEnd::WaitForClient(const Deadline& deadline) {
     if (!IsValid())
         return PipeIo::Failed;
     OVERLAPPED overlapped{};
-    overlapped.hEvent = native_->event.handle;
+    overlapped.hEvent = native_->event.Get();
     ResetEvent(overlapped.hEvent);
-    if (ConnectNamedPipe(native_->pipe.handle, &overlapped))
+    if (ConnectNamedPipe(native_->pipe.Get(), &overlapped))
         return PipeIo::Done;
     switch (GetLastError()) {
     case ERROR_PIPE_CONNECTED: // the client came between the creation and this call
@@ -141,14 +120,14 @@ PipeIo PipeServerEnd::Read(void* buffer, size_t maxBytes, size_t& bytesRead, con
     if (!IsValid())
         return PipeIo::Failed;
     OVERLAPPED overlapped{};
-    overlapped.hEvent = native_->event.handle;
+    overlapped.hEvent = native_->event.Get();
     ResetEvent(overlapped.hEvent);
     const DWORD size = static_cast<DWORD>(std::min<size_t>(maxBytes, 0x7FFFFFFF));
     DWORD transferred = 0;
     PipeIo result;
-    if (ReadFile(native_->pipe.handle, buffer, size, nullptr, &overlapped))
+    if (ReadFile(native_->pipe.Get(), buffer, size, nullptr, &overlapped))
         result =
-            GetOverlappedResult(native_->pipe.handle, &overlapped, &transferred, FALSE) ? PipeIo::Done : PipeIo::Failed;
+            GetOverlappedResult(native_->pipe.Get(), &overlapped, &transferred, FALSE) ? PipeIo::Done : PipeIo::Failed;
     else if (GetLastError() == ERROR_IO_PENDING)
         result = native_->Complete(overlapped, transferred, deadline);
     else
@@ -159,13 +138,13 @@ PipeIo PipeServerEnd::Read(void* buffer, size_t maxBytes, size_t& bytesRead, con
 
 void PipeServerEnd::Disconnect() {
     if (IsValid())
-        DisconnectNamedPipe(native_->pipe.handle);
+        DisconnectNamedPipe(native_->pipe.Get());
 }
 
 void PipeServerEnd::Close() {
-    native_->pipe.Close();
-    native_->event.Close();
-    native_->descriptor.Free();
+    native_->pipe.Reset();
+    native_->event.Reset();
+    native_->descriptor.Reset();
 }
 
 namespace PipeTransport {
@@ -194,14 +173,14 @@ public:
     explicit IoWatchdog(const Deadline& deadline) {
         if (deadline.RemainingMs() < 0)
             return;
-        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &thread_.handle, 0, FALSE,
+        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), thread_.Out(), 0, FALSE,
                         DUPLICATE_SAME_ACCESS);
         watcher_ = std::thread([this, deadline]() {
             constexpr auto kRetry = std::chrono::milliseconds(10);
             std::unique_lock<std::mutex> lock(mutex_);
             auto wait = std::chrono::milliseconds(deadline.RemainingMs());
             while (!done_.wait_for(lock, wait, [this]() { return finished_; })) {
-                CancelSynchronousIo(thread_.handle);
+                CancelSynchronousIo(thread_.Get());
                 wait = kRetry;
             }
         });
@@ -218,7 +197,7 @@ public:
     }
 
 private:
-    OwnedHandle thread_;
+    Win::Handle thread_;
     std::mutex mutex_;
     std::condition_variable done_;
     bool finished_ = false;

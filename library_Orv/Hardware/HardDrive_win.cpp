@@ -1,6 +1,7 @@
 #include "HardDrive.h"
 
-#include <windows.h>
+#include "library_Orv/WinOwners_win.h"
+
 #include <winioctl.h>
 
 #include <iostream>
@@ -9,22 +10,7 @@
 namespace Orv {
 
 namespace {
-// Closes the handle it holds.
-class WinHandle {
-public:
-    explicit WinHandle(HANDLE handle) : handle_(handle) {}
-    ~WinHandle() {
-        if (Valid())
-            CloseHandle(handle_);
-    }
-    WinHandle(const WinHandle&) = delete;
-    WinHandle& operator=(const WinHandle&) = delete;
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
+using WinHandle = Win::Handle;
 
 HANDLE OpenVolumeHandle(const std::wstring& path) {
     wchar_t volumePath[MAX_PATH] = {};
