@@ -3,6 +3,7 @@
 #include "Files/File.h"
 #include "Files/Path.h"
 #include "Registry.h"
+#include "WinUtils_p.h"
 
 namespace Orv {
 
@@ -18,6 +19,14 @@ std::wstring GetProductExePath() {
     if (FileExists(programFiles))
         return programFiles;
     return PathJoin(L"C:\\Program Files (x86)\\Skorvane\\", L"Skorvane.exe");
+}
+
+std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnostic) {
+    uint16_t parts[4] = {};
+    if (!ReadFixedFileVersion_sys(path, parts, diagnostic))
+        return L"Dev";
+    return std::to_wstring(parts[0]) + L"." + std::to_wstring(parts[1]) + L"." + std::to_wstring(parts[2]) + L"." +
+           std::to_wstring(parts[3]);
 }
 
 std::wstring GetOSCaptionText() {

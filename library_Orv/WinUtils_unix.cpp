@@ -3,6 +3,7 @@
 #include "CStringUtilsOrv.h"
 #include "PeVersion.h"
 #include "PosixWorld.h"
+#include "WinUtils_p.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -76,21 +77,17 @@ std::string ProcessName(const std::string& pid) {
 }
 } // namespace
 
-std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnostic) {
+bool ReadFixedFileVersion_sys(const std::wstring& path, uint16_t parts[4], std::string* diagnostic) {
     const std::string native = WStringToUtf8(path);
     if (!IsRegularFile(native))
-        return L"Dev"; // no file, as GetFileVersionInfoSize finds none
+        return false; // no file, as GetFileVersionInfoSize finds none
     std::string bytes;
     if (!ReadRegularFile(native, bytes, static_cast<size_t>(kMaxPeSize))) {
         if (diagnostic)
             *diagnostic = "error in GetFileVersionInfo";
-        return L"Dev";
+        return false;
     }
-    uint16_t parts[4] = {};
-    if (!ReadPeFileVersion(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), parts))
-        return L"Dev";
-    return std::to_wstring(parts[0]) + L"." + std::to_wstring(parts[1]) + L"." + std::to_wstring(parts[2]) + L"." +
-           std::to_wstring(parts[3]);
+    return ReadPeFileVersion(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), parts);
 }
 
 std::wstring QueryOSCaptionText() {

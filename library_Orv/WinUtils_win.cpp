@@ -1,6 +1,7 @@
 #include "WinUtils.h"
 
 #include "Console.h"
+#include "WinUtils_p.h"
 
 #include "WinOwners_win.h"
 
@@ -58,27 +59,29 @@ std::wstring QueryOSCaptionText() {
     return caption;
 }
 
-std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnostic) {
+bool ReadFixedFileVersion_sys(const std::wstring& path, uint16_t parts[4], std::string* diagnostic) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0)
-        return L"Dev";
+        return false;
     std::vector<BYTE> block(size);
     if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) {
         if (diagnostic)
             *diagnostic = "error in GetFileVersionInfo";
-        return L"Dev";
+        return false;
     }
     VS_FIXEDFILEINFO* info = nullptr;
     UINT length = 0;
     if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info) {
         if (diagnostic)
             *diagnostic = "error in VerQueryValue";
-        return L"Dev";
+        return false;
     }
-    return std::to_wstring(HIWORD(info->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(info->dwFileVersionMS)) +
-           L"." + std::to_wstring(HIWORD(info->dwFileVersionLS)) + L"." +
-           std::to_wstring(LOWORD(info->dwFileVersionLS));
+    parts[0] = HIWORD(info->dwFileVersionMS);
+    parts[1] = LOWORD(info->dwFileVersionMS);
+    parts[2] = HIWORD(info->dwFileVersionLS);
+    parts[3] = LOWORD(info->dwFileVersionLS);
+    return true;
 }
 
 std::map<uint32_t, std::wstring> GetProcessList() {
