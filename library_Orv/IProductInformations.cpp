@@ -1,7 +1,7 @@
 #include "IProductInformations.h"
 
 #include "Files/File.h"
-#include "WinUtils.h"
+#include "Processes.h"
 
 namespace Orv {
 

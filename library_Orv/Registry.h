@@ -3,6 +3,7 @@
 #include "RegFile.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace Orv {
@@ -33,6 +34,15 @@ public:
     static constexpr uint32_t kValueBufferSize = 512;
 
 private:
+    // Releases the native key (an HKEY on Windows; POSIX holds none).
+    struct KeyCloser {
+        void operator()(void* key) const;
+    };
+    using NativeKey = std::unique_ptr<void, KeyCloser>;
+    // The platform's part: opening the key, and reading a value's bytes into buffer (size: how many it holds).
+    static bool OpenKey_sys(const std::string& path, NativeKey& key);
+    static bool QueryValue_sys(void* key, const std::string& keyPath, const std::string& name, std::string& buffer,
+                               size_t& size);
     void Close();
 
     bool open_ = false;
@@ -40,7 +50,7 @@ private:
     std::string keyPath_;
     std::string valueBuffer_;
     uint32_t valueBufferSize_ = kValueBufferSize;
-    [[maybe_unused]] void* key_ = nullptr; // the HKEY on Windows
+    NativeKey key_;
 };
 
 } // namespace Orv

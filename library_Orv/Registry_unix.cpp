@@ -91,39 +91,26 @@ bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std
     });
 }
 
-CRegKeyOrv::CRegKeyOrv() : valueBuffer_(kValueBufferSize, '\0') {}
+void CRegKeyOrv::KeyCloser::operator()(void*) const {}
 
-CRegKeyOrv::~CRegKeyOrv() {
-    Close();
+bool CRegKeyOrv::OpenKey_sys(const std::string& path, NativeKey&) {
+    return RegistryKeyExists(RegistryRoot::ClassesRoot, Utf8ToWString(path));
 }
 
-void CRegKeyOrv::Close() {
-    open_ = false;
-}
-
-bool CRegKeyOrv::Open(const std::string& path) {
-    Close();
-    flag_ = true;
-    keyPath_ = path;
-    open_ = RegistryKeyExists(RegistryRoot::ClassesRoot, Utf8ToWString(path));
-    return open_;
-}
-
-std::string CRegKeyOrv::GetValue(const std::string& name) {
-    if (!open_)
-        return {};
+// As RegQueryValueExA gives it: the value's bytes, failing when they and their terminating null do not fit.
+bool CRegKeyOrv::QueryValue_sys(void*, const std::string& keyPath, const std::string& name, std::string& buffer,
+                                size_t& size) {
     RegistryValue value;
-    if (!ReadRegistryValue(RegistryRoot::ClassesRoot, Utf8ToWString(keyPath_), Utf8ToWString(name), value))
-        return {};
-    // As RegQueryValueExA gives it: the value's bytes up to the first null, failing when they do not fit.
+    if (!ReadRegistryValue(RegistryRoot::ClassesRoot, Utf8ToWString(keyPath), Utf8ToWString(name), value))
+        return false;
     const std::string text = value.type == RegistryValue::String || value.type == RegistryValue::ExpandString
                                  ? WStringToUtf8(value.text)
                                  : std::string(value.bytes.begin(), value.bytes.end());
-    if (text.size() + 1 > valueBufferSize_)
-        return {};
-    valueBuffer_.assign(valueBufferSize_, '\0');
-    valueBuffer_.replace(0, text.size(), text);
-    return valueBuffer_.substr(0, valueBuffer_.find('\0'));
+    if (text.size() + 1 > buffer.size())
+        return false;
+    buffer.replace(0, text.size(), text);
+    size = text.size() + 1;
+    return true;
 }
 
 } // namespace Orv

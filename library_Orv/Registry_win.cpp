@@ -85,41 +85,26 @@ bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std
     return true;
 }
 
-CRegKeyOrv::CRegKeyOrv() : valueBuffer_(kValueBufferSize, '\0') {}
-
-CRegKeyOrv::~CRegKeyOrv() {
-    Close();
+void CRegKeyOrv::KeyCloser::operator()(void* key) const {
+    RegCloseKey(static_cast<HKEY>(key));
 }
 
-void CRegKeyOrv::Close() {
-    if (open_)
-        RegCloseKey(static_cast<HKEY>(key_));
-    open_ = false;
-    key_ = nullptr;
-}
-
-bool CRegKeyOrv::Open(const std::string& path) {
-    Close();
-    flag_ = true;
-    keyPath_ = path;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
+bool CRegKeyOrv::OpenKey_sys(const std::string& path, NativeKey& key) {
+    Win::RegistryKey opened;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, opened.Out()) != ERROR_SUCCESS)
         return false;
-    key_ = key;
-    open_ = true;
+    key.reset(opened.Detach());
     return true;
 }
 
-std::string CRegKeyOrv::GetValue(const std::string& name) {
-    if (!open_)
-        return {};
-    valueBuffer_.assign(valueBufferSize_, '\0');
-    DWORD size = valueBufferSize_;
-    if (RegQueryValueExA(static_cast<HKEY>(key_), name.c_str(), nullptr, nullptr,
-                         reinterpret_cast<BYTE*>(valueBuffer_.data()), &size) != ERROR_SUCCESS)
-        return {};
-    const size_t end = valueBuffer_.find('\0');
-    return valueBuffer_.substr(0, std::min<size_t>(end, size));
+bool CRegKeyOrv::QueryValue_sys(void* key, const std::string&, const std::string& name, std::string& buffer,
+                                size_t& size) {
+    DWORD bytes = static_cast<DWORD>(buffer.size());
+    if (RegQueryValueExA(static_cast<HKEY>(key), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()),
+                         &bytes) != ERROR_SUCCESS)
+        return false;
+    size = bytes;
+    return true;
 }
 
 } // namespace Orv

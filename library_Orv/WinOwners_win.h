@@ -33,6 +33,8 @@ public:
         return &value_;
     }
     bool Valid() const { return Traits::Valid(value_); }
+    // Hands the resource over to another owner.
+    T Detach() { return std::exchange(value_, T()); }
     void Reset(T value = T()) {
         if (Valid())
             Traits::Free(value_);
@@ -52,6 +54,10 @@ struct RegistryKeyTraits {
     static bool Valid(HKEY key) { return key != nullptr; }
     static void Free(HKEY key) { RegCloseKey(key); }
 };
+struct FindTraits {
+    static bool Valid(HANDLE find) { return find && find != INVALID_HANDLE_VALUE; }
+    static void Free(HANDLE find) { FindClose(find); }
+};
 struct LocalMemoryTraits {
     static bool Valid(HLOCAL memory) { return memory != nullptr; }
     static void Free(HLOCAL memory) { LocalFree(memory); }
@@ -64,6 +70,8 @@ struct BstrTraits {
 
 // A kernel handle (file, pipe, process, thread, token, event, snapshot); INVALID_HANDLE_VALUE is none too.
 using Handle = Owner<HANDLE, detail::HandleTraits>;
+// A FindFirstFileW search.
+using FindHandle = Owner<HANDLE, detail::FindTraits>;
 using RegistryKey = Owner<HKEY, detail::RegistryKeyTraits>;
 using LocalMemory = Owner<HLOCAL, detail::LocalMemoryTraits>;
 using Bstr = Owner<BSTR, detail::BstrTraits>;

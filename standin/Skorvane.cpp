@@ -23,7 +23,7 @@
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Json/JsonNode.h"
-#include "library_Orv/WinUtils.h"
+#include "library_Orv/Processes.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -7,7 +7,8 @@
 // Exit code 0 on success, 1 on failure (with a line on standard error), 2 for a usage error.
 #include "TrustedRoot.h"
 
-#include <windows.h>
+#include "library_Orv/WinOwners_win.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -31,35 +32,26 @@ bool MakeShortcut(const std::wstring& link, const std::wstring& target) {
         SHCreateDirectoryExW(nullptr, link.substr(0, linkSlash).c_str(), nullptr);
     const size_t slash = target.find_last_of(L"\\/");
     const std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash);
-    const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    bool made = false;
-    IShellLinkW* shellLink = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&shellLink)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(shellLink->SetPath(target.c_str())) &&
-            SUCCEEDED(shellLink->SetWorkingDirectory(folder.c_str())) &&
-            SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            made = SUCCEEDED(file->Save(link.c_str(), TRUE));
-            file->Release();
-        }
-        shellLink->Release();
-    }
-    if (SUCCEEDED(initialised))
-        CoUninitialize();
-    return made;
+    const Orv::Win::ComInitialization com;
+    Orv::Win::ComPtr<IShellLinkW> shellLink;
+    Orv::Win::ComPtr<IPersistFile> file;
+    return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                      shellLink.OutVoid())) &&
+           SUCCEEDED(shellLink->SetPath(target.c_str())) && SUCCEEDED(shellLink->SetWorkingDirectory(folder.c_str())) &&
+           SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, file.OutVoid())) &&
+           SUCCEEDED(file->Save(link.c_str(), TRUE));
 }
 // Whether the process runs (with "end": ended it).
 bool Process(const std::wstring& id, bool end) {
     const DWORD processId = static_cast<DWORD>(std::wcstoul(id.c_str(), nullptr, 10));
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, processId);
-    if (!process)
+    const Orv::Win::Handle process(
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, processId));
+    if (!process.Valid())
         return end; // no such process: not running, so nothing to end
     DWORD exitCode = 0;
-    bool running = GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE;
+    bool running = GetExitCodeProcess(process.Get(), &exitCode) && exitCode == STILL_ACTIVE;
     if (running && end)
-        running = !(TerminateProcess(process, 1) && WaitForSingleObject(process, 5000) == WAIT_OBJECT_0);
-    CloseHandle(process);
+        running = !(TerminateProcess(process.Get(), 1) && WaitForSingleObject(process.Get(), 5000) == WAIT_OBJECT_0);
     return end ? !running : running;
 }
 } // namespace

@@ -5,7 +5,7 @@
 #include "library_Orv/Files/FileReader.h"
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
-#include "library_Orv/WinUtils.h"
+#include "library_Orv/Processes.h"
 
 #include <cstring>
 

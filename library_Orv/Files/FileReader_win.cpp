@@ -2,7 +2,7 @@
 
 #include "Path.h"
 
-#include <windows.h>
+#include "library_Orv/WinOwners_win.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -58,14 +58,14 @@ public:
         DWORD access = kReadAccess;
         if (infoFlags & 0x80)
             access |= ACCESS_SYSTEM_SECURITY;
-        handle_ =
-            CreateFileW(ToSystemPath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                        nullptr, OPEN_EXISTING, flags, nullptr);
-        if (handle_ == INVALID_HANDLE_VALUE)
+        handle_.Reset(CreateFileW(ToSystemPath(path).c_str(), access,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, flags,
+                                  nullptr));
+        if (!handle_.Valid())
             return false;
         // Backup semantics open folders too; a folder has no content to read and must not pass for an empty file.
         BY_HANDLE_FILE_INFORMATION data{};
-        if (!GetFileInformationByHandle(handle_, &data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (!GetFileInformationByHandle(handle_.Get(), &data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             Close();
             return false;
         }
@@ -77,34 +77,30 @@ public:
     bool Read(void* buffer, uint32_t size, uint32_t expected) override {
         // The sector-aligned overlapped path is never asked for (options are always 0 here).
         DWORD read = 0;
-        if (!ReadFile(handle_, buffer, size, &read, nullptr))
+        if (!ReadFile(handle_.Get(), buffer, size, &read, nullptr))
             return false;
         return read == (expected ? expected : size);
     }
 
-    bool Close() override {
-        const bool closed = handle_ != INVALID_HANDLE_VALUE && CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
+    bool Close() override { return handle_.Valid() && CloseHandle(handle_.Detach()); }
 
     bool SetPosition(int64_t offset) override {
         LARGE_INTEGER distance;
         distance.QuadPart = offset;
-        return SetFilePointerEx(handle_, distance, nullptr, FILE_BEGIN) != 0;
+        return SetFilePointerEx(handle_.Get(), distance, nullptr, FILE_BEGIN) != 0;
     }
 
-    intptr_t GetNativeHandle() const override { return reinterpret_cast<intptr_t>(handle_); }
+    intptr_t GetNativeHandle() const override { return reinterpret_cast<intptr_t>(handle_.Get()); }
 
     bool ReadFileInfo(FileInformation& info, uint32_t flags) override {
         if ((flags & 0xF0) == 0)
             return true;
         BY_HANDLE_FILE_INFORMATION data{};
-        return GetFileInformationByHandle(handle_, &data) && FillInfo(data, info, flags);
+        return GetFileInformationByHandle(handle_.Get(), &data) && FillInfo(data, info, flags);
     }
 
 private:
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    Win::Handle handle_;
     bool unbuffered_ = false;
     uint32_t bufferSize_ = 0;
     bool overlapped_ = false;
@@ -169,14 +165,10 @@ std::unique_ptr<IFileReader> OpenFileReader(const std::wstring& path, uint32_t s
 }
 
 int64_t GetFileSize64(const std::wstring& path) {
-    HANDLE handle = CreateFileW(ToSystemPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return 0;
+    const Win::Handle handle(CreateFileW(ToSystemPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
-    const BOOL ok = GetFileSizeEx(handle, &size);
-    CloseHandle(handle);
-    return ok ? size.QuadPart : 0;
+    return handle.Valid() && GetFileSizeEx(handle.Get(), &size) ? size.QuadPart : 0;
 }
 
 } // namespace Orv

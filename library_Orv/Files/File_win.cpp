@@ -2,6 +2,7 @@
 
 #include "Path.h"
 #include "library_Orv/Hardware/HardDrive.h"
+#include "library_Orv/WinOwners_win.h"
 
 #include <windows.h>
 
@@ -15,15 +16,14 @@ DWORD Attributes(const std::wstring& path) {
 // FindFirstFileW/FindNextFileW over a folder, closed when done. visit(name, attributes).
 template <typename Visit> void ForEachEntry(const std::wstring& folder, Visit visit) {
     WIN32_FIND_DATAW data{};
-    HANDLE find = FindFirstFileW(ToSystemPath(PathJoin(folder, L"*")).c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
+    const Win::FindHandle find(FindFirstFileW(ToSystemPath(PathJoin(folder, L"*")).c_str(), &data));
+    if (!find.Valid())
         return;
     do {
         const std::wstring name = data.cFileName;
         if (name != L"." && name != L"..")
             visit(name, data.dwFileAttributes);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    } while (FindNextFileW(find.Get(), &data));
 }
 } // namespace
 

@@ -7,7 +7,7 @@
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Machine.h"
-#include "library_Orv/WinUtils.h"
+#include "library_Orv/Processes.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Registry.h"
+#include "library_Orv/Processes.h"
 #include "library_Orv/WinUtils.h"
 
 #include <gtest/gtest.h>

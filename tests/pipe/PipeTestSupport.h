@@ -2,7 +2,7 @@
 
 #include "pipe/PipeServerLoop.h"
 
-#include "library_Orv/WinUtils.h"
+#include "library_Orv/Processes.h"
 
 #include <atomic>
 #include <string>

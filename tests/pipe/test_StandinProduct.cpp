@@ -8,7 +8,7 @@
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Desktop.h"
-#include "library_Orv/WinUtils.h"
+#include "library_Orv/Processes.h"
 
 #include <gtest/gtest.h>
 

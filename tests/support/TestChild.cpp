@@ -11,7 +11,7 @@
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
-#include "library_Orv/WinUtils.h"
+#include "library_Orv/Processes.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,0 +1,74 @@
+#include "Processes.h"
+
+#include "WinOwners_win.h"
+
+#include <tlhelp32.h>
+
+namespace Orv {
+
+std::map<uint32_t, std::wstring> GetProcessList() {
+    std::map<uint32_t, std::wstring> processes;
+    const Win::Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot.Valid())
+        return processes;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry))
+        if (entry.th32ProcessID != 0)
+            processes[entry.th32ProcessID] = entry.szExeFile;
+    return processes;
+}
+
+ProcessHandle OpenProcessByName(const std::wstring& name) {
+    const Win::Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot.Valid())
+        return ProcessHandle();
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry)) {
+        if (lstrcmpiW(entry.szExeFile, name.c_str()) != 0)
+            continue;
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID);
+        return process ? ProcessHandle(reinterpret_cast<intptr_t>(process), entry.th32ProcessID) : ProcessHandle();
+    }
+    return ProcessHandle();
+}
+
+ProcessHandle OpenProcessById(uint32_t processId) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    return process ? ProcessHandle(reinterpret_cast<intptr_t>(process), processId) : ProcessHandle();
+}
+
+void CloseProcessHandle(intptr_t handle) {
+    if (handle)
+        CloseHandle(reinterpret_cast<HANDLE>(handle));
+}
+
+ProcessHandle::~ProcessHandle() {
+    CloseProcessHandle(native_);
+}
+
+uint32_t CurrentProcessId() {
+    return GetCurrentProcessId();
+}
+
+void TerminateProcessById(uint32_t processId) {
+    const Win::Handle process(OpenProcess(PROCESS_TERMINATE, TRUE, processId));
+    if (process.Valid())
+        TerminateProcess(process.Get(), 0);
+}
+
+bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>& args,
+                   const std::wstring& workingFolder) {
+    std::wstring commandLine = JoinStrings(args, L" ");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    const BOOL created = CreateProcessW(exePath.c_str(), commandLine.empty() ? nullptr : commandLine.data(), nullptr,
+                                        nullptr, FALSE, CREATE_NEW_PROCESS_GROUP | CREATE_BREAKAWAY_FROM_JOB, nullptr,
+                                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info);
+    const Win::Handle thread(info.hThread);
+    const Win::Handle process(info.hProcess);
+    return created != FALSE;
+}
+} // namespace Orv
