@@ -3,16 +3,15 @@
 #include "ui_MainWindow.h"
 
 #include "library_Orv/Machine.h"
-#include "library_Orv/WinUtils.h"
+#include "library_Orv/Processes.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QThread>
+#include <QTextCursor>
 
 namespace {
 constexpr int kRefreshIntervalMs = 1000;
 constexpr int kIconSize = 24;
-constexpr unsigned long kCloseSleepMs = 1000;
 } // namespace
 
 // The icons are compiled into this static library; its resources must be registered before first use.
@@ -20,17 +19,30 @@ static void InitResources() {
     Q_INIT_RESOURCE(resources);
 }
 
-MainWindow::MainWindow(FirstPass firstPass, ProgressReporter reporter)
+MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
     : QMainWindow(nullptr), resourcesReady_((InitResources(), true)), form_(std::make_unique<Ui::MainWindow>()),
-      skinRegistration_(this, QStringLiteral("stylesheet.qss")), refreshTimer_(this),
+      skinRegistration_(this, QStringLiteral("stylesheet.qss")), pass_(this), refreshTimer_(this),
       checkIcon_(QStringLiteral("://Resources/check.svg")), crossIcon_(QStringLiteral("://Resources/cross.svg")),
       questionIcon_(QStringLiteral("://Resources/question_mark.svg")) {
     form_->setupUi(this);
     skinRegistration_.Apply();
 
-    progressReporter_ = std::move(reporter);
-    if (firstPass == FirstPass::Run)
+    connect(&pass_, &QCheckPass::resultChanged, this, &MainWindow::ShowResult);
+    connect(&pass_, &QCheckPass::rowTextChanged, this, &MainWindow::ShowRowText);
+    connect(&pass_, &QCheckPass::logCleared, form_->plainTextEdit, &QPlainTextEdit::clear);
+    connect(&pass_, &QCheckPass::logAppended, this, &MainWindow::AppendLogText);
+    connect(&pass_, &QCheckPass::activateOffered, form_->pushButtonActivateDragAndDrop, &QWidget::setVisible);
+
+    if (firstPass == FirstPass::Run) {
+        QMetaObject::Connection progress;
+        if (reporter)
+            progress =
+                connect(&pass_, &QCheckPass::stepStarted, this, [&reporter](int step, int steps, const QString& name) {
+                    reporter(step, steps, name.toUtf8().constData());
+                });
         RunChecks(false);
+        disconnect(progress);
+    }
 
     form_->labelAutomaticCommandLineClipboard->hide();
     form_->labelAutomaticCommandLineClipboardIcon->hide();
@@ -46,33 +58,46 @@ MainWindow::~MainWindow() {
     refreshTimer_.stop();
 }
 
-void MainWindow::ShowIcon(QLabel* iconLabel, const QIcon& icon) {
+void MainWindow::SetCheckResult(QLabel* iconLabel, bool ok) {
+    pass_.SetCheckResult(iconLabel->objectName(), ok);
+}
+
+void MainWindow::SetUnknownResult(QLabel* iconLabel) {
+    pass_.SetUnknownResult(iconLabel->objectName());
+}
+
+void MainWindow::SetResultValue(const QString& key, const QString& value) {
+    pass_.SetResultValue(key, value);
+}
+
+void MainWindow::RunChecks(bool fix) {
+    pass_.Run(fix);
+}
+
+void MainWindow::ShowResult(const QString& row, QCheckPass::Result result) {
+    auto* iconLabel = findChild<QLabel*>(row);
+    if (!iconLabel)
+        return;
+    const QIcon& icon = result == QCheckPass::Result::Passed   ? checkIcon_
+                        : result == QCheckPass::Result::Failed ? crossIcon_
+                                                               : questionIcon_;
     iconLabel->setText(QString());
     iconLabel->setPixmap(icon.pixmap(kIconSize, kIconSize, QIcon::Normal));
 }
 
-void MainWindow::SetCheckResult(QLabel* iconLabel, bool ok) {
-    SetResultValue(iconLabel->objectName(), ok ? QStringLiteral("true") : QStringLiteral("false"));
-    ShowIcon(iconLabel, ok ? checkIcon_ : crossIcon_);
+void MainWindow::ShowRowText(const QString& row, const QString& text) {
+    if (auto* label = findChild<QLabel*>(row))
+        label->setText(text);
 }
 
-void MainWindow::SetUnknownResult(QLabel* iconLabel) {
-    SetResultValue(iconLabel->objectName(), QStringLiteral("unknown"));
-    ShowIcon(iconLabel, questionIcon_);
-}
-
-void MainWindow::SetResultValue(const QString& key, const QString& value) {
-    reportDocument_.Member(key.toStdString()).SetString(value.toStdString());
-}
-
-QString MainWindow::ReportJson() {
-    reportText_ = QString::fromStdString(reportDocument_.ToString(reportDocument_));
-    return reportText_;
+void MainWindow::AppendLogText(const QString& text) {
+    QTextCursor end(form_->plainTextEdit->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
 }
 
 void MainWindow::RefreshProcessStates() {
-    running_ = IsProductRunning();
-    SetCheckResult(form_->labelIsRunning, running_);
+    pass_.RefreshRunningState();
     {
         const Orv::ProcessHandle explorer = Orv::OpenProcessByName(L"explorer.exe");
         SetIntegrityLevelText(form_->labelLevelUACExplorer, explorer.Native());
@@ -84,22 +109,13 @@ void MainWindow::RefreshProcessStates() {
     SetIntegrityLevelText(form_->labelLevelUACDiagnostic, Orv::CurrentProcessHandle());
 }
 
+void MainWindow::SetIntegrityLevelText(QLabel* label, intptr_t processHandle) {
+    label->setText(QString::fromLatin1(Orv::IntegrityLevelName(Orv::GetProcessIntegrityLevel(processHandle))));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    const QString executable = ProductExecutablePath();
-    const QString installDirectory = ProductInstallDirectory();
-    productProcess_.close(); // ends the instance that this tool launched, if it still runs
-    QThread::msleep(kCloseSleepMs);
-    // The product runs on, detached, after the tool has ended.
-    productProcess_.setProgram(executable);
-    productProcess_.setWorkingDirectory(installDirectory);
-    // Nobody reads the detached product's output; it must not hold this tool's streams open once the tool has
-    // ended (a script reading the tool's output would wait for the product).
-    productProcess_.setStandardInputFile(QProcess::nullDevice());
-    productProcess_.setStandardOutputFile(QProcess::nullDevice());
-    productProcess_.setStandardErrorFile(QProcess::nullDevice());
-    productProcess_.startDetached();
-    QThread::msleep(kCloseSleepMs);
+    pass_.EndLaunchedProductAndStartDetached();
 }
 
 void MainWindow::on_pushButtonFixAndCheck_clicked() {
@@ -121,4 +137,8 @@ void MainWindow::on_pushButtonSendReport_clicked() {
 
 void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
     // The download-and-install flow is started from here once the downloader exists.
+}
+
+void MainWindow::on_pushButtonActivateDragAndDrop_clicked() {
+    pass_.ActivateDragAndDrop();
 }

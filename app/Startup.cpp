@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "ApplicationNames.h"
 #include "MainWindow.h"
 #include "QCheckSplash.h"
 
@@ -14,10 +15,6 @@
 #include <QTimer>
 
 #include <memory>
-
-const char* const kApplicationName = "SkorvaneDiagnostics";
-const char* const kOrganisationName = "Brindlecote";
-const char* const kOrganisationDomain = "brindlecote.example";
 
 namespace {
 // Where SKV_SCREENSHOT_AND_QUIT names a PNG file, the window is saved there once shown and closed as "Quit" closes
@@ -60,7 +57,6 @@ int RunApplication(int argc, char** argv) {
         std::make_unique<MainWindow>(MainWindow::FirstPass::Run, [&splash](int step, int steps, const char* name) {
             splash.ShowStep(step, steps, name);
         });
-    window->SetProgressReporter(nullptr); // the splash goes with the first pass
     window->show();
     splash.finish(window.get());
     if (!Orv::SetWindowTopMost(static_cast<uintptr_t>(window->winId()))) {

@@ -3,8 +3,3 @@
 // The program's main routine: firewall registration, Qt set-up, the diagnostics window shown top-most, the event
 // loop. Returns the event loop's exit code.
 int RunApplication(int argc, char** argv);
-
-// Names the tool gives itself.
-extern const char* const kApplicationName;
-extern const char* const kOrganisationName;
-extern const char* const kOrganisationDomain;

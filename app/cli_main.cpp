@@ -1,14 +1,13 @@
 // SkorvaneDiagnosticsCli: one check pass without a window on screen, the report on standard output.
-#include "MainWindow.h"
+#include "ApplicationNames.h"
 #include "ProductInformations.h"
-#include "Startup.h"
+#include "QCheckPass.h"
 
 #include "library_Orv/Config/ConfigFile.h"
 #include "library_Orv/Console.h"
 #include "library_Orv/Error.h"
-#include "library_Orv/Qt/SkinManager.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <cstdio>
@@ -59,32 +58,29 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication::setOrganizationName(kOrganisationName);
     QCoreApplication::setOrganizationDomain(kOrganisationDomain);
     QCoreApplication::setApplicationName(kApplicationName);
     int qtArgc = 1; // the arguments are ours, not Qt's
-    QApplication application(qtArgc, argv);
+    QCoreApplication application(qtArgc, argv);
     Orv::Error::SetMessageBoxPresenter(PrintReport);
-    Orv::GetSkinManager(L"light");
 
-    MainWindow window(MainWindow::FirstPass::Skip);
-    window.SetProgressReporter([](int step, int steps, const char* name) {
-        std::fprintf(stderr, "[%d/%d] %s\n", step, steps, name);
+    QCheckPass pass;
+    QObject::connect(&pass, &QCheckPass::stepStarted, [](int step, int steps, const QString& name) {
+        std::fprintf(stderr, "[%d/%d] %s\n", step, steps, qUtf8Printable(name));
         std::fflush(stderr);
     });
     QElapsedTimer passTime;
     passTime.start();
-    window.RunChecks(fix);
+    pass.Run(fix);
     std::fprintf(stderr, "Pass took %lld ms\n", static_cast<long long>(passTime.elapsed()));
-    Orv::JsonDocument& report = window.ReportDocument();
+    Orv::JsonDocument& report = pass.ReportDocument();
     const std::string json = report.ToString(report, "  ");
     std::fwrite(json.data(), 1, json.size(), gReportStream);
     std::fputc('\n', gReportStream);
     std::fclose(gReportStream);
     const int exitCode = AllChecksPassed(report) ? 0 : 1;
-    window.close();            // as "Quit" leaves the product
-    Orv::ReleaseConfigFiles(); // saved while Qt's text codecs still exist
+    pass.EndLaunchedProductAndStartDetached(); // as "Quit" leaves the product
+    Orv::ReleaseConfigFiles();                 // saved while Qt's text codecs still exist
     return exitCode;
 }

@@ -23,10 +23,9 @@ if(NOT openssl_dlls)
 endif()
 file(COPY ${openssl_dlls} DESTINATION ${OUT})
 
-# The windows platform for the window, offscreen for the console runner; images, icons and the native style.
+# The windows platform for the window (the console runner uses no platform); images, icons and the native style.
 set(plugins
     platforms/qwindows.dll
-    platforms/qoffscreen.dll
     imageformats/qsvg.dll
     imageformats/qico.dll
     imageformats/qjpeg.dll

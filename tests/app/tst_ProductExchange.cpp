@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "library_Orv/Processes.h"
 #include "library_Orv/WinUtils.h"
 
 #include <QDir>
@@ -49,20 +50,27 @@ private:
         product.kill();
         product.waitForFinished(5000);
     }
+    QList<qint64> RecordedIds() {
+        QList<qint64> ids;
+        QFile file(qEnvironmentVariable("SKV_STANDIN_PID_FILE"));
+        if (file.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : file.readAll().split('\n'))
+                if (line.trimmed().toLongLong() > 0)
+                    ids.append(line.trimmed().toLongLong());
+        return ids;
+    }
+    bool IsProduct(qint64 id) {
+        const auto processes = Orv::GetProcessList();
+        const auto found = processes.find(static_cast<uint32_t>(id));
+        return found != processes.end() && found->second == L"Skorvane.exe";
+    }
     // Ends every product process that ran in the sandbox, the one the window launched included: each recorded its
     // id in the sandbox's file (an id no longer naming a product is left alone).
     void EndAllProducts() {
         StopProduct();
-        QFile ids(qEnvironmentVariable("SKV_STANDIN_PID_FILE"));
-        if (!ids.open(QIODevice::ReadOnly))
-            return;
-        for (const QByteArray& line : ids.readAll().split('\n')) {
-            const uint32_t id = line.trimmed().toUInt();
-            const auto processes = Orv::GetProcessList();
-            const auto found = processes.find(id);
-            if (id != 0 && found != processes.end() && found->second == L"Skorvane.exe")
-                Orv::TerminateProcessById(id);
-        }
+        for (const qint64 id : RecordedIds())
+            if (IsProduct(id))
+                Orv::TerminateProcessById(static_cast<uint32_t>(id));
         for (int attempt = 0; attempt < 50 && Orv::OpenProcessByName(L"skorvane.exe").ProcessId() != 0; ++attempt)
             QThread::msleep(50);
     }
@@ -93,7 +101,7 @@ private slots:
         activate->show();
         QElapsedTimer time;
         time.start();
-        window->QueryDragAndDropState();
+        window->Pass().QueryDragAndDropState();
         QVERIFY(time.elapsed() < 1000); // no pipe, no waiting
         QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("unknown"));
         QVERIFY(activate->isHidden());
@@ -104,7 +112,7 @@ private slots:
         QVERIFY(StartProduct(QStringLiteral("dad0")));
         QLabel* row = window->Form()->labelDragAndDropActivated;
         QPushButton* activate = window->Form()->pushButtonActivateDragAndDrop;
-        window->QueryDragAndDropState();
+        window->Pass().QueryDragAndDropState();
         QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("false"));
         QCOMPARE(IconOf(row), crossImage);
         QVERIFY(activate->isVisible());
@@ -149,15 +157,14 @@ private slots:
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         window->Form()->plainTextEdit->clear();
-        window->LaunchProduct(script, folder.path());
+        window->Pass().LaunchProduct(script, folder.path());
         QTRY_VERIFY_WITH_TIMEOUT(window->Form()->plainTextEdit->toPlainText().contains(QLatin1String("NormalExit")),
                                  5000);
         QCOMPARE(window->Form()->plainTextEdit->toPlainText(),
                  QStringLiteral("a line from the child\nsecond line\nExit\nreturn: 3\nNormalExit"));
     }
 
-    // Must come after every other pass of this program: the first pass without a running product launches it, no
-    // later pass does.
+    // The first pass of a window that finds no product running launches it; no later pass of that window does.
     void onlyTheFirstPassLaunches() {
         EndAllProducts();
         window->RunChecks(false);
@@ -174,6 +181,26 @@ private slots:
         QCOMPARE(Recorded("plainTextEdit"), QStringLiteral("Is already running"));
         QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("unknown"));
         QCOMPARE(Recorded("labelSimulatePluginIcon"), QStringLiteral("false"));
+    }
+
+    // Closing the window ends the instance its pass launched, then starts the product again on its own, so that it
+    // runs on after the tool.
+    void closingEndsTheLaunchedInstanceAndStartsOneDetached() {
+        EndAllProducts();
+        MainWindow fresh(MainWindow::FirstPass::Skip);
+        fresh.show();
+        fresh.RunChecks(false); // another window's pass launched before: this one launches too
+        const qint64 launched = fresh.Pass().LaunchedProcessId();
+        QVERIFY(launched > 0);
+        QVERIFY(IsProduct(launched));
+        fresh.close();
+        QVERIFY(!IsProduct(launched));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            RecordedIds().size() >= 2 && RecordedIds().last() != launched && IsProduct(RecordedIds().last()), 5000);
+        // Not a child of this process: it outlives the window's pass object.
+        const qint64 detached = RecordedIds().last();
+        QCOMPARE(fresh.Pass().LaunchedProcessId(), 0);
+        QVERIFY(IsProduct(detached));
     }
 };
 

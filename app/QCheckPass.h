@@ -1,0 +1,111 @@
+#pragma once
+
+#include "library_Orv/Json/JsonDocument.h"
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+// One check pass over the installation and the running product, without any widget: the fifteen steps in their
+// order, the report document that records every result, the log of the product this pass launched, and the
+// exchanges with the product over its pipe. Rows are named as the window names their labels; whoever shows them
+// listens to the signals (the window), or only reads the report (the console runner).
+class QCheckPass : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Result { Passed, Failed, Unknown };
+    Q_ENUM(Result)
+
+    static constexpr int kSteps = 15;
+    // How long the command-line copy test waits for the product's "--copy" run.
+    static constexpr int kCommandLineCopyTimeoutMs = 10000;
+
+    explicit QCheckPass(QObject* parent = nullptr);
+    ~QCheckPass() override;
+
+    // Runs every step; a pass never stops early. fix creates a missing start-up shortcut.
+    void Run(bool fix);
+
+    // Records "true" or "false" under the row's name and tells the listener.
+    void SetCheckResult(const QString& row, bool ok);
+    // Records "unknown" under the row's name and tells the listener.
+    void SetUnknownResult(const QString& row);
+    // Sets the report member key to value, creating it at the end on first use.
+    void SetResultValue(const QString& key, const QString& value);
+
+    Orv::JsonDocument& ReportDocument() { return reportDocument_; }
+    // The report as compact JSON.
+    QString ReportJson();
+    const QString& LogText() const { return logText_; }
+
+    // Looks for the product among the running processes and records the running row.
+    bool RefreshRunningState();
+    // Asks the running product whether it handles Explorer drag and drop; records the row and offers "Activate"
+    // when the product answers that it does not.
+    void QueryDragAndDropState();
+    // Sends the product a set command; no answer is awaited.
+    void SendSetCommand(const std::wstring& value);
+    // Switches drag and drop on, then asks again.
+    void ActivateDragAndDrop();
+    // Starts the product as this pass's child, its output and exit going to the log.
+    void LaunchProduct(const QString& program, const QString& workingFolder);
+    // The process id of the child that LaunchProduct started, 0 when none runs.
+    qint64 LaunchedProcessId() const { return productProcess_.processId(); }
+    // What the tool does when it ends: the instance it launched is ended, and the product is started again,
+    // detached, so that it runs on after the tool.
+    void EndLaunchedProductAndStartDetached();
+
+signals:
+    void stepStarted(int step, int steps, const QString& name);
+    void resultChanged(const QString& row, QCheckPass::Result result);
+    void rowTextChanged(const QString& row, const QString& text);
+    void logCleared();
+    // text goes at the end of the log as it is (a line of this tool's own starts with its line break).
+    void logAppended(const QString& text);
+    // Whether "Activate" makes sense: the product answered that drag and drop is off.
+    void activateOffered(bool offered);
+
+private:
+    void StartStep(int step, const char* name);
+    void SetRowText(const QString& row, const QString& text);
+    void ClearLog();
+    void AppendLogText(const QString& text);
+    void AppendLogLine(const QString& line);
+
+    // The steps, in the order Run calls them.
+    void CheckArchitecture();
+    void CheckWindowsVersion();
+    void ComputeSharedValues();
+    void CheckInstallIntegrity();
+    void ReadSoftwareVersion();
+    void CheckSignatures();
+    void CheckPluginRegistration();
+    void ReadPluginVersion();
+    void CheckStartupShortcuts(bool fix);
+    void CheckStartupApproval();
+    void CheckRunningState();
+    void RunCommandLineCopyTest();
+    void RunLaunchStep();
+    void RecordLogArea();
+    void RunPluginSimulationTest();
+
+    Orv::JsonDocument reportDocument_;
+    QString reportText_;
+    QString logText_;
+    QString productVersion_;
+    QProcess productProcess_;
+    bool running_ = false;
+    uint32_t runningProcessId_ = 0;
+    // The product is launched by one pass at most in the life of this object (of the program that owns it).
+    bool productMayBeLaunched_ = true;
+    // Shared by the steps of one pass: the product's path as the installation names it (what programs are started
+    // with and shortcuts store), and its extended-length form (what the file checks read).
+    std::wstring productPath_;
+    std::wstring executablePath_;
+    std::wstring shellDllPath_;
+    std::wstring installDirectory_;
+};
