@@ -15,7 +15,7 @@ cmake --build "$build" --target SkorvaneDiagnosticsCli Skorvane >/dev/null
 work=$(mktemp -d)
 # The stand-in products end by the ids they recorded in the sandbox.
 endProducts() {
-    for pid in $(cat "$work/sandbox/product.pids" 2>/dev/null); do kill "$pid" 2>/dev/null || true; done
+    standin/end-products.sh "$work/sandbox"
     : >"$work/sandbox/product.pids"
 }
 trap 'endProducts; rm -rf "$work"' EXIT

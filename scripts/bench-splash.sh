@@ -10,7 +10,7 @@ build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKV_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --target SkorvaneDiagnostics Skorvane >/dev/null
 work=$(mktemp -d)
-trap 'for pid in $(cat "$work/sandbox/product.pids" 2>/dev/null); do kill "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
+trap 'standin/end-products.sh "$work/sandbox"; rm -rf "$work"' EXIT
 SKV_BUILD="$PWD/$build" bash standin/sandbox.sh "$work/sandbox" >"$work/env"
 . "$work/env"
 times=()

@@ -11,7 +11,7 @@ sandbox=$here/../../standin/sandbox.sh
 work=$(mktemp -d)
 products() { cat "$work"/*/product.pids 2>/dev/null; }
 cleanup() {
-    for pid in $(products); do kill "$pid" 2>/dev/null; done
+    "$here/../../standin/end-products.sh" "$work"/*/
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -36,7 +36,7 @@ run() {
     if [[ ${#problems[@]} -eq 0 ]]; then pass "$name"; else fail "$name: ${problems[*]}"; cat "$folder.err"; fi
     # The product that the runner restarted as it ended would be the next sandbox's "already running" product
     # (processes are known by their file name): it is ended, by its recorded id.
-    for pid in $(cat "$folder/product.pids" 2>/dev/null); do kill "$pid" 2>/dev/null; done
+    "$here/../../standin/end-products.sh" "$folder"
 }
 layout() { "$sandbox" "$work/$1" "${@:2}" >"$work/$1.env"; }
 

@@ -8,9 +8,9 @@ export SKV_BUILD=$2
 here=$(cd "$(dirname "$0")" && pwd)
 sandbox=$here/../../standin/sandbox.sh
 work=$(mktemp -d)
-# The products that ran in the sandboxes end by the ids they recorded.
-endProducts() { for pid in $(cat "$@" 2>/dev/null); do kill "$pid" 2>/dev/null; done; }
-trap 'endProducts "$work"/*/product.pids; rm -rf "$work"' EXIT
+# The products that ran in the sandboxes end (see standin/end-products.sh).
+endProducts() { "$here/../../standin/end-products.sh" "$@"; }
+trap 'endProducts "$work"/*/; rm -rf "$work"' EXIT
 
 # The rows of the installation (steps 1 to 10), and the rows of the product at work.
 installRows=(labelWindows64BitsIcon labelWindowsNameIcon labelInstallIntegrityExeIcon labelCheckExeSignedIcon
@@ -44,7 +44,7 @@ scenario() {
     report=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" "${cliOptions[@]}") 2>"$folder.err")
     local code=$?
     # The runner restarts the product detached as it ends, as "Quit" does.
-    endProducts "$folder/product.pids"
+    endProducts "$folder"
     local failures=()
     local rows=("${installRows[@]}" labelAutomaticCommandLineCopyIcon)
     [[ $kind != install ]] && rows=("${installRows[@]}" "${productRows[@]}")
@@ -145,6 +145,8 @@ shortcuts=$(find "$work/fix" -name '*.lnk' | wc -l)
 folder=$work/again
 "$sandbox" "$folder" >"$folder.env"
 (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" >/dev/null 2>&1)
+# The launched product and the one restarted detached as the runner ended (which may take a moment to record).
+for _ in $(seq 50); do [[ $(wc -l <"$folder/product.pids") -ge 2 ]] && break; sleep 0.1; done
 before=$(cat "$folder/product.pids" 2>/dev/null)
 "$sandbox" "$folder" >"$folder.env"
 report=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" 2>/dev/null) )
@@ -156,7 +158,7 @@ else
     echo "FAIL again: products from before:${lingering:- none recorded}"; echo "$report"
     failures=$((failures + 1))
 fi
-endProducts "$folder/product.pids"
+endProducts "$folder"
 # A usage error.
 "$cli" --bogus >/dev/null 2>&1
 [[ $? -eq 2 ]] && passes=$((passes + 1)) || { echo "FAIL usage: exit code is not 2"; failures=$((failures + 1)); }

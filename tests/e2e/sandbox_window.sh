@@ -7,7 +7,7 @@ export SKV_BUILD=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 # The products that ran in the sandbox end by the ids they recorded.
-trap 'for pid in $(cat "$work/sandbox/product.pids" 2>/dev/null); do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+trap '"$(dirname "$0")/../../standin/end-products.sh" "$work/sandbox"; rm -rf "$work"' EXIT
 "$here/../../standin/sandbox.sh" "$work/sandbox" >"$work/env"
 . "$work/env"
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 "$program"
