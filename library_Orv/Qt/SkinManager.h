@@ -49,7 +49,7 @@ public:
     QtStylesheetSkinRegisteredWidget& operator=(const QtStylesheetSkinRegisteredWidget&) = delete;
 
     // Sets the widget's style sheet from the file and re-polishes it so that the sheet takes effect at once.
-    void Apply();
+    virtual void Apply();
     const QString& FileName() const { return fileName_; }
 
     static const std::set<QtStylesheetSkinRegisteredWidget*>& Registry();
