@@ -2,6 +2,8 @@
 
 #include "ui_MainWindow.h"
 
+#include "report/OpenReportDialog.h"
+
 #include "library_Orv/Machine.h"
 #include "library_Orv/Processes.h"
 
@@ -131,8 +133,8 @@ void MainWindow::on_pushButtonQuit_clicked() {
 }
 
 void MainWindow::on_pushButtonSendReport_clicked() {
-    // Serialised for the report dialog, which takes this text and a screenshot of the window.
-    ReportJson();
+    // A new screenshot, dialog and panel for every use; the dialog is modeless and goes when closed.
+    OpenReportDialog(this, ReportJson(), pass_.ProductVersion());
 }
 
 void MainWindow::on_pushButtonDownloadAndInstall_clicked() {

@@ -41,6 +41,8 @@ public:
     // The report as compact JSON.
     QString ReportJson();
     const QString& LogText() const { return logText_; }
+    // The product's software version as the last pass read it (empty when it could not be read).
+    const QString& ProductVersion() const { return productVersion_; }
 
     // Looks for the product among the running processes and records the running row.
     bool RefreshRunningState();

@@ -10,6 +10,7 @@
 #include "library_Orv/Firewall.h"
 #include "library_Orv/Qt/QtMessageBoxPresenter.h"
 #include "library_Orv/Qt/SkinManager.h"
+#include "report/SiteAddress.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -47,6 +48,7 @@ int RunApplication(int argc, char** argv) {
 
     QApplication application(argc, argv);
     Orv::InstallQtMessageBoxPresenter();
+    Orv::TrustConfiguredRoots(); // test roots of a sandbox, for the report upload and the download
     Orv::GetSkinManager(L"light");
 
     // The first pass runs before the window appears: the splash shows that something is under way, and which step.

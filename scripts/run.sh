@@ -8,12 +8,13 @@ bash scripts/install-deps.sh run
 
 build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKV_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target SkorvaneDiagnostics Skorvane
+cmake --build "$build" --target SkorvaneDiagnostics Skorvane SkorvaneSite
 
 if [[ -z "${SKV_REGISTRY_FILE:-}" ]]; then
-    SKV_BUILD="$PWD/$build" bash standin/sandbox.sh "$build/sandbox" >"$build/sandbox.env"
+    SKV_BUILD="$PWD/$build" bash standin/sandbox.sh "$build/sandbox" --site >"$build/sandbox.env"
     . "$build/sandbox.env"
     echo "Looking at the sandbox installation in $build/sandbox (see standin/sandbox.sh)."
+    echo "\"Send report\" goes to the stand-in web site at $SKV_SITE_URL; reports land in $SKV_SITE_REQUESTS."
 fi
 
 exe="$build/app/SkorvaneDiagnostics"

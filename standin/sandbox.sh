@@ -16,6 +16,9 @@
 #   --local-config=KIND  the tool's own LocalConfig.xml is broken: truncated, garbage or a folder
 #   --startup-loop       the user's start-up shortcut is a link to itself
 #   --mode=MODES         the stand-in product misbehaves (SKV_STANDIN_MODE, see standin/Skorvane.cpp), e.g. dad0
+#   --site[=MODE]        starts the stand-in web site (standin/Site.cpp) over TLS on loopback, with a certificate of
+#                        the sandbox's test root, in a mode: ok (default), error500, redirect, close, delay,
+#                        body-error, untrusted (a certificate of another root), small (bodies over 1 KiB refused)
 # SKV_BUILD names the native build that holds the stand-in product (default build/native).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -26,9 +29,12 @@ shift
 declare -A broken=()
 mode=
 localConfig=
+site=
 for option in "$@"; do
     case "$option" in
     --mode=*) mode=${option#--mode=} ;;
+    --site) site=ok ;;
+    --site=*) site=${option#--site=} ;;
     --local-config=truncated | --local-config=garbage | --local-config=folder) localConfig=${option#--local-config=} ;;
     --startup-loop) broken[startup-loop]=1 ;;
     --no-install | --wrong-md5 | --md5-newline | --unsigned | --tampered | --other-signer | --wrong-threading | \
@@ -50,7 +56,12 @@ if [[ -f $pids ]]; then
         [[ ${exe% (deleted)} == "$folder/install/Skorvane.exe" ]] && kill "$pid" 2>/dev/null || true
     done <"$pids"
 fi
-rm -rf "$folder"/{install,config,local,programdata,temp,pipes,signing,registry.reg,product.pids}
+if [[ -f $folder/site/site.pid ]]; then
+    pid=$(cat "$folder/site/site.pid")
+    exe=$(readlink "/proc/$pid/exe" 2>/dev/null || true)
+    [[ ${exe% (deleted)} == */SkorvaneSite ]] && kill "$pid" 2>/dev/null || true
+fi
+rm -rf "$folder"/{install,config,local,programdata,temp,pipes,signing,registry.reg,product.pids,site}
 install=$folder/install
 roaming=$folder/config
 local=$folder/local
@@ -119,6 +130,37 @@ garbage) mkdir -p "$config" && head -c 4096 /dev/urandom >"$config/LocalConfig.x
 folder) mkdir -p "$config/LocalConfig.xml" ;;
 esac
 
+siteExports=
+if [[ -n $site ]]; then
+    siteDir=$folder/site
+    mkdir -p "$siteDir/requests" "$siteDir/downloads"
+    # The site's certificate: localhost and 127.0.0.1, issued by the test root (or, "untrusted", by another root).
+    issuer=$certs/root
+    if [[ $site == untrusted ]]; then
+        openssl req -x509 -new -newkey rsa:2048 -nodes -subj "/CN=Unknown Root" -days 30 -sha256 \
+            -keyout "$siteDir/other-root.key" -out "$siteDir/other-root.pem" 2>/dev/null
+        issuer=$siteDir/other-root
+    fi
+    openssl req -new -newkey rsa:2048 -nodes -subj "/CN=localhost" -keyout "$siteDir/site.key" \
+        -out "$siteDir/site.csr" 2>/dev/null
+    openssl x509 -req -in "$siteDir/site.csr" -CA "$issuer.pem" -CAkey "$issuer.key" -CAcreateserial -days 30 \
+        -sha256 -extfile <(printf 'subjectAltName=DNS:localhost,IP:127.0.0.1\nextendedKeyUsage=serverAuth\n') \
+        -out "$siteDir/site.pem" 2>/dev/null
+    siteMode=$site maxBody=67108864
+    [[ $site == untrusted ]] && siteMode=ok
+    [[ $site == small ]] && siteMode=ok maxBody=1024
+    siteExe=$build/standin/SkorvaneSite
+    [[ -x $siteExe ]] || { echo "sandbox.sh: build the stand-in site first ($siteExe)" >&2; exit 1; }
+    "$siteExe" --cert "$siteDir/site.pem" --key "$siteDir/site.key" --store "$siteDir/requests" \
+        --downloads "$siteDir/downloads" --mode "$siteMode" --max-body "$maxBody" --port-file "$siteDir/port" \
+        </dev/null >"$siteDir/site.log" 2>&1 &
+    echo $! >"$siteDir/site.pid"
+    for _ in $(seq 100); do [[ -s $siteDir/port ]] && break; sleep 0.05; done
+    [[ -s $siteDir/port ]] || { echo "sandbox.sh: the stand-in site did not start (see $siteDir/site.log)" >&2; exit 1; }
+    siteExports="export SKV_SITE_URL='https://localhost:$(cat "$siteDir/port")'
+export SKV_SITE_REQUESTS='$siteDir/requests'"
+fi
+
 cat <<EXPORTS
 export SKV_REGISTRY_FILE='$registry'
 export SKV_TRUSTED_ROOTS='$certs/root.pem'
@@ -129,4 +171,5 @@ export TEMP='$folder/temp'
 export SKV_PIPE_FOLDER='$folder/pipes'
 export SKV_STANDIN_MODE='$mode'
 export SKV_STANDIN_PID_FILE='$pids'
+$siteExports
 EXPORTS

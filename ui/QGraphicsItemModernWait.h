@@ -2,6 +2,7 @@
 
 #include <QGraphicsRectItem>
 #include <QObject>
+#include <QParallelAnimationGroup>
 #include <QPointer>
 
 #include <memory>
@@ -43,7 +44,8 @@ private:
     QWidget* owner_;
     QGraphicsPixmapItemAnimated* topRing_ = nullptr;
     QGraphicsPixmapItemAnimated* bottomRing_ = nullptr;
-    QParallelAnimationGroup* animation_ = nullptr;
+    // Its users may take it into a group of their own, which then deletes it.
+    QPointer<QParallelAnimationGroup> animation_;
     QPointer<QWidget> panel_;
     QGraphicsProxyWidget* panelProxy_ = nullptr;
     std::unique_ptr<Orv::QtStylesheetFollower> follower_;

@@ -1,6 +1,9 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "report/UIDialogDumpSend.h"
+#include "report/UIPanelDumpSend.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -174,6 +177,22 @@ private slots:
         // The log area is cleared or refilled by the launch step; whatever it shows is what the report holds.
         QCOMPARE(QString::fromStdString(window->ReportDocument().Member("plainTextEdit").ValueText()),
                  window->Form()->plainTextEdit->toPlainText());
+    }
+
+    // "Send report": a screenshot of the window in the temporary folder and a report dialog over it, each time anew.
+    void sendReportOpensADialogWithTheWindowsPicture() {
+        QTest::mouseClick(window->Form()->pushButtonSendReport, Qt::LeftButton);
+        UIDialogDumpSend* dialog = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<UIDialogDumpSend*>(top); found && found->isVisible())
+                dialog = found;
+        QVERIFY(dialog);
+        auto* panel = dialog->findChild<UIPanelDumpSend*>();
+        QVERIFY(panel && panel->diagnosticsMode);
+        QCOMPARE(panel->reportText, window->ReportJson());
+        const QImage picture(panel->screenshotPath, "WEBP");
+        QCOMPARE(picture.size(), window->grab().size());
+        dialog->close();
     }
 
     void quitClosesTheWindow() {

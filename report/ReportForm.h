@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class QHttpMultiPart;
+
+// What one report carries, read from the panel when it is sent.
+struct ReportFields {
+    bool diagnosticsMode = false;
+    QString productName;
+    QString productVersion;
+    QString email;       // sent when not empty (blanks included)
+    QString explanation; // always sent, empty or not
+    QString screenshotPath;
+    QString reportText;
+    QString dumpPath;
+    QString parametersPath;
+    bool withParameters = false;
+};
+
+// The multipart form of a report: text and file parts in their fixed order, two headers each; the files are opened
+// read-only now and belong to the form. A file that cannot be opened still gives its (empty) part.
+QHttpMultiPart* BuildReportForm(const ReportFields& fields);
+// The endpoint of the mode on the site.
+QString ReportEndpoint(const QString& siteAddress, bool diagnosticsMode);
+
+// Where a crash report's files lie: the temporary folder (with its separator), the dump base name, ".dmp"; and that
+// path followed by ".params". The base name is process-wide and empty unless set.
+std::string& DumpBaseName();
+std::string DumpFilePath();
+std::string ParametersFilePath();

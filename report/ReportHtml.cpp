@@ -1,0 +1,102 @@
+#include "ReportHtml.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+
+namespace {
+QString ResultCell(const QString& value) {
+    if (value == QLatin1String("true"))
+        return QStringLiteral("<td class=\"pass\">passed</td>");
+    if (value == QLatin1String("false"))
+        return QStringLiteral("<td class=\"fail\">failed</td>");
+    if (value == QLatin1String("unknown"))
+        return QStringLiteral("<td class=\"unknown\">unknown</td>");
+    return QStringLiteral("<td class=\"text\">%1</td>").arg(value.toHtmlEscaped().replace(QLatin1Char('\n'), "<br>"));
+}
+} // namespace
+
+// Walks the text once, so that the members keep their order and their strings stay exactly as sent.
+QString IndentedReportJson(const QString& json) {
+    if (QJsonDocument::fromJson(json.toUtf8()).isNull())
+        return json;
+    QString out;
+    int depth = 0;
+    bool inString = false;
+    bool escaped = false;
+    const auto newLine = [&]() { out += QLatin1Char('\n') + QString(depth * 4, QLatin1Char(' ')); };
+    for (const QChar c : json) {
+        if (inString) {
+            out += c;
+            if (escaped)
+                escaped = false;
+            else if (c == QLatin1Char('\\'))
+                escaped = true;
+            else if (c == QLatin1Char('"'))
+                inString = false;
+            continue;
+        }
+        if (c == QLatin1Char('"')) {
+            inString = true;
+            escaped = false;
+            out += c;
+        } else if (c == QLatin1Char('{') || c == QLatin1Char('[')) {
+            out += c;
+            ++depth;
+            newLine();
+        } else if (c == QLatin1Char('}') || c == QLatin1Char(']')) {
+            --depth;
+            newLine();
+            out += c;
+        } else if (c == QLatin1Char(',')) {
+            out += c;
+            newLine();
+        } else if (c == QLatin1Char(':')) {
+            out += QLatin1String(": ");
+        } else if (!c.isSpace()) {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString ReportHtml(const ReportFields& fields, const QByteArray& screenshot) {
+    QString rows;
+    const QJsonDocument document = QJsonDocument::fromJson(fields.reportText.toUtf8());
+    // The members in the report's own order: QJsonObject sorts its keys, so the text is walked instead.
+    const QJsonObject report = document.object();
+    QStringList keys = report.keys();
+    std::sort(keys.begin(), keys.end(), [&](const QString& a, const QString& b) {
+        return fields.reportText.indexOf(QLatin1Char('"') + a + QLatin1String("\":")) <
+               fields.reportText.indexOf(QLatin1Char('"') + b + QLatin1String("\":"));
+    });
+    for (const QString& key : keys)
+        rows += QStringLiteral("<tr><th>%1</th>%2</tr>\n")
+                    .arg(key.toHtmlEscaped(), ResultCell(report.value(key).toString()));
+    // "</" cannot end the JSON block early: "<\/" reads back as "</".
+    QString json = fields.reportText;
+    json.replace(QLatin1String("</"), QLatin1String("<\\/"));
+    const QString image = screenshot.isEmpty()
+                              ? QStringLiteral("<p>(no screenshot)</p>")
+                              : QStringLiteral("<img alt=\"screenshot\" src=\"data:image/webp;base64,%1\">")
+                                    .arg(QString::fromLatin1(screenshot.toBase64()));
+    return QStringLiteral(
+               "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+               "<title>%1 %2 - diagnostic report</title>\n<style>\n"
+               "body { font-family: sans-serif; margin: 24px; color: #1f2a37; background: #f4f6f9; }\n"
+               "table { border-collapse: collapse; background: #fff; }\n"
+               "th, td { border: 1px solid #d5dbe3; padding: 4px 10px; text-align: left; font-weight: normal; }\n"
+               "td.pass { color: #1e7b3a; } td.fail { color: #b3261e; font-weight: bold; } td.unknown { color: "
+               "#8a6d00; }\n"
+               "img { max-width: 100%; border: 1px solid #c9d1db; }\n"
+               "pre { background: #fff; border: 1px solid #d5dbe3; padding: 8px; white-space: pre-wrap; }\n"
+               "</style>\n</head>\n<body>\n<h1>%1 %2 - diagnostic report</h1>\n"
+               "<h2>Results</h2>\n<table>\n%3</table>\n"
+               "<h2>Explanation</h2>\n<pre>%4</pre>\n<h2>E-mail</h2>\n<p>%5</p>\n"
+               "<h2>Screenshot</h2>\n%6\n"
+               "<script type=\"application/json\" id=\"report-json\">%7</script>\n</body>\n</html>\n")
+        .arg(fields.productName.toHtmlEscaped(), fields.productVersion.toHtmlEscaped(), rows,
+             fields.explanation.toHtmlEscaped(),
+             fields.email.isEmpty() ? QStringLiteral("(none: anonymous)") : fields.email.toHtmlEscaped(), image, json);
+}

@@ -1,0 +1,34 @@
+#include "SiteAddress.h"
+
+#include "library_Orv/Config/ConfigFile.h"
+
+#include <QDir>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+
+namespace Orv {
+
+QString SiteAddress() {
+    const QString fromEnvironment = qEnvironmentVariable("SKV_SITE_URL");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QString::fromStdWString(
+        ReadSetting(L"Site", L"address", QString::fromLatin1(kDefaultSiteAddress).toStdWString()));
+}
+
+int TrustConfiguredRoots() {
+    const QString files = qEnvironmentVariable("SKV_TRUSTED_ROOTS");
+    if (files.isEmpty())
+        return 0;
+    QList<QSslCertificate> roots;
+    for (const QString& file : files.split(QDir::listSeparator(), Qt::SkipEmptyParts))
+        roots += QSslCertificate::fromPath(file, QSsl::Pem);
+    if (roots.isEmpty())
+        return 0;
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.addCaCertificates(roots);
+    QSslConfiguration::setDefaultConfiguration(configuration);
+    return roots.size();
+}
+
+} // namespace Orv

@@ -1,0 +1,286 @@
+#include "UIPanelDumpSend.h"
+
+#include "ReportHtml.h"
+#include "SiteAddress.h"
+#include "UIDialogReportDetails.h"
+#include "UIPanelFailedOrSucceed.h"
+#include "ui_UIPanelDumpSend.h"
+#include "ui_UIPanelFailedOrSucceed.h"
+
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Error.h"
+#include "library_Orv/Files/File.h"
+#include "ui/QGraphicsItemModernWait.h"
+#include "ui/QGraphicsViewTransformWidgetToGraphicView.h"
+#include "ui/QtStylesheetFollower.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QDir>
+#include <QGraphicsProxyWidget>
+#include <QHttpMultiPart>
+#include <QLayout>
+#include <QMessageBox>
+#include <QNetworkReply>
+#include <QPropertyAnimation>
+#include <QSaveFile>
+#include <QTimer>
+#include <QtDebug>
+
+namespace {
+constexpr int kFormFadeMs = 500;
+constexpr int kWaitFadeMs = 200;
+constexpr int kResultFadeMs = 500;
+constexpr int kAfterAnswerMs = 1000;
+constexpr int kBeforeClosingMs = 2500;
+constexpr double kFadedFormOpacity = 0.2;
+const char* const kDialogTitle = "SkorvaneDiagnostics (Orv)";
+
+QPropertyAnimation* Fade(QObject* target, int ms, double to) {
+    // No start value: each run starts from the opacity the item has then.
+    auto* animation = new QPropertyAnimation(target, "opacity");
+    animation->setDuration(ms);
+    animation->setEndValue(to);
+    return animation;
+}
+
+bool AskWithWarningBox(QWidget* parent, const QString& title, const QString& text) {
+    return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+QString ChooseHtmlFile(QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, UIPanelDumpSend::tr("Save report"),
+                                        QStringLiteral("SkorvaneDiagnostics-report.html"),
+                                        UIPanelDumpSend::tr("Web page (*.html)"));
+}
+} // namespace
+
+UIPanelDumpSend::UIPanelDumpSend(QWidget* parent)
+    : QWidget(parent), form_(std::make_unique<Ui::UIPanelDumpSend>()), question_(AskWithWarningBox),
+      chooseSavePath_(ChooseHtmlFile) {
+    form_->setupUi(this);
+    form_->pushButtonSubmitDiagnostics->hide();
+    const QSize size = sizeHint();
+
+    view_ = new QGraphicsViewTransformWidgetToGraphicView(form_->widgetParentGraphicView, this);
+    form_->verticalLayout->addWidget(view_);
+    animation_.addAnimation(Fade(view_->proxy(), kFormFadeMs, kFadedFormOpacity));
+
+    waitItem_ = new QGraphicsItemModernWait(this, view_->proxy());
+    waitItem_->setZValue(1.0);
+    waitItem_->setOpacity(0.0);
+    waitItem_->setRect(0, 0, size.width(), size.height());
+    waitItem_->initialize(&view_->graphicsScene());
+    waitItem_->updateLayout();
+    view_->graphicsScene().addItem(waitItem_);
+    animation_.addAnimation(waitItem_->animation());
+    animation_.addAnimation(Fade(waitItem_, kWaitFadeMs, 0.0));
+
+    resultPanel_ = new UIPanelFailedOrSucceed();
+    resultProxy_ = view_->graphicsScene().addWidget(resultPanel_);
+    resultProxy_->setOpacity(0.0);
+    follower_ = std::make_unique<Orv::QtStylesheetFollower>(this);
+    follower_->Register(resultPanel_);
+    follower_->Apply();
+    animation_.addAnimation(Fade(resultProxy_, kResultFadeMs, 1.0));
+
+    connect(&view_->graphicsScene(), &QGraphicsScene::sceneRectChanged, this, [this](const QRectF& rect) {
+        waitItem_->setRect(rect);
+        waitItem_->updateLayout();
+        resultProxy_->setGeometry(rect);
+    });
+    // A wait stopped before the group reaches it (an answer within the form's fade) must not start afterwards.
+    connect(&animation_, &QSequentialAnimationGroup::currentAnimationChanged, this,
+            [this](QAbstractAnimation* current) {
+                if (waitOver_ && current == waitItem_->animation())
+                    QTimer::singleShot(0, this, [this]() { waitItem_->animation()->stop(); });
+            });
+    connect(resultPanel_, &UIPanelFailedOrSucceed::sRetry, this, &UIPanelDumpSend::Retry);
+    connect(resultPanel_, &UIPanelFailedOrSucceed::sSaveReport, this, &UIPanelDumpSend::AskAndSave);
+
+    productName = QStringLiteral("SkorvaneDiagnostics (Orv)");
+    productVersion = QStringLiteral("1.3.0");
+}
+
+UIPanelDumpSend::~UIPanelDumpSend() {
+    if (waitItem_->animation()) {
+        waitItem_->animation()->pause();
+        waitItem_->animation()->stop();
+    }
+    animation_.stop();
+    // A crash dump kept for another try goes with the dialog, once an answer came.
+    if (answered_)
+        CleanUpDump();
+    follower_.reset();
+    delete view_; // its scene holds the form, the wait item and the result panel
+}
+
+void UIPanelDumpSend::RefreshFormLayout() {
+    // The layouts learn of the change through posted requests.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // The form and its proxy keep the minimum size of the time it was made, when every button was shown.
+    const QSize minimum = form_->widgetParentGraphicView->minimumSizeHint();
+    form_->widgetParentGraphicView->setMinimumSize(minimum);
+    view_->proxy()->setMinimumSize(minimum);
+    view_->proxy()->setGeometry(view_->graphicsScene().sceneRect());
+}
+
+ReportFields UIPanelDumpSend::Fields() const {
+    ReportFields fields;
+    fields.diagnosticsMode = diagnosticsMode;
+    fields.productName = productName;
+    fields.productVersion = productVersion;
+    fields.email = form_->lineEditEmail->text();
+    fields.explanation = form_->textEditReport->toPlainText();
+    fields.screenshotPath = screenshotPath;
+    fields.reportText = reportText;
+    fields.dumpPath = QString::fromStdString(DumpFilePath());
+    fields.parametersPath = QString::fromStdString(ParametersFilePath());
+    fields.withParameters = form_->checkBoxParameters->isChecked();
+    return fields;
+}
+
+QString UIPanelDumpSend::AnonymousQuestionText() {
+    return tr("Do you want to send an anonymous report?\nPlease note that we won\u2019t be able to reply directly "
+              "unless you provide an email address.");
+}
+
+void UIPanelDumpSend::Send() {
+    if (form_->lineEditEmail->text().isEmpty() &&
+        !question_(this, QString::fromLatin1(kDialogTitle) + QStringLiteral(" - ") + tr("Anonymous report"),
+                   AnonymousQuestionText()))
+        return;
+    QHttpMultiPart* multipart = BuildReportForm(Fields());
+    const QNetworkRequest request(QUrl::fromUserInput(ReportEndpoint(Orv::SiteAddress(), diagnosticsMode)));
+    QNetworkReply* reply = network_.post(request, multipart);
+    multipart->setParent(reply);
+    disconnect(&network_, nullptr, this, nullptr);
+    connect(&network_, &QNetworkAccessManager::finished, this, &UIPanelDumpSend::OnFinished);
+    connect(&network_, &QNetworkAccessManager::sslErrors, this, &UIPanelDumpSend::OnSslErrors);
+    waitOver_ = false;
+    setEnabled(false);
+    animation_.start();
+}
+
+void UIPanelDumpSend::StopWaiting() {
+    waitOver_ = true;
+    waitItem_->animation()->pause();
+    waitItem_->animation()->stop();
+}
+
+void UIPanelDumpSend::ShowFailure(const QString& text) {
+    resultPanel_->ShowFailed(text);
+    // The outcome panel takes the input, the form keeps what was typed for another try.
+    setEnabled(true);
+    form_->widgetParentGraphicView->setEnabled(false);
+}
+
+void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
+    if (reply == sslFailed_)
+        return; // its SSL errors were the news
+    answered_ = true;
+    const bool ok = reply->error() == QNetworkReply::NoError;
+    if (!ok) {
+        resultPanel_->ShowFailed(tr("Website problem or firewall blocking Internet access!"));
+        qInfo() << "DEBUG_DUMP_PANEL: anwser error" << reply->errorString();
+    } else {
+        qInfo() << "DEBUG_DUMP_PANEL: anwser result" << QString::fromUtf8(reply->readAll());
+        resultPanel_->ShowSucceeded(diagnosticsMode ? tr("Thank you for sending your diagnostic report.")
+                                                    : tr("Thank you for sending your crash report."));
+    }
+    QTimer::singleShot(kAfterAnswerMs, Qt::PreciseTimer, this, [this, ok]() {
+        StopWaiting();
+        if (ok) {
+            QTimer::singleShot(kBeforeClosingMs, Qt::PreciseTimer, this, [this]() {
+                emit sCloseDumpDialog();
+                CleanUpDump();
+            });
+        } else {
+            ShowFailure(resultPanel_->Form()->labelFailed->text());
+        }
+        emit sAnswerShown(ok);
+    });
+    reply->deleteLater();
+}
+
+void UIPanelDumpSend::OnSslErrors(QNetworkReply* reply, const QList<QSslError>&) {
+    answered_ = true;
+    qInfo() << "DEBUG_DUMP_PANEL: anwser sslErrors error";
+    StopWaiting();
+    ShowFailure(tr("Can't connect to website"));
+    sslFailed_ = reply;
+    reply->deleteLater();
+    emit sAnswerShown(false);
+}
+
+void UIPanelDumpSend::Retry() {
+    animation_.stop();
+    waitItem_->setOpacity(0.0);
+    view_->proxy()->setOpacity(1.0);
+    QPropertyAnimation* fadeOut = Fade(resultProxy_, kResultFadeMs / 2, 0.0);
+    fadeOut->start(QAbstractAnimation::DeleteWhenStopped);
+    form_->widgetParentGraphicView->setEnabled(true);
+    Send();
+}
+
+void UIPanelDumpSend::CleanUpDump() {
+    if (diagnosticsMode)
+        return;
+    const std::wstring path = Orv::Utf8ToWString(DumpFilePath());
+    if (Orv::FileExists(path) && !Orv::DirectoryExists(path))
+        Orv::DeleteOneFile(path);
+}
+
+bool UIPanelDumpSend::SaveReport(const QString& path) {
+    const ReportFields fields = Fields();
+    QFile screenshot(fields.screenshotPath);
+    const QByteArray picture =
+        fields.diagnosticsMode && screenshot.open(QIODevice::ReadOnly) ? screenshot.readAll() : QByteArray();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(ReportHtml(fields, picture).toUtf8()) >= 0 && file.commit())
+        return true;
+    const std::string text = tr("The report could not be saved to %1:\n%2\nNothing was lost: choose another place.")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString())
+                                 .toStdString();
+    if (Orv::MessageBoxPresenter presenter = Orv::Error::CurrentMessageBoxPresenter())
+        presenter(text, kDialogTitle, Orv::kMessageBoxWarning);
+    else
+        Orv::ShowSystemMessageBox(text, kDialogTitle, Orv::kMessageBoxWarning);
+    return false;
+}
+
+void UIPanelDumpSend::AskAndSave() {
+    const QString path = chooseSavePath_(this);
+    if (!path.isEmpty())
+        SaveReport(path);
+}
+
+void UIPanelDumpSend::on_pushButtonSubmitBug_clicked() {
+    Send();
+}
+
+void UIPanelDumpSend::on_pushButtonSkipSubmit_clicked() {
+    CleanUpDump();
+    emit sCloseDumpDialog();
+}
+
+void UIPanelDumpSend::on_lineEditEmail_textChanged(const QString& email) {
+    form_->groupBoxReport->setTitle(email.isEmpty() ? tr("Report (Anonymous)")
+                                                    : tr("Report (Email shared, we may contact you for more "
+                                                         "information)"));
+}
+
+void UIPanelDumpSend::on_pushButtonSubmitDiagnostics_clicked() {
+    Send();
+}
+
+void UIPanelDumpSend::on_pushButtonDetails_clicked() {
+    auto* details = new UIDialogReportDetails(Fields(), this);
+    details->setAttribute(Qt::WA_DeleteOnClose);
+    details->open();
+}
+
+void UIPanelDumpSend::on_pushButtonSaveReport_clicked() {
+    AskAndSave();
+}

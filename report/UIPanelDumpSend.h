@@ -1,0 +1,109 @@
+#pragma once
+
+#include "ReportForm.h"
+
+#include <QNetworkAccessManager>
+#include <QPointer>
+#include <QSequentialAnimationGroup>
+#include <QSslError>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QGraphicsItemModernWait;
+class QGraphicsProxyWidget;
+class QGraphicsViewTransformWidgetToGraphicView;
+class QNetworkReply;
+class UIPanelFailedOrSucceed;
+
+namespace Orv {
+class QtStylesheetFollower;
+}
+
+namespace Ui {
+class UIPanelDumpSend;
+}
+
+// The report form: an explanation, an optional e-mail address, and the buttons that send the report (a diagnostics
+// report with the window's screenshot and results, or a crash report with its dump) to the maker's web site. While
+// the upload runs the form fades behind a spinner; the outcome fades in over it. A successful upload closes the
+// dialog; after a failure it stays open with everything typed, and "Retry" sends again.
+class UIPanelDumpSend : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit UIPanelDumpSend(QWidget* parent = nullptr);
+    ~UIPanelDumpSend() override;
+
+    Ui::UIPanelDumpSend* Form() const { return form_.get(); }
+    UIPanelFailedOrSucceed* ResultPanel() const { return resultPanel_; }
+    QGraphicsItemModernWait* WaitItem() const { return waitItem_; }
+    QGraphicsProxyWidget* ResultProxy() const { return resultProxy_; }
+    QSequentialAnimationGroup& Animation() { return animation_; }
+    QNetworkAccessManager& Network() { return network_; }
+
+    // Written by the opener.
+    bool diagnosticsMode = false;
+    QString reportText;
+    QString screenshotPath;
+    QString productName;
+    QString productVersion;
+
+    // The report as it would be sent now.
+    ReportFields Fields() const;
+    // Asks before an anonymous report; true sends. The default is a warning box with Yes and No (default No).
+    using Question = std::function<bool(QWidget* parent, const QString& title, const QString& text)>;
+    void SetAnonymousQuestion(Question question) { question_ = std::move(question); }
+    static QString AnonymousQuestionText();
+    // Where "Save report…" writes; the default asks the user with a file dialog (empty: cancelled).
+    using SavePathChooser = std::function<QString(QWidget* parent)>;
+    void SetSavePathChooser(SavePathChooser chooser) { chooseSavePath_ = std::move(chooser); }
+
+    // After the opener showed or hid parts of the form: the form lives in a graphics scene, where that does not
+    // reach its layouts and its proxy's size by itself.
+    void RefreshFormLayout();
+
+    void Send();
+    // Crash-report mode only: removes the crash dump (never the parameters file).
+    void CleanUpDump();
+    // Writes the report as one HTML file; false (and a message box) when it cannot be written.
+    bool SaveReport(const QString& path);
+
+signals:
+    void sCloseDumpDialog();
+    // The outcome is shown (the wait is over): true for success.
+    void sAnswerShown(bool succeeded);
+
+private slots:
+    void on_pushButtonSubmitBug_clicked();
+    void on_pushButtonSkipSubmit_clicked();
+    void on_lineEditEmail_textChanged(const QString& email);
+    void on_pushButtonSubmitDiagnostics_clicked();
+    void on_pushButtonDetails_clicked();
+    void on_pushButtonSaveReport_clicked();
+
+private:
+    void OnFinished(QNetworkReply* reply);
+    void OnSslErrors(QNetworkReply* reply, const QList<QSslError>& errors);
+    void StopWaiting();
+    void ShowFailure(const QString& text);
+    void Retry();
+    void AskAndSave();
+
+    std::unique_ptr<Ui::UIPanelDumpSend> form_;
+    QNetworkAccessManager network_;
+    QGraphicsViewTransformWidgetToGraphicView* view_ = nullptr;
+    QSequentialAnimationGroup animation_;
+    QGraphicsItemModernWait* waitItem_ = nullptr;
+    UIPanelFailedOrSucceed* resultPanel_ = nullptr;
+    QGraphicsProxyWidget* resultProxy_ = nullptr;
+    std::unique_ptr<Orv::QtStylesheetFollower> follower_;
+    Question question_;
+    SavePathChooser chooseSavePath_;
+    // The reply whose SSL errors were reported: its end is no news.
+    QPointer<QNetworkReply> sslFailed_;
+    bool waitOver_ = false;
+    bool answered_ = false;
+};

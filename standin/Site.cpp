@@ -1,0 +1,216 @@
+// SkorvaneSite: the maker's web site as the diagnostics tool sees it, over real TLS on loopback.
+//   POST /user-requests/diagnostics.php, /user-requests/crash_report.php: stores the request (request line, headers,
+//        body) as one file request-N.http in the store folder, and answers 200 "OK".
+//   GET /software-download/...: the file of that name in the download folder (the last path element), else 404.
+// Failure modes (--mode): ok, error500, redirect (302), close (no answer), delay (answers after --delay-ms),
+// body-error (200 with the body "error"). A body over --max-body bytes is refused with 413.
+// Usage: SkorvaneSite --cert CERT.pem --key KEY.pem --store DIR [--downloads DIR] [--mode M] [--delay-ms N]
+//        [--max-body N] [--port-file FILE]
+// It listens on 127.0.0.1 on a free port and writes the port number into the port file.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QTcpServer>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace {
+constexpr qint64 kMaxHeaderBytes = 64 * 1024;
+
+struct Settings {
+    QSslCertificate certificate;
+    QSslKey key;
+    QString store;
+    QString downloads;
+    QString mode = QStringLiteral("ok");
+    int delayMs = 3000;
+    qint64 maxBody = 64 * 1024 * 1024;
+};
+
+// One connection: reads one request, answers it as the mode says, and closes.
+class Exchange : public QObject {
+public:
+    Exchange(QSslSocket* socket, const Settings& settings, int* counter)
+        : QObject(socket), socket_(socket), settings_(settings), counter_(counter) {
+        connect(socket_, &QSslSocket::readyRead, this, [this]() { Read(); });
+        connect(socket_, &QSslSocket::disconnected, socket_, &QObject::deleteLater);
+        connect(socket_, qOverload<const QList<QSslError>&>(&QSslSocket::sslErrors), socket_,
+                [this](const QList<QSslError>&) { socket_->abort(); });
+        // A client that never finishes its request is let go.
+        QTimer::singleShot(30000, socket_, [this]() { socket_->abort(); });
+    }
+
+private:
+    void Read() {
+        buffer_ += socket_->readAll();
+        if (answered_)
+            return;
+        if (headerEnd_ < 0) {
+            headerEnd_ = buffer_.indexOf("\r\n\r\n");
+            if (headerEnd_ < 0) {
+                if (buffer_.size() > kMaxHeaderBytes)
+                    Answer(431, "Request Header Fields Too Large", "too large");
+                return;
+            }
+            ParseHeaders();
+            if (contentLength_ > settings_.maxBody) {
+                Answer(413, "Payload Too Large", "too large");
+                return;
+            }
+        }
+        if (buffer_.size() - (headerEnd_ + 4) < contentLength_)
+            return;
+        Handle();
+    }
+
+    void ParseHeaders() {
+        const QList<QByteArray> lines = buffer_.left(headerEnd_).split('\n');
+        requestLine_ = lines.value(0).trimmed();
+        for (const QByteArray& line : lines.mid(1)) {
+            const int colon = line.indexOf(':');
+            if (colon > 0 && line.left(colon).trimmed().toLower() == "content-length")
+                contentLength_ = line.mid(colon + 1).trimmed().toLongLong();
+        }
+    }
+
+    void Handle() {
+        const QList<QByteArray> words = requestLine_.split(' ');
+        const QByteArray method = words.value(0);
+        const QString path = QUrl(QString::fromLatin1(words.value(1))).path();
+        if (method == "GET" && path.startsWith(QLatin1String("/software-download/"))) {
+            QFile file(QDir(settings_.downloads).filePath(QFileInfo(path).fileName()));
+            if (!settings_.downloads.isEmpty() && file.open(QIODevice::ReadOnly))
+                return Answer(200, "OK", file.readAll(), "application/octet-stream");
+            return Answer(404, "Not Found", "not found");
+        }
+        if (method != "POST" || (path != QLatin1String("/user-requests/diagnostics.php") &&
+                                 path != QLatin1String("/user-requests/crash_report.php")))
+            return Answer(404, "Not Found", "not found");
+        Store();
+        const QString& mode = settings_.mode;
+        if (mode == QLatin1String("error500"))
+            return Answer(500, "Internal Server Error", "error");
+        if (mode == QLatin1String("redirect"))
+            return Answer(302, "Found", "", "text/plain", "Location: /elsewhere/\r\n");
+        if (mode == QLatin1String("close")) {
+            answered_ = true;
+            return socket_->abort();
+        }
+        if (mode == QLatin1String("body-error"))
+            return Answer(200, "OK", "error");
+        if (mode == QLatin1String("delay")) {
+            QTimer::singleShot(settings_.delayMs, this, [this]() { Answer(200, "OK", "OK"); });
+            return;
+        }
+        Answer(200, "OK", "OK");
+    }
+
+    // Written whole under a temporary name, then renamed: a reader never sees half a request.
+    void Store() {
+        QDir().mkpath(settings_.store);
+        QSaveFile file(QDir(settings_.store).filePath(QStringLiteral("request-%1.http").arg(++*counter_)));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(buffer_.left(headerEnd_ + 4 + contentLength_));
+            file.commit();
+        }
+    }
+
+    void Answer(int status, const char* reason, const QByteArray& body, const char* type = "text/plain",
+                const char* extra = "") {
+        QByteArray answer = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\n";
+        answer += QByteArray("Content-Type: ") + type + "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                  "\r\nConnection: close\r\n" + extra + "\r\n" + body;
+        answered_ = true;
+        socket_->write(answer);
+        socket_->disconnectFromHost();
+    }
+
+    QSslSocket* socket_;
+    const Settings& settings_;
+    int* counter_;
+    QByteArray buffer_;
+    QByteArray requestLine_;
+    int headerEnd_ = -1;
+    bool answered_ = false;
+    qint64 contentLength_ = 0;
+};
+
+class Site : public QTcpServer {
+public:
+    explicit Site(const Settings& settings) : settings_(settings) {}
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        auto* socket = new QSslSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        socket->setLocalCertificate(settings_.certificate);
+        socket->setPrivateKey(settings_.key);
+        socket->setPeerVerifyMode(QSslSocket::VerifyNone);
+        new Exchange(socket, settings_, &counter_);
+        socket->startServerEncryption();
+    }
+
+private:
+    const Settings& settings_;
+    int counter_ = 0;
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption cert("cert", "server certificate (PEM)", "file");
+    const QCommandLineOption key("key", "its private key (PEM)", "file");
+    const QCommandLineOption store("store", "folder for the requests received", "folder");
+    const QCommandLineOption downloads("downloads", "folder of the files served for download", "folder");
+    const QCommandLineOption mode("mode", "failure mode", "mode", "ok");
+    const QCommandLineOption delay("delay-ms", "delay of the delay mode", "ms", "3000");
+    const QCommandLineOption maxBody("max-body", "largest body accepted", "bytes", "67108864");
+    const QCommandLineOption portFile("port-file", "where the port is written", "file");
+    parser.addOptions({cert, key, store, downloads, mode, delay, maxBody, portFile});
+    parser.addHelpOption();
+    parser.process(application);
+
+    Settings settings;
+    QFile certFile(parser.value(cert));
+    QFile keyFile(parser.value(key));
+    if (!certFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "SkorvaneSite: cannot read the certificate or its key\n");
+        return 2;
+    }
+    settings.certificate = QSslCertificate(certFile.readAll(), QSsl::Pem);
+    settings.key = QSslKey(keyFile.readAll(), QSsl::Rsa, QSsl::Pem);
+    settings.store = parser.value(store);
+    settings.downloads = parser.value(downloads);
+    settings.mode = parser.value(mode);
+    settings.delayMs = parser.value(delay).toInt();
+    settings.maxBody = parser.value(maxBody).toLongLong();
+    if (settings.certificate.isNull() || settings.key.isNull() || settings.store.isEmpty()) {
+        std::fprintf(stderr, "SkorvaneSite: a certificate, its key and a store folder are needed\n");
+        return 2;
+    }
+    Site site(settings);
+    if (!site.listen(QHostAddress::LocalHost, 0)) {
+        std::fprintf(stderr, "SkorvaneSite: cannot listen: %s\n", qPrintable(site.errorString()));
+        return 1;
+    }
+    QSaveFile port(parser.value(portFile));
+    if (!parser.value(portFile).isEmpty() && port.open(QIODevice::WriteOnly)) {
+        port.write(QByteArray::number(site.serverPort()) + '\n');
+        port.commit();
+    }
+    std::printf("SkorvaneSite listening on 127.0.0.1:%u\n", site.serverPort());
+    std::fflush(stdout);
+    return application.exec();
+}

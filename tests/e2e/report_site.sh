@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# End to end: the report panel against the stand-in web site in each of its modes, over TLS on loopback; what the
+# site stored is then parsed by Python's email package (check_report_requests.py).
+# Usage: report_site.sh TEST_EXE BUILD_DIR
+set -uo pipefail
+test=$1
+export SKV_BUILD=$2
+here=$(cd "$(dirname "$0")" && pwd)
+sandbox=$here/../../standin/sandbox.sh
+work=$(mktemp -d)
+trap '"$here/../../standin/end-products.sh" "$work"/*/; rm -rf "$work"' EXIT
+failures=0
+
+# run NAME SITE_MODE STORES FUNCTIONS...  (STORES: yes, no, or resent when the client may send again by itself)
+run() {
+    local name=$1 site=$2 stores=$3 && shift 3
+    local check=()
+    [[ $stores == resent ]] && check=(--resent) && stores=yes
+    local folder=$work/$name
+    "$sandbox" "$folder" --site="$site" >"$folder.env" || { echo "FAIL $name: sandbox"; failures=$((failures + 1)); return; }
+    mkdir -p "$folder/out"
+    if ! (. "$folder.env"; export SKV_REPORT_OUT=$folder/out SKV_SITE_STORES=$stores QT_QPA_PLATFORM=offscreen \
+        ASAN_OPTIONS=detect_leaks=0; "$test" "$@") >"$folder.log" 2>&1; then
+        echo "FAIL $name:"; grep -E "FAIL|Loc:|Actual|Expected" "$folder.log"; failures=$((failures + 1))
+    elif ! python3 "$here/check_report_requests.py" "$folder/site/requests" "$folder/out/expected.json" \
+        "${check[@]}" >"$folder.check" 2>&1; then
+        echo "FAIL $name (stored requests):"; cat "$folder.check"; failures=$((failures + 1))
+    else
+        echo "PASS $name: $(tail -1 "$folder.check")"
+    fi
+    cp "$folder"/out/*.png "$folder"/out/report.html "$SKV_BUILD/tests/report/" 2>/dev/null
+}
+
+run ok ok yes sendReportOpensTheDialog uploadWithAnEmailClosesTheDialog blanksCountAsAnAddress anonymousAfterYesAndNothingAfterNo \
+    crashReportsCarryTheDumpAndDeleteIt detailsAndSavedPageShowWhatIsSent editingTitles
+run redirect redirect yes answerWithoutErrorIsSuccess
+run body-error body-error yes answerWithoutErrorIsSuccess
+run error500 error500 yes failureKeepsTheDialogAndRetrySendsAgain
+run close close resent failureKeepsTheDialogAndRetrySendsAgain
+run too-large small no failureKeepsTheDialogAndRetrySendsAgain
+run untrusted untrusted no sslErrorsAreShownAndNotIgnored
+run delay delay yes spinnerWhileWaiting
+
+# The saved page in a real browser: headless Chromium renders it, and the JSON block reads back as what was sent.
+page=$SKV_BUILD/tests/report/report.html
+if [[ -f $page ]]; then
+    python3 - "$page" <<'PY' || { echo "FAIL saved page: JSON block"; failures=$((failures + 1)); }
+import html.parser, json, sys
+class Find(html.parser.HTMLParser):
+    block, inside = None, False
+    def handle_starttag(self, tag, attrs):
+        self.inside = tag == "script" and ("id", "report-json") in attrs
+    def handle_data(self, data):
+        if self.inside: self.block = data
+    def handle_endtag(self, tag): self.inside = False
+finder = Find(); finder.feed(open(sys.argv[1], encoding="utf-8").read())
+report = json.loads(finder.block)
+assert report["labelIsRunning"] == "false" and list(report)[0] == "labelWindows64BitsIcon", report
+PY
+    browser=$(command -v chromium || command -v chromium-browser || true)
+    if [[ -n $browser ]]; then
+        timeout 60 "$browser" --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=900,1400 \
+            --screenshot="$SKV_BUILD/tests/report/report-page.png" "file://$page" >/dev/null 2>&1
+        [[ -s $SKV_BUILD/tests/report/report-page.png ]] && echo "PASS saved page rendered by $(basename "$browser")" ||
+            { echo "FAIL saved page: Chromium rendered nothing"; failures=$((failures + 1)); }
+    else
+        echo "FAIL saved page: no Chromium (scripts/install-deps.sh test installs it)"; failures=$((failures + 1))
+    fi
+else
+    echo "FAIL saved page: none written"; failures=$((failures + 1))
+fi
+[[ $failures -eq 0 ]]

@@ -1,0 +1,374 @@
+// The report panel against the stand-in web site over real TLS on loopback (run by tests/e2e/report_site.sh, which
+// starts the site in the mode each test function expects and then parses what the site stored with Python's own
+// email parser). Every upload the site should have stored is described in $SKV_REPORT_OUT/expected.json.
+#include "report/OpenReportDialog.h"
+#include "report/ReportHtml.h"
+#include "report/SiteAddress.h"
+#include "report/UIDialogDumpSend.h"
+#include "report/UIDialogReportDetails.h"
+#include "report/UIPanelDumpSend.h"
+#include "report/UIPanelFailedOrSucceed.h"
+#include "ui_UIDialogReportDetails.h"
+#include "ui_UIPanelDumpSend.h"
+#include "ui_UIPanelFailedOrSucceed.h"
+
+#include "library_Orv/Error.h"
+#include "library_Orv/Qt/SkinManager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGraphicsProxyWidget>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLayout>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "ui/QGraphicsItemModernWait.h"
+
+namespace {
+const QString kReport = QStringLiteral(
+    "{\"labelWindows64BitsIcon\": \"true\",\"Windows\": \"Debian GNU/Linux 12 - 6.1\",\"labelIsRunning\": "
+    "\"false\",\"plainTextEdit\": \"Is already running\"}");
+
+QString Out(const QString& name) {
+    return QDir(qEnvironmentVariable("SKV_REPORT_OUT")).filePath(name);
+}
+
+std::vector<std::string> gBoxes;
+void RecordBox(const std::string& text, const std::string&, unsigned) {
+    gBoxes.push_back(text);
+}
+} // namespace
+
+class TestReportUpload : public QObject {
+    Q_OBJECT
+
+private:
+    QJsonArray expected_;
+    int questions_ = 0;
+
+    QLabel window_{QStringLiteral("The diagnostics window")};
+    int opened_ = 0;
+    QString screenshot_; // what the last opened dialog's upload carries
+
+    // A report dialog as "Send report" opens it over a window, with the panel's fields filled in.
+    struct Opened {
+        QPointer<UIDialogDumpSend> dialog;
+        UIPanelDumpSend* panel = nullptr;
+        ~Opened() { delete dialog.data(); }
+    };
+    std::unique_ptr<Opened> Open(const QString& email, const QString& explanation, bool answerYes = true) {
+        auto opened = std::make_unique<Opened>();
+        opened->dialog = OpenReportDialog(&window_, kReport, QStringLiteral("2.4.1"));
+        opened->panel = opened->dialog->findChild<UIPanelDumpSend*>();
+        // The screenshot is made again by every opening: the bytes of this one are kept for the check.
+        screenshot_ = Out(QStringLiteral("screenshot-%1.webp").arg(++opened_));
+        QFile::copy(opened->panel->screenshotPath, screenshot_);
+        UIPanelDumpSend* panel = opened->panel;
+        panel->Form()->lineEditEmail->setText(email);
+        panel->Form()->textEditReport->setPlainText(explanation);
+        panel->SetAnonymousQuestion([this, answerYes](QWidget*, const QString& title, const QString& text) {
+            ++questions_;
+            [&]() {
+                QCOMPARE(title, QStringLiteral("SkorvaneDiagnostics (Orv) - Anonymous report"));
+                QVERIFY(text.contains(QStringLiteral("we won\u2019t be able")));
+            }();
+            return answerYes;
+        });
+        return opened;
+    }
+
+    void Expect(const QString& endpoint, const QStringList& parts, const QString& email, const QString& explanation,
+                const QJsonObject& extra = {}) {
+        QJsonObject upload = extra;
+        upload[QStringLiteral("endpoint")] = endpoint;
+        upload[QStringLiteral("parts")] = QJsonArray::fromStringList(parts);
+        upload[QStringLiteral("email")] = email;
+        upload[QStringLiteral("explanation")] = explanation;
+        if (upload.contains(QStringLiteral("report")))
+            upload[QStringLiteral("screenshot")] = screenshot_;
+        expected_.append(upload);
+    }
+
+    // Clicks the send button and waits for the outcome; true for success.
+    bool SendAndWait(UIPanelDumpSend& panel, QPushButton* button) {
+        QSignalSpy shown(&panel, &UIPanelDumpSend::sAnswerShown);
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (!shown.wait(15000))
+            return false;
+        return shown.first().first().toBool();
+    }
+
+    int StoredRequests() {
+        return QDir(qEnvironmentVariable("SKV_SITE_REQUESTS")).entryList({QStringLiteral("*.http")}).size();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("SKV_SITE_URL"), "run by tests/e2e/report_site.sh");
+        QVERIFY(Orv::TrustConfiguredRoots() >= 1);
+        // First: a box would wait for a click (a test has no local configuration to remember the skin in).
+        Orv::Error::SetMessageBoxPresenter(RecordBox);
+        Orv::GetSkinManager(L"light");
+        window_.resize(321, 123);
+        window_.show();
+    }
+
+    void cleanupTestCase() {
+        QFile file(Out(QStringLiteral("expected.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(expected_).toJson());
+    }
+
+    // --- the site answers 200 ---
+
+    // "Send report": the screenshot, the dialog and its panel as the window opens them.
+    void sendReportOpensTheDialog() {
+        auto opened = Open(QString(), QString());
+        UIDialogDumpSend* dialog = opened->dialog;
+        UIPanelDumpSend* panel = opened->panel;
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("SkorvaneDiagnostics (Orv)"));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->mainFrame()->layout()->itemAt(1)->widget(), panel);
+        QCOMPARE(QDir::fromNativeSeparators(panel->screenshotPath),
+                 QDir::fromNativeSeparators(qEnvironmentVariable("TEMP")) + QStringLiteral("/screenshot.webp"));
+        const QImage picture(panel->screenshotPath, "WEBP");
+        QCOMPARE(picture.size(), window_.grab().size());
+        QVERIFY(panel->diagnosticsMode);
+        QCOMPARE(panel->reportText, kReport);
+        QCOMPARE(panel->productName, QStringLiteral("Skorvane"));
+        QCOMPARE(panel->productVersion, QStringLiteral("2.4.1"));
+        Ui::UIPanelDumpSend* form = panel->Form();
+        QCOMPARE(form->PanelDumpLabelTitle->text(), QStringLiteral("Diagnotic report"));
+        QCOMPARE(form->groupBoxExplain->title(), QStringLiteral("Explain your problem (Optional)"));
+        QVERIFY(form->pushButtonSubmitDiagnostics->isVisible());
+        QVERIFY(form->pushButtonSubmitBug->isHidden() && form->pushButtonSkipSubmit->isHidden());
+        QVERIFY(form->checkBoxParameters->isHidden());
+        QTest::keyClicks(form->textEditReport, QStringLiteral("The copy stops at 40 %."));
+        QTest::keyClicks(form->lineEditEmail, QStringLiteral("jane@example.org"));
+        QVERIFY(dialog->grab().save(Out(QStringLiteral("report-editing.png"))));
+        QVERIFY(form->widgetParentGraphicView->width() <= dialog->width()); // the form fits in the window
+        // Resizing the dialog resizes the wait item and the result panel with the view.
+        dialog->resize(800, 600);
+        QTRY_COMPARE(panel->WaitItem()->rect().width(), panel->ResultProxy()->geometry().width());
+        QVERIFY(panel->WaitItem()->rect().width() > 700);
+    }
+
+    void uploadWithAnEmailClosesTheDialog() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("It crashed at once."));
+        UIPanelDumpSend* panel = opened->panel;
+        QSignalSpy close(panel, &UIPanelDumpSend::sCloseDumpDialog);
+        QElapsedTimer time;
+        time.start();
+        QVERIFY(SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QCOMPARE(questions_, 0);
+        QCOMPARE(panel->ResultPanel()->Form()->labelSucceed->text(),
+                 QStringLiteral("Thank you for sending your diagnostic report."));
+        QVERIFY(panel->ResultPanel()->Form()->widgetFailed->isHidden());
+        QTRY_COMPARE_WITH_TIMEOUT(panel->ResultProxy()->opacity(), 1.0, 3000);
+        QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-succeeded.png"))));
+        QVERIFY(close.wait(5000));
+        QTRY_VERIFY(opened->dialog.isNull());                                          // closed, and gone
+        QVERIFY2(time.elapsed() >= 3400, qPrintable(QString::number(time.elapsed()))); // 1000 ms, then 2500 ms
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
+               QStringLiteral("jane@example.org"), QStringLiteral("It crashed at once."), {{"report", kReport}});
+    }
+
+    void blanksCountAsAnAddress() {
+        auto opened = Open(QStringLiteral("   "), QString());
+        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
+        QCOMPARE(questions_, 0);
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
+               QStringLiteral("   "), QString());
+    }
+
+    void anonymousAfterYesAndNothingAfterNo() {
+        const int before = StoredRequests();
+        const int asked = questions_;
+        auto refused = Open(QString(), QStringLiteral("kept"), false);
+        QTest::mouseClick(refused->panel->Form()->pushButtonSubmitDiagnostics, Qt::LeftButton);
+        QCOMPARE(questions_, asked + 1);
+        QVERIFY(refused->panel->isEnabled());
+        QCOMPARE(refused->panel->Animation().state(), QAbstractAnimation::Stopped);
+        QTest::qWait(300);
+        QCOMPARE(StoredRequests(), before);
+
+        auto opened = Open(QString(), QStringLiteral("Anonymous."));
+        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
+        QCOMPARE(questions_, asked + 2);
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "extra-information", "screenshot", "report"}, QString(),
+               QStringLiteral("Anonymous."));
+    }
+
+    void crashReportsCarryTheDumpAndDeleteIt() {
+        const QString dump = QString::fromStdString(DumpFilePath());
+        const QString params = QString::fromStdString(ParametersFilePath());
+        QVERIFY(dump.startsWith(QDir::fromNativeSeparators(qEnvironmentVariable("TEMP"))));
+        QVERIFY(dump.endsWith(QLatin1String(".dmp")));
+        for (const bool withParameters : {true, false}) {
+            QFile(dump).remove();
+            QFile dumpFile(dump);
+            QVERIFY(dumpFile.open(QIODevice::WriteOnly));
+            dumpFile.write(QByteArray("MDMP") + QByteArray(2000, withParameters ? '\x7f' : '\x01'));
+            dumpFile.close();
+            // What the site must receive, kept: the dump itself goes once the report is handled.
+            const QString sent = Out(QStringLiteral("dump-%1.bin").arg(withParameters));
+            QFile::remove(sent);
+            QVERIFY(QFile::copy(dump, sent));
+            QFile paramsFile(params);
+            QVERIFY(paramsFile.open(QIODevice::WriteOnly));
+            paramsFile.write("--copy C:\\a C:\\b");
+            paramsFile.close();
+            UIPanelDumpSend panel; // crash-report mode by default
+            panel.Form()->lineEditEmail->setText(QStringLiteral("crash@example.org"));
+            panel.Form()->checkBoxParameters->setChecked(withParameters);
+            panel.show();
+            QSignalSpy close(&panel, &UIPanelDumpSend::sCloseDumpDialog);
+            QVERIFY(SendAndWait(panel, panel.Form()->pushButtonSubmitBug));
+            QCOMPARE(panel.ResultPanel()->Form()->labelSucceed->text(),
+                     QStringLiteral("Thank you for sending your crash report."));
+            QVERIFY(close.wait(5000));
+            QVERIFY(!QFile::exists(dump));  // handled: the dump goes
+            QVERIFY(QFile::exists(params)); // the parameters file never
+            QStringList parts{"product-name", "product-version", "user-email", "extra-information", "dump"};
+            if (withParameters)
+                parts << "params";
+            Expect(QStringLiteral("/user-requests/crash_report.php"), parts, QStringLiteral("crash@example.org"),
+                   QString(), {{"dump", sent}, {"params", params}});
+        }
+        // Skipping deletes the dump as well, and sends nothing.
+        QFile dumpFile(dump);
+        QVERIFY(dumpFile.open(QIODevice::WriteOnly));
+        dumpFile.close();
+        const int before = StoredRequests();
+        UIPanelDumpSend skipped;
+        QSignalSpy close(&skipped, &UIPanelDumpSend::sCloseDumpDialog);
+        QTest::mouseClick(skipped.Form()->pushButtonSkipSubmit, Qt::LeftButton);
+        QCOMPARE(close.count(), 1);
+        QVERIFY(!QFile::exists(dump));
+        QCOMPARE(StoredRequests(), before);
+    }
+
+    void detailsAndSavedPageShowWhatIsSent() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("<b>not markup</b>"));
+        UIPanelDumpSend* panel = opened->panel;
+        UIDialogReportDetails details(panel->Fields());
+        // Readable, in the report's own order, every string as sent.
+        QCOMPARE(IndentedReportJson(QStringLiteral("{\"b\": \"x, \\\"{y}\\\"\",\"a\": \"1\"}")),
+                 QStringLiteral("{\n    \"b\": \"x, \\\"{y}\\\"\",\n    \"a\": \"1\"\n}"));
+        QVERIFY(details.Form()->plainTextEditReport->toPlainText().startsWith(
+            QStringLiteral("{\n    \"labelWindows64BitsIcon\": \"true\",\n    \"Windows\"")));
+        QVERIFY(!details.Form()->labelThumbnail->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(details.Form()->labelEmail->text(), QStringLiteral("jane@example.org"));
+        details.show();
+        QVERIFY(details.grab().save(Out(QStringLiteral("report-details.png"))));
+
+        const QString page = Out(QStringLiteral("report.html"));
+        QVERIFY(panel->SaveReport(page));
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        QVERIFY(html.contains(QStringLiteral("&lt;b&gt;not markup&lt;/b&gt;")));
+        QVERIFY(html.contains(QStringLiteral("<td class=\"fail\">failed</td>")));
+        // A page that cannot be written says so, and the panel keeps everything.
+        gBoxes.clear();
+        QVERIFY(!panel->SaveReport(Out(QStringLiteral("no-such-folder/report.html"))));
+        QCOMPARE(gBoxes.size(), size_t(1));
+        QVERIFY(QString::fromStdString(gBoxes.front()).contains(QStringLiteral("could not be saved")));
+        QCOMPARE(panel->Form()->textEditReport->toPlainText(), QStringLiteral("<b>not markup</b>"));
+    }
+
+    void editingTitles() {
+        UIPanelDumpSend panel;
+        QCOMPARE(panel.Form()->groupBoxReport->title(), QStringLiteral("Report"));
+        QTest::keyClick(panel.Form()->lineEditEmail, Qt::Key_A);
+        QCOMPARE(panel.Form()->groupBoxReport->title(),
+                 QStringLiteral("Report (Email shared, we may contact you for more information)"));
+        QTest::keyClick(panel.Form()->lineEditEmail, Qt::Key_Backspace);
+        QCOMPARE(panel.Form()->groupBoxReport->title(), QStringLiteral("Report (Anonymous)"));
+        QVERIFY(panel.Form()->pushButtonSubmitDiagnostics->isHidden());
+        QVERIFY(panel.Form()->checkBoxParameters->isChecked());
+    }
+
+    // --- answers that count as success: a redirect, a body saying "error" with 200 ---
+
+    void answerWithoutErrorIsSuccess() {
+        auto opened = Open(QStringLiteral("j@example.org"), QString());
+        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
+               QStringLiteral("j@example.org"), QString());
+    }
+
+    // --- failures: HTTP 500, closed without answer, 413 ---
+
+    void failureKeepsTheDialogAndRetrySendsAgain() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Typed before failing."));
+        UIPanelDumpSend* panel = opened->panel;
+        QSignalSpy close(panel, &UIPanelDumpSend::sCloseDumpDialog);
+        QVERIFY(!SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        UIPanelFailedOrSucceed* result = panel->ResultPanel();
+        QCOMPARE(result->Form()->labelFailed->text(),
+                 QStringLiteral("Website problem or firewall blocking Internet access!"));
+        QVERIFY(result->Form()->widgetSucceed->isHidden());
+        QTRY_COMPARE_WITH_TIMEOUT(panel->ResultProxy()->opacity(), 1.0, 3000);
+        QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-failed.png"))));
+        QVERIFY(!close.wait(4000)); // no closing: what was typed is not thrown away
+        QVERIFY(result->Form()->pushButtonRetry->isEnabled() && result->isEnabled());
+        QCOMPARE(panel->Form()->textEditReport->toPlainText(), QStringLiteral("Typed before failing."));
+
+        const int before = StoredRequests();
+        QSignalSpy shown(panel, &UIPanelDumpSend::sAnswerShown);
+        QTest::mouseClick(result->Form()->pushButtonRetry, Qt::LeftButton);
+        QVERIFY(shown.wait(15000));
+        QCOMPARE(shown.first().first().toBool(), false);
+        if (qEnvironmentVariable("SKV_SITE_STORES") == QLatin1String("yes"))
+            QCOMPARE(StoredRequests(), before + 1);
+        for (int i = 0; i < (qEnvironmentVariable("SKV_SITE_STORES") == QLatin1String("yes") ? 2 : 0); ++i)
+            Expect(QStringLiteral("/user-requests/diagnostics.php"),
+                   {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
+                   QStringLiteral("jane@example.org"), QStringLiteral("Typed before failing."));
+    }
+
+    // --- a certificate of a root the tool does not trust ---
+
+    void sslErrorsAreShownAndNotIgnored() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QString());
+        UIPanelDumpSend* panel = opened->panel;
+        QVERIFY(!SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QCOMPARE(panel->ResultPanel()->Form()->labelFailed->text(), QStringLiteral("Can't connect to website"));
+        QTest::qWait(1500); // the reply's end changes nothing
+        QCOMPARE(panel->ResultPanel()->Form()->labelFailed->text(), QStringLiteral("Can't connect to website"));
+        QCOMPARE(StoredRequests(), 0);
+        QVERIFY(panel->ResultPanel()->Form()->pushButtonRetry->isEnabled());
+    }
+
+    // --- a slow answer: the spinner turns over the faded form meanwhile ---
+
+    void spinnerWhileWaiting() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Waiting..."));
+        UIPanelDumpSend* panel = opened->panel;
+        QSignalSpy shown(panel, &UIPanelDumpSend::sAnswerShown);
+        QTest::mouseClick(panel->Form()->pushButtonSubmitDiagnostics, Qt::LeftButton);
+        QVERIFY(!panel->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(panel->WaitItem()->opacity() > 0.9, 2000);
+        QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-sending.png"))));
+        QVERIFY(shown.wait(15000));
+        QVERIFY(shown.first().first().toBool());
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
+               QStringLiteral("jane@example.org"), QStringLiteral("Waiting..."));
+    }
+};
+
+QTEST_MAIN(TestReportUpload)
+#include "tst_ReportUpload.moc"
