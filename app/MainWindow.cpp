@@ -2,12 +2,24 @@
 
 #include "ui_MainWindow.h"
 
+#include "ApplicationNames.h"
 #include "report/OpenReportDialog.h"
+#include "report/QtFileDownloader.h"
+#include "report/SiteAddress.h"
+#include "report/UIDialogDownloadAndInstallUpdate.h"
+#include "ui/UIDialogQuestion.h"
+#include "ui_UIDialogDownloadAndInstallUpdate.h"
+#include "ui_UIDialogQuestion.h"
+
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Files/Folders.h"
+#include "library_Orv/Files/Path.h"
 
 #include "library_Orv/Machine.h"
 #include "library_Orv/Processes.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QLabel>
 #include <QTextCursor>
 
@@ -137,8 +149,61 @@ void MainWindow::on_pushButtonSendReport_clicked() {
     OpenReportDialog(this, ReportJson(), pass_.ProductVersion());
 }
 
+QString MainWindow::DownloadAddress() {
+    QString site = Orv::SiteAddress();
+    while (site.endsWith(QLatin1Char('/')))
+        site.chop(1);
+    return site + QStringLiteral("/software-download/?software-arch=x64&os-name=windows&os-version=7"
+                                 "&software-name=Skorvane&sub-domain-id=5");
+}
+
+QString MainWindow::DownloadDestination() {
+    return QString::fromStdWString(
+        Orv::PathJoin(Orv::GetTempFolder(Orv::Utf8ToWString(kApplicationName)), L"Skorvane.exe"));
+}
+
 void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
-    // The download-and-install flow is started from here once the downloader exists.
+    const QString address = DownloadAddress();
+    QPointer<UIDialogQuestion> question = new UIDialogQuestion(this);
+    question->setWindowTitle(QStringLiteral("SkorvaneDiagnostics"));
+    question->Form()->labelText->setText(tr("You are going to install Skorvane !"));
+    question->setQuestionIcon();
+    question->setButtons(UIDialogQuestion::Yes | UIDialogQuestion::No);
+    question->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    question->raise();
+    const int answer = question->exec();
+    delete question.data(); // closed without a button, it is still there
+    if (answer != UIDialogQuestion::Yes)
+        return;
+    pass_.EndRunningProduct();
+
+    if (!downloadDialog_) {
+        downloadDialog_ = new Orv::UIDialogDownloadAndInstallUpdate(this);
+        downloadDialog_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        downloadDialog_->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+        downloadDialog_->Form()->pushButtonInstall->hide();
+        downloadDialog_->show();
+        downloadDialog_->raise();
+        downloadDialog_->activateWindow();
+    }
+    const QString destination = DownloadDestination();
+    // A file left there before (by an earlier download, or by someone else) is never what gets installed.
+    QFile::remove(destination);
+    Orv::QtFileDownloader downloader;
+    Orv::QtFileDownloaderInfo& job = downloader.Infos();
+    job.SetUrl(address.toStdString());
+    job.destination = Orv::WStringToUtf8(destination.toStdWString());
+    if (downloadDialog_->job)
+        disconnect(downloadDialog_->job, &Orv::QtFileDownloaderInfo::sSetProgress, downloadDialog_, nullptr);
+    downloadDialog_->job = &job;
+    connect(&job, &Orv::QtFileDownloaderInfo::sSetProgress, downloadDialog_, [this](float percentage, double curtime) {
+        QMetaObject::invokeMethod(downloadDialog_, "on_progressbar", Q_ARG(float, percentage), Q_ARG(double, curtime));
+    });
+    downloader.StartDownload();
+    downloadDialog_->exec();
+    downloadDialog_->job = nullptr;
+    downloadDialog_->deleteLater();
+    downloadDialog_ = nullptr;
 }
 
 void MainWindow::on_pushButtonActivateDragAndDrop_clicked() {

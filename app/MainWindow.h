@@ -3,10 +3,12 @@
 #include "QCheckPass.h"
 
 #include "library_Orv/Json/JsonDocument.h"
+#include "report/UIDialogDownloadAndInstallUpdate.h"
 #include "library_Orv/Qt/SkinManager.h"
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -44,6 +46,11 @@ public:
     void RunChecks(bool fix);
 
     QCheckPass& Pass() { return pass_; }
+    // Where "Download and install Skorvane" fetches the installer: the site, the download path and its query.
+    static QString DownloadAddress();
+    // Where it is saved: the user's own temporary folder.
+    static QString DownloadDestination();
+    Orv::UIDialogDownloadAndInstallUpdate* DownloadDialog() const { return downloadDialog_; }
     Orv::JsonDocument& ReportDocument() { return pass_.ReportDocument(); }
     QString ReportJson() { return pass_.ReportJson(); }
     Ui::MainWindow* Form() const { return form_.get(); }
@@ -75,4 +82,6 @@ private:
     QIcon checkIcon_;
     QIcon crossIcon_;
     QIcon questionIcon_;
+    // At most one download dialog, while a download action runs.
+    QPointer<Orv::UIDialogDownloadAndInstallUpdate> downloadDialog_;
 };

@@ -10,6 +10,7 @@
 namespace {
 constexpr unsigned long kAfterLaunchMs = 2000;
 constexpr unsigned long kCloseSleepMs = 1000;
+constexpr unsigned long kAfterEndingMs = 500;
 } // namespace
 
 QCheckPass::QCheckPass(QObject* parent) : QObject(parent), productProcess_(this) {}
@@ -47,6 +48,15 @@ bool QCheckPass::RefreshRunningState() {
     running_ = Checks::FindProductProcess(Orv::GetProcessList(), Orv::GetProductExePath(), runningProcessId_);
     SetCheckResult(QStringLiteral("labelIsRunning"), running_);
     return running_;
+}
+
+bool QCheckPass::EndRunningProduct() {
+    uint32_t processId = 0;
+    if (!Checks::FindProductProcess(Orv::GetProcessList(), Orv::GetProductExePath(), processId))
+        return false;
+    Orv::TerminateProcessById(processId);
+    QThread::msleep(kAfterEndingMs);
+    return true;
 }
 
 void QCheckPass::ClearLog() {

@@ -44,6 +44,8 @@ public:
     // The product's software version as the last pass read it (empty when it could not be read).
     const QString& ProductVersion() const { return productVersion_; }
 
+    // Ends the running product (exit code 0) and waits 500 ms; false when it was not running.
+    bool EndRunningProduct();
     // Looks for the product among the running processes and records the running row.
     bool RefreshRunningState();
     // Asks the running product whether it handles Explorer drag and drop; records the row and offers "Activate"

@@ -1,9 +1,11 @@
 // SkorvaneSite: the maker's web site as the diagnostics tool sees it, over real TLS on loopback.
 //   POST /user-requests/diagnostics.php, /user-requests/crash_report.php: stores the request (request line, headers,
 //        body) as one file request-N.http in the store folder, and answers 200 "OK".
-//   GET /software-download/...: the file of that name in the download folder (the last path element), else 404.
-// Failure modes (--mode): ok, error500, redirect (302), close (no answer), delay (answers after --delay-ms),
-// body-error (200 with the body "error"). A body over --max-body bytes is refused with 413.
+//   GET /software-download/...: the file of that name in the download folder (the last path element; Skorvane.exe
+//        for the folder itself), else 404.
+// Failure modes (--mode), for uploads and downloads alike: ok, error500, redirect (302), close (no answer), delay
+// (answers after --delay-ms), body-error (an upload is answered 200 with the body "error"). A body over --max-body
+// bytes is refused with 413.
 // Usage: SkorvaneSite --cert CERT.pem --key KEY.pem --store DIR [--downloads DIR] [--mode M] [--delay-ms N]
 //        [--max-body N] [--port-file FILE]
 // It listens on 127.0.0.1 on a free port and writes the port number into the port file.
@@ -85,16 +87,13 @@ private:
         const QList<QByteArray> words = requestLine_.split(' ');
         const QByteArray method = words.value(0);
         const QString path = QUrl(QString::fromLatin1(words.value(1))).path();
-        if (method == "GET" && path.startsWith(QLatin1String("/software-download/"))) {
-            QFile file(QDir(settings_.downloads).filePath(QFileInfo(path).fileName()));
-            if (!settings_.downloads.isEmpty() && file.open(QIODevice::ReadOnly))
-                return Answer(200, "OK", file.readAll(), "application/octet-stream");
+        const bool download = method == "GET" && path.startsWith(QLatin1String("/software-download/"));
+        const bool upload = method == "POST" && (path == QLatin1String("/user-requests/diagnostics.php") ||
+                                                 path == QLatin1String("/user-requests/crash_report.php"));
+        if (!download && !upload)
             return Answer(404, "Not Found", "not found");
-        }
-        if (method != "POST" || (path != QLatin1String("/user-requests/diagnostics.php") &&
-                                 path != QLatin1String("/user-requests/crash_report.php")))
-            return Answer(404, "Not Found", "not found");
-        Store();
+        if (upload)
+            Store();
         const QString& mode = settings_.mode;
         if (mode == QLatin1String("error500"))
             return Answer(500, "Internal Server Error", "error");
@@ -104,15 +103,25 @@ private:
             answered_ = true;
             return socket_->abort();
         }
-        if (mode == QLatin1String("body-error"))
-            return Answer(200, "OK", "error");
         if (mode == QLatin1String("delay")) {
-            QTimer::singleShot(settings_.delayMs, this, [this]() { Answer(200, "OK", "OK"); });
+            QTimer::singleShot(settings_.delayMs, this, [this, download, path]() { Reply(download, path); });
             return;
         }
-        Answer(200, "OK", "OK");
+        Reply(download, path);
     }
 
+    void Reply(bool download, const QString& path) {
+        if (!download)
+            return Answer(200, "OK", settings_.mode == QLatin1String("body-error") ? "error" : "OK");
+        // "/software-download/?..." is the product's installer.
+        QString name = QFileInfo(path).fileName();
+        if (name.isEmpty())
+            name = QStringLiteral("Skorvane.exe");
+        QFile file(QDir(settings_.downloads).filePath(name));
+        if (!settings_.downloads.isEmpty() && file.open(QIODevice::ReadOnly))
+            return Answer(200, "OK", file.readAll(), "application/octet-stream");
+        Answer(404, "Not Found", "not found");
+    }
     // Written whole under a temporary name, then renamed: a reader never sees half a request.
     void Store() {
         QDir().mkpath(settings_.store);

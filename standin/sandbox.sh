@@ -75,7 +75,9 @@ printf 'Windows Registry Editor Version 5.00\r\n' >"$registry"
 "$here/make-signed-dll.sh" "$folder/signing"
 certs=$folder/signing/certs
 
-if [[ -z ${broken[no-install]:-} ]]; then
+# With --no-install and a site, the installation is still made, then moved aside as the payload of the stand-in
+# installer that the site serves: "Download and install" puts it back.
+if [[ -z ${broken[no-install]:-} || -n $site ]]; then
     mkdir -p "$install/data"
     exe=$install/Skorvane.exe
     cp "$standin" "$exe"
@@ -123,6 +125,28 @@ if [[ -n ${broken[startup-loop]:-} ]]; then
     rm -f "$startup/Skorvane.lnk"
     ln -s Skorvane.lnk "$startup/Skorvane.lnk"
 fi
+if [[ -n ${broken[no-install]:-} && -n $site ]]; then
+    payload=$folder/site/payload
+    rm -rf "$payload" && mkdir -p "$payload"
+    mv "$install" "$payload/install"
+    cp "$registry" "$payload/registry.reg"
+    printf 'Windows Registry Editor Version 5.00\r\n' >"$registry"
+    links=()
+    for startup in "$programdata" "$roaming"; do
+        link="$startup/Microsoft/Windows/Start Menu/Programs/Startup/Skorvane.lnk"
+        [[ -L $link ]] && rm "$link" && links+=("$link")
+    done
+    {
+        echo "#!/bin/sh"
+        echo "# Written by standin/sandbox.sh: what the stand-in installer does with \"/S\"."
+        echo "set -e"
+        echo "cp -a '$payload/install' '$install'"
+        echo "cp '$payload/registry.reg' '$registry'"
+        for link in "${links[@]}"; do
+            echo "mkdir -p '$(dirname "$link")' && ln -sf '$install/Skorvane.exe' '$link'"
+        done
+    } >"$payload/install.sh"
+fi
 config=$local/Brindlecote/SkorvaneDiagnostics
 case "$localConfig" in
 truncated) mkdir -p "$config" && printf '<?xml version="1.0"?>\n<Config><Skin cur' >"$config/LocalConfig.xml" ;;
@@ -149,6 +173,7 @@ if [[ -n $site ]]; then
     siteMode=$site maxBody=67108864
     [[ $site == untrusted ]] && siteMode=ok
     [[ $site == small ]] && siteMode=ok maxBody=1024
+    cp "$build/standin/SkorvaneInstaller" "$siteDir/downloads/Skorvane.exe"
     siteExe=$build/standin/SkorvaneSite
     [[ -x $siteExe ]] || { echo "sandbox.sh: build the stand-in site first ($siteExe)" >&2; exit 1; }
     "$siteExe" --cert "$siteDir/site.pem" --key "$siteDir/site.key" --store "$siteDir/requests" \
@@ -158,7 +183,8 @@ if [[ -n $site ]]; then
     for _ in $(seq 100); do [[ -s $siteDir/port ]] && break; sleep 0.05; done
     [[ -s $siteDir/port ]] || { echo "sandbox.sh: the stand-in site did not start (see $siteDir/site.log)" >&2; exit 1; }
     siteExports="export SKV_SITE_URL='https://localhost:$(cat "$siteDir/port")'
-export SKV_SITE_REQUESTS='$siteDir/requests'"
+export SKV_SITE_REQUESTS='$siteDir/requests'
+export SKV_INSTALLER_PAYLOAD='$siteDir/payload'"
 fi
 
 cat <<EXPORTS

@@ -17,26 +17,29 @@ bool Available() {
     return true;
 }
 
+namespace {
+struct FoundMonitors {
+    std::vector<Frameless::Rect> rects;
+    int primary = -1;
+};
+
+// A function of its own: the 32-bit callback convention (stdcall) takes no lambda.
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto* found = reinterpret_cast<FoundMonitors*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        if (info.dwFlags & MONITORINFOF_PRIMARY)
+            found->primary = static_cast<int>(found->rects.size());
+        found->rects.push_back({info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom});
+    }
+    return TRUE;
+}
+} // namespace
+
 std::vector<Frameless::Rect> Monitors(int& primary) {
-    struct Found {
-        std::vector<Frameless::Rect> rects;
-        int primary = -1;
-    } found;
-    EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
-            auto* out = reinterpret_cast<Found*>(data);
-            MONITORINFO info{};
-            info.cbSize = sizeof info;
-            if (GetMonitorInfoW(monitor, &info)) {
-                if (info.dwFlags & MONITORINFOF_PRIMARY)
-                    out->primary = static_cast<int>(out->rects.size());
-                out->rects.push_back(
-                    {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom});
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    FoundMonitors found;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&found));
     primary = found.primary;
     return found.rects;
 }

@@ -1,0 +1,70 @@
+#include "InstallerGate.h"
+
+#include "library_Orv/Authenticode.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+// Whether the file has a signature in its certificate table at all, valid or not.
+bool CarriesSignature(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    Orv::AuthenticodeLayout layout;
+    return Orv::ReadAuthenticodeLayout(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                       static_cast<size_t>(bytes.size()), layout) &&
+           !layout.signature.empty();
+}
+} // namespace
+
+#ifndef Q_OS_WIN
+namespace {
+bool IsPeImage(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(2) == "MZ";
+}
+} // namespace
+#endif
+
+QString InstallerVerdict::Explanation() const {
+    const auto tr = [](const char* text) { return QCoreApplication::translate("InstallerGate", text); };
+    switch (kind) {
+    case NotSigned:
+        return tr("The downloaded installer is not signed, so nobody can tell who made it. It was not run.");
+    case SignatureBroken:
+        return tr("The downloaded installer's signature does not match its content: it was changed after it was "
+                  "signed, or the signature cannot be trusted. It was not run.");
+    case OtherSigner:
+        return tr("The downloaded installer is signed by \"%1\", not by %2, the maker of Skorvane. It was not run.")
+            .arg(signer, QString::fromLatin1(kInstallerSigner));
+    default:
+        return QString();
+    }
+}
+
+InstallerVerdict CheckInstaller(const QString& path) {
+    InstallerVerdict verdict;
+#ifndef Q_OS_WIN
+    if (!IsPeImage(path)) {
+        std::fprintf(stderr,
+                     "Installer signature check skipped: %s is no Windows program and cannot carry an "
+                     "Authenticode signature\n",
+                     path.toLocal8Bit().constData());
+        verdict.kind = InstallerVerdict::Skipped;
+        return verdict;
+    }
+#endif
+    const std::wstring file = path.toStdWString();
+    verdict.signer = QString::fromStdWString(Orv::GetSignerName(file));
+    if (!Orv::IsFileSigned(file))
+        verdict.kind = CarriesSignature(path) ? InstallerVerdict::SignatureBroken : InstallerVerdict::NotSigned;
+    else if (verdict.signer != QLatin1String(kInstallerSigner))
+        verdict.kind = InstallerVerdict::OtherSigner;
+    else
+        verdict.kind = InstallerVerdict::Signed;
+    return verdict;
+}

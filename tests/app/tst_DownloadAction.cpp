@@ -1,0 +1,157 @@
+// "Download and install Skorvane" from the window, against the stand-in web site and its installer (run by
+// tests/e2e/download_window.sh in a sandbox laid out with --no-install --site, or healthy with --site).
+#include "app/MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "report/UIDialogDownloadAndInstallUpdate.h"
+#include "report/SiteAddress.h"
+#include "ui/UIDialogQuestion.h"
+#include "ui_UIDialogDownloadAndInstallUpdate.h"
+
+#include "library_Orv/Processes.h"
+#include "library_Orv/WinUtils.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+template <typename T> T* VisibleDialog() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<T*>(top); dialog && dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+QPushButton* ButtonOfType(UIDialogQuestion* question, int type) {
+    for (QPushButton* button : question->findChildren<QPushButton*>())
+        if (button->property("buttonType").toInt() == type)
+            return button;
+    return nullptr;
+}
+
+QString Out(const QString& name) {
+    return QDir(qEnvironmentVariable("SKV_DOWNLOAD_OUT")).filePath(name);
+}
+} // namespace
+
+class TestDownloadAction : public QObject {
+    Q_OBJECT
+
+private:
+    QTimer driver_;
+    QString asked_;
+    int answer_ = UIDialogQuestion::Yes;
+    bool install_ = true;
+    bool productRanAtDownload_ = false;
+    uint32_t productId_ = 0;
+
+    // Answers the question, then clicks Install once the download is complete (or Cancel), as a user would.
+    void Drive() {
+        if (auto* question = VisibleDialog<UIDialogQuestion>()) {
+            asked_ = question->windowTitle();
+            question->grab().save(Out(QStringLiteral("download-question.png")));
+            QTest::mouseClick(ButtonOfType(question, answer_), Qt::LeftButton);
+            return;
+        }
+        auto* download = VisibleDialog<Orv::UIDialogDownloadAndInstallUpdate>();
+        if (!download)
+            return;
+        if (productId_ != 0) {
+            const auto processes = Orv::GetProcessList();
+            productRanAtDownload_ = processes.count(productId_) != 0;
+        }
+        if (!install_) {
+            QTest::mouseClick(download->Form()->pushButtonCancel, Qt::LeftButton);
+        } else if (download->Form()->pushButtonInstall->isVisible()) {
+            download->grab().save(Out(QStringLiteral("download-install.png")));
+            QTest::mouseClick(download->Form()->pushButtonInstall, Qt::LeftButton);
+        }
+    }
+
+    QString Recorded(MainWindow& window, const char* key) {
+        return QString::fromStdString(window.ReportDocument().Member(key).ValueText());
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("SKV_SITE_URL"), "run by tests/e2e/download_window.sh");
+        Orv::TrustConfiguredRoots();
+        connect(&driver_, &QTimer::timeout, this, &TestDownloadAction::Drive);
+        driver_.start(50);
+    }
+
+    void addressAndDestination() {
+        QCOMPARE(MainWindow::DownloadAddress(),
+                 qEnvironmentVariable("SKV_SITE_URL") +
+                     QStringLiteral("/software-download/?software-arch=x64&os-name=windows&os-version=7"
+                                    "&software-name=Skorvane&sub-domain-id=5"));
+        QVERIFY(MainWindow::DownloadDestination().startsWith(qEnvironmentVariable("TEMP")));
+        QVERIFY(MainWindow::DownloadDestination().endsWith(QStringLiteral("/SkorvaneDiagnostics/Skorvane.exe")));
+    }
+
+    // A --no-install sandbox: the installer is downloaded, checked, run with "/S"; "Fix and check again" then finds
+    // the product installed.
+    void downloadInstallThenCheckAgain() {
+        if (qEnvironmentVariable("SKV_CASE") != QLatin1String("repair"))
+            QSKIP("the repair case");
+        MainWindow window(MainWindow::FirstPass::Skip);
+        window.show();
+        window.RunChecks(false);
+        QCOMPARE(Recorded(window, "labelInstallIntegrityExeIcon"), QStringLiteral("false"));
+        QCOMPARE(Recorded(window, "labelCheckInstallExplorerPluginIcon"), QStringLiteral("false"));
+        // A file left at the destination by someone else is gone before the download.
+        QFile stale(MainWindow::DownloadDestination());
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("#!/bin/sh\ntouch \"$SKV_DOWNLOAD_OUT/stale-ran\"\n");
+        stale.close();
+        answer_ = UIDialogQuestion::Yes;
+        install_ = true;
+        QTest::mouseClick(window.Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        QCOMPARE(asked_, QStringLiteral("SkorvaneDiagnostics"));
+        QVERIFY(!window.DownloadDialog()); // forgotten once its run is over
+        const QString arguments = qEnvironmentVariable("SKV_INSTALLER_PAYLOAD") + QStringLiteral("/installer-args.txt");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(arguments), 10000);
+        QFile record(arguments);
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        QCOMPARE(record.readAll(), QByteArray("/S\n"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdWString(Orv::GetProductExePath())), 10000);
+        QVERIFY(!QFile::exists(Out(QStringLiteral("stale-ran"))));
+        QTest::qWait(500); // the installer's last copies
+        QTest::mouseClick(window.Form()->pushButtonFixAndCheck, Qt::LeftButton);
+        for (const char* row :
+             {"labelInstallIntegrityExeIcon", "labelCheckPluginSignedIcon", "labelCheckPluginSignedNameIcon",
+              "labelCheckInstallExplorerPluginIcon", "labelShortcutInstalledGlobal",
+              "labelPointToInstalledDirCurrentAllUsers", "labelShortcutInstalledCurrentUser",
+              "labelPointToInstalledDirCurrentUser", "labelShortcutAllowedToRunIcon"})
+            QVERIFY2(Recorded(window, row) == QLatin1String("true"), row);
+        window.close();
+    }
+
+    // A healthy sandbox with the product running: No ends nothing; Yes ends the product before the download.
+    void productEndsOnlyAfterYes() {
+        if (qEnvironmentVariable("SKV_CASE") != QLatin1String("running"))
+            QSKIP("the running case");
+        QProcess product;
+        product.start(QString::fromStdWString(Orv::GetProductExePath()), QStringList());
+        QVERIFY(product.waitForStarted(5000));
+        productId_ = static_cast<uint32_t>(product.processId());
+        MainWindow window(MainWindow::FirstPass::Skip);
+        answer_ = UIDialogQuestion::No;
+        QTest::mouseClick(window.Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        QVERIFY(product.state() == QProcess::Running);
+        QVERIFY(!window.DownloadDialog());
+        answer_ = UIDialogQuestion::Yes;
+        install_ = false; // cancelled: nothing is installed
+        QTest::mouseClick(window.Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        QVERIFY(!productRanAtDownload_);
+        QTRY_COMPARE_WITH_TIMEOUT(product.state(), QProcess::NotRunning, 5000);
+        productId_ = 0;
+    }
+};
+
+QTEST_MAIN(TestDownloadAction)
+#include "tst_DownloadAction.moc"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# End to end: the downloader, the download-and-install dialog and the installer gate against the stand-in web site
+# in its modes, over TLS on loopback.
+# Usage: download_site.sh TEST_EXE BUILD_DIR
+set -uo pipefail
+test=$1
+export SKV_BUILD=$2
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap '"$here/../../standin/end-products.sh" "$work"/*/; rm -rf "$work"' EXIT
+failures=0
+run() { # NAME SITE_MODE FUNCTIONS...
+    local name=$1 site=$2 && shift 2
+    local folder=$work/$name
+    "$here/../../standin/sandbox.sh" "$folder" --site="$site" >"$folder.env" || { echo "FAIL $name: sandbox"; failures=$((failures + 1)); return; }
+    mkdir -p "$folder/out"
+    if (. "$folder.env"; export SKV_DOWNLOAD_OUT=$folder/out SKV_SITE_DOWNLOADS=$folder/site/downloads \
+        QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0; "$test" "$@") >"$folder.log" 2>&1; then
+        echo "PASS $name"
+    else
+        echo "FAIL $name:"; grep -E "FAIL|Loc:|Actual|Expected" "$folder.log"; failures=$((failures + 1))
+    fi
+    cp "$folder"/out/*.png "$SKV_BUILD/tests/report/" 2>/dev/null
+}
+run ok ok downloadReachesOneHundredAndSaves digestChecks jsonEscapedSlashes cancelFlagActsOnceAtTheNextProgress \
+    dialogProgressAndInstall downloadItemRow gateRunsOnlyTheMakersSignedInstaller
+run redirect redirect redirectSavesNothing
+run untrusted untrusted untrustedCertificateFails
+run delay delay cancelBeforeAnyProgress
+grep -q "Request was redirected." "$work/redirect.log" || { echo "FAIL redirect: no line on the error stream"; failures=$((failures + 1)); }
+grep -q "SSL error: " "$work/untrusted.log" || { echo "FAIL untrusted: no SSL error line"; failures=$((failures + 1)); }
+[[ $failures -eq 0 ]]

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# End to end under Wine: the Windows build downloads from the stand-in site (a program of the native build) over
+# TLS with the OpenSSL it ships with, checks installers with WinVerifyTrust, starts the maker's signed installer
+# (the mingw build of standin/Installer.cpp, signed like the stand-in product) with "/S" and refuses an unsigned one.
+# Usage: download_site_wine.sh EMULATOR TEST_EXE WINDOWS_BUILD NATIVE_BUILD
+set -uo pipefail
+emulator=$1
+test=$2
+build=$3
+export SKV_BUILD=$4
+here=$(cd "$(dirname "$0")" && pwd)
+[[ -x $SKV_BUILD/standin/SkorvaneSite ]] || { echo "download_site_wine.sh: no native build of the site in $SKV_BUILD"; exit 1; }
+work=$(mktemp -d)
+trap '"$here/../../standin/end-products.sh" "$work"/*/; rm -rf "$work"' EXIT
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+folder=$work/site
+"$here/../../standin/sandbox.sh" "$folder" --site >"$folder.env" || { echo "FAIL: sandbox"; exit 1; }
+. "$folder.env"
+certs=$folder/signing/certs
+installer=$build/standin/SkorvaneInstaller.exe
+cp "$installer" "$folder/site/downloads/Unsigned.exe"
+rm -f "$folder/site/downloads/Skorvane.exe"
+osslsigncode sign -certs "$certs/signer.pem" -key "$certs/signer.key" -n "Skorvane setup" -in "$installer" \
+    -out "$folder/site/downloads/Skorvane.exe" >/dev/null || { echo "FAIL: signing the installer"; exit 1; }
+# The test root in the prefix's machine store, as a Windows machine of the maker's test lab would have it.
+wine "$build/standin/skv_wine_setup.exe" trust-root "$(winpath "$certs/root.pem")" </dev/null >/dev/null 2>&1 ||
+    { echo "FAIL: trusting the test root"; exit 1; }
+mkdir -p "$folder/out"
+export SKV_TRUSTED_ROOTS=$(winpath "$SKV_TRUSTED_ROOTS") SKV_DOWNLOAD_OUT=$(winpath "$folder/out")
+export SKV_SITE_DOWNLOADS=$(winpath "$folder/site/downloads") SKV_INSTALLER_RECORD=$(winpath "$folder/out/installer-args.txt")
+export QT_QPA_PLATFORM=windows
+if "$emulator" --qtest "$test" downloadReachesOneHundredAndSaves digestChecks gateRunsOnlyTheMakersSignedInstaller \
+    installsOnlyTheMakersInstaller >"$folder.log" 2>&1; then
+    echo "PASS download, gate and launch under Wine"
+    cp "$folder"/out/*.png "$build/tests/report/" 2>/dev/null
+else
+    grep -E -A3 "FAIL" "$folder.log"
+    exit 1
+fi
