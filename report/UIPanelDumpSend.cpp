@@ -169,8 +169,7 @@ void UIPanelDumpSend::StopWaiting() {
     waitItem_->animation()->stop();
 }
 
-void UIPanelDumpSend::ShowFailure(const QString& text) {
-    resultPanel_->ShowFailed(text);
+void UIPanelDumpSend::OfferRetry() {
     // The outcome panel takes the input, the form keeps what was typed for another try.
     setEnabled(true);
     form_->widgetParentGraphicView->setEnabled(false);
@@ -197,7 +196,7 @@ void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
                 CleanUpDump();
             });
         } else {
-            ShowFailure(resultPanel_->Form()->labelFailed->text());
+            OfferRetry();
         }
         emit sAnswerShown(ok);
     });
@@ -208,7 +207,8 @@ void UIPanelDumpSend::OnSslErrors(QNetworkReply* reply, const QList<QSslError>&)
     answered_ = true;
     qInfo() << "DEBUG_DUMP_PANEL: anwser sslErrors error";
     StopWaiting();
-    ShowFailure(tr("Can't connect to website"));
+    resultPanel_->ShowFailed(tr("Can't connect to website"));
+    OfferRetry();
     sslFailed_ = reply;
     reply->deleteLater();
     emit sAnswerShown(false);

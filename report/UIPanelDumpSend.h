@@ -88,7 +88,7 @@ private:
     void OnFinished(QNetworkReply* reply);
     void OnSslErrors(QNetworkReply* reply, const QList<QSslError>& errors);
     void StopWaiting();
-    void ShowFailure(const QString& text);
+    void OfferRetry();
     void Retry();
     void AskAndSave();
 
