@@ -8,7 +8,7 @@ bash scripts/install-deps.sh run
 
 build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKV_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target SkorvaneDiagnostics Skorvane SkorvaneSite
+cmake --build "$build" --target SkorvaneDiagnostics Skorvane SkorvaneSite SkorvaneInstaller
 
 if [[ -z "${SKV_REGISTRY_FILE:-}" ]]; then
     SKV_BUILD="$PWD/$build" bash standin/sandbox.sh "$build/sandbox" --site >"$build/sandbox.env"

@@ -4,7 +4,7 @@
 # written its id yet); and the stand-in web site the sandbox started. Nothing else is touched.
 # Usage: end-products.sh SANDBOX_FOLDER...
 for folder in "$@"; do
-    folder=${folder%/}
+    folder=$(cd "$folder" 2>/dev/null && pwd) || continue # processes name their executables absolutely
     exe=$folder/install/Skorvane.exe
     ids=$(cat "$folder/product.pids" 2>/dev/null)
     for proc in /proc/[0-9]*; do
