@@ -150,11 +150,8 @@ void MainWindow::on_pushButtonSendReport_clicked() {
 }
 
 QString MainWindow::DownloadAddress() {
-    QString site = Orv::SiteAddress();
-    while (site.endsWith(QLatin1Char('/')))
-        site.chop(1);
-    return site + QStringLiteral("/software-download/?software-arch=x64&os-name=windows&os-version=7"
-                                 "&software-name=Skorvane&sub-domain-id=5");
+    return Orv::SiteUrl(QStringLiteral("/software-download/?software-arch=x64&os-name=windows&os-version=7"
+                                       "&software-name=Skorvane&sub-domain-id=5"));
 }
 
 QString MainWindow::DownloadDestination() {

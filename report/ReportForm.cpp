@@ -1,5 +1,7 @@
 #include "ReportForm.h"
 
+#include "SiteAddress.h"
+
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
@@ -51,12 +53,9 @@ QHttpMultiPart* BuildReportForm(const ReportFields& fields) {
     return form;
 }
 
-QString ReportEndpoint(const QString& siteAddress, bool diagnosticsMode) {
-    QString base = siteAddress;
-    while (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    return base + (diagnosticsMode ? QStringLiteral("/user-requests/diagnostics.php")
-                                   : QStringLiteral("/user-requests/crash_report.php"));
+QString ReportEndpoint(bool diagnosticsMode) {
+    return Orv::SiteUrl(diagnosticsMode ? QStringLiteral("/user-requests/diagnostics.php")
+                                        : QStringLiteral("/user-requests/crash_report.php"));
 }
 
 std::string& DumpBaseName() {

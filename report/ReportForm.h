@@ -24,7 +24,7 @@ struct ReportFields {
 // read-only now and belong to the form. A file that cannot be opened still gives its (empty) part.
 QHttpMultiPart* BuildReportForm(const ReportFields& fields);
 // The endpoint of the mode on the site.
-QString ReportEndpoint(const QString& siteAddress, bool diagnosticsMode);
+QString ReportEndpoint(bool diagnosticsMode);
 
 // Where a crash report's files lie: the temporary folder (with its separator), the dump base name, ".dmp"; and that
 // path followed by ".params". The base name is process-wide and empty unless set.

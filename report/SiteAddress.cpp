@@ -16,6 +16,13 @@ QString SiteAddress() {
         ReadSetting(L"Site", L"address", QString::fromLatin1(kDefaultSiteAddress).toStdWString()));
 }
 
+QString SiteUrl(const QString& pathAndQuery) {
+    QString base = SiteAddress();
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    return base + pathAndQuery;
+}
+
 int TrustConfiguredRoots() {
     const QString files = qEnvironmentVariable("SKV_TRUSTED_ROOTS");
     if (files.isEmpty())

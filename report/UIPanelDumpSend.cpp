@@ -152,7 +152,7 @@ void UIPanelDumpSend::Send() {
                    AnonymousQuestionText()))
         return;
     QHttpMultiPart* multipart = BuildReportForm(Fields());
-    const QNetworkRequest request(QUrl::fromUserInput(ReportEndpoint(Orv::SiteAddress(), diagnosticsMode)));
+    const QNetworkRequest request(QUrl::fromUserInput(ReportEndpoint(diagnosticsMode)));
     QNetworkReply* reply = network_.post(request, multipart);
     multipart->setParent(reply);
     disconnect(&network_, nullptr, this, nullptr);

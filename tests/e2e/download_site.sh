@@ -5,10 +5,7 @@
 set -uo pipefail
 test=$1
 export SKV_BUILD=$2
-here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-trap '"$here/../../standin/end-products.sh" "$work"/*/; rm -rf "$work"' EXIT
-failures=0
+. "$(dirname "$0")/sandbox_work.sh"
 run() { # NAME SITE_MODE FUNCTIONS...
     local name=$1 site=$2 && shift 2
     local folder=$work/$name

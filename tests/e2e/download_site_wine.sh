@@ -8,11 +8,8 @@ emulator=$1
 test=$2
 build=$3
 export SKV_BUILD=$4
-here=$(cd "$(dirname "$0")" && pwd)
+. "$(dirname "$0")/sandbox_work.sh"
 [[ -x $SKV_BUILD/standin/SkorvaneSite ]] || { echo "download_site_wine.sh: no native build of the site in $SKV_BUILD"; exit 1; }
-work=$(mktemp -d)
-trap '"$here/../../standin/end-products.sh" "$work"/*/; rm -rf "$work"' EXIT
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 folder=$work/site
 "$here/../../standin/sandbox.sh" "$folder" --site >"$folder.env" || { echo "FAIL: sandbox"; exit 1; }
 . "$folder.env"

@@ -5,11 +5,8 @@
 set -uo pipefail
 test=$1
 export SKV_BUILD=$2
-here=$(cd "$(dirname "$0")" && pwd)
+. "$(dirname "$0")/sandbox_work.sh"
 sandbox=$here/../../standin/sandbox.sh
-work=$(mktemp -d)
-trap '"$here/../../standin/end-products.sh" "$work"/*/; rm -rf "$work"' EXIT
-failures=0
 
 # run NAME SITE_MODE STORES FUNCTIONS...  (STORES: yes, no, or resent when the client may send again by itself)
 run() {

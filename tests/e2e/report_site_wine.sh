@@ -7,12 +7,8 @@ set -uo pipefail
 emulator=$1
 test=$2
 export SKV_BUILD=$3
-here=$(cd "$(dirname "$0")" && pwd)
+. "$(dirname "$0")/sandbox_work.sh"
 [[ -x $SKV_BUILD/standin/SkorvaneSite ]] || { echo "report_site_wine.sh: no native build of the site in $SKV_BUILD"; exit 1; }
-work=$(mktemp -d)
-trap '"$here/../../standin/end-products.sh" "$work"/*/; rm -rf "$work"' EXIT
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-failures=0
 
 run() { # NAME SITE_MODE FUNCTIONS...
     local name=$1 site=$2 && shift 2

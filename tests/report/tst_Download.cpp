@@ -45,7 +45,7 @@ private:
         }
         return downloader.Infos().success;
     }
-    QString Address() { return Orv::SiteAddress() + QStringLiteral("/software-download/Skorvane.exe"); }
+    QString Address() { return Orv::SiteUrl(QStringLiteral("/software-download/Skorvane.exe")); }
 
 private slots:
     void initTestCase() {
@@ -205,8 +205,8 @@ private slots:
             QtFileDownloader downloader;
             dialog.job = &downloader.Infos();
             const QString name = signedInstaller ? QStringLiteral("Skorvane.exe") : QStringLiteral("Unsigned.exe");
-            QVERIFY(Download(downloader, Orv::SiteAddress() + QStringLiteral("/software-download/") + name,
-                             Destination(name)));
+            QVERIFY(
+                Download(downloader, Orv::SiteUrl(QStringLiteral("/software-download/") + name), Destination(name)));
             dialog.show();
             QMetaObject::invokeMethod(&dialog, "on_progressbar", Q_ARG(float, 100.0f), Q_ARG(double, 0.0));
             QTest::mouseClick(dialog.Form()->pushButtonInstall, Qt::LeftButton);
