@@ -4,6 +4,7 @@
 #include "checks/InstallationChecks.h"
 
 #include "library_Orv/Authenticode.h"
+#include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Machine.h"
 #include "library_Orv/Qt/QShortCutStartupManager.h"
@@ -52,6 +53,7 @@ void QCheckPass::Run(bool fix) {
     RecordLogArea();
     StartStep(15, "Plugin simulation");
     RunPluginSimulationTest();
+    copyTestFolder_.reset(); // the copy tests' files go with the pass
 }
 
 void QCheckPass::CheckArchitecture() {
@@ -71,7 +73,8 @@ void QCheckPass::CheckWindowsVersion() {
 
 void QCheckPass::ComputeSharedValues() {
     productPath_ = Orv::GetProductExePath();
-    executablePath_ = Orv::ToLongPath(productPath_);
+    // No product path (none that is absolute): every file check fails, nothing is run.
+    executablePath_ = productPath_.empty() ? std::wstring() : Orv::ToLongPath(productPath_);
     installDirectory_ = Checks::ProductInstallDir(productPath_);
     shellDllPath_ = Checks::ShellDllPath(installDirectory_);
 }
@@ -114,7 +117,7 @@ void QCheckPass::CheckStartupShortcuts(bool fix) {
     const QString executable = QString::fromStdWString(executablePath_);
     shortcuts.SetShortcutName(QStringLiteral("Skorvane"));
     // The shortcut stores the plain path: Explorer may not start an extended-length target at logon.
-    if (fix && !shortcuts.Exists(Manager::CurrentUser) && !shortcuts.Exists(Manager::AllUsers))
+    if (fix && !productPath_.empty() && !shortcuts.Exists(Manager::CurrentUser) && !shortcuts.Exists(Manager::AllUsers))
         shortcuts.Create(Manager::Either, QString::fromStdWString(productPath_));
     const auto pointsAtExecutable = [&](int scope) {
         return shortcuts.Exists(scope) &&
@@ -136,18 +139,24 @@ void QCheckPass::CheckRunningState() {
 }
 
 void QCheckPass::RunCommandLineCopyTest() {
-    Checks::ResetTargetFolder();
-    const std::vector<std::wstring> sources = Checks::PrepareSourcePaths();
-    Checks::WriteSourceFiles(sources);
+    copyTestFolder_ = std::make_unique<Checks::CopyTestFolder>();
+    Checks::CopyTestFolder& folder = *copyTestFolder_;
+    folder.ResetTargetFolder();
+    if (!folder.WriteSourceFiles())
+        qInfo().noquote() << "The copy tests' source files could not be written in"
+                          << QString::fromStdWString(Orv::GetSystemTempFolder());
     // A "--copy" run that does not end in time is ended; its copies are then missing or late, and the test fails.
-    Orv::RunProcessAndWait(productPath_, {L"--copy", L"\"" + Checks::CopyArgument(sources) + L"\""},
-                           kCommandLineCopyTimeoutMs);
-    SetCheckResult(QStringLiteral("labelAutomaticCommandLineCopyIcon"), Checks::ExpectedCopiesExist());
+    if (folder.IsValid() && !productPath_.empty())
+        Orv::RunProcessAndWait(productPath_, {L"--copy", L"\"" + folder.CopyArgument() + L"\""},
+                               kCommandLineCopyTimeoutMs);
+    SetCheckResult(QStringLiteral("labelAutomaticCommandLineCopyIcon"), folder.ExpectedCopiesMade());
 }
 
 void QCheckPass::RunLaunchStep() {
     ClearLog();
-    if (!running_ && productMayBeLaunched_) {
+    if (productPath_.empty()) {
+        // Nothing to launch: the log stays as empty as after a launch that failed.
+    } else if (!running_ && productMayBeLaunched_) {
         productMayBeLaunched_ = false;
         LaunchProduct(QString::fromStdWString(productPath_), QString::fromStdWString(installDirectory_));
     } else {
@@ -161,9 +170,12 @@ void QCheckPass::RecordLogArea() {
 }
 
 void QCheckPass::RunPluginSimulationTest() {
-    Checks::ResetTargetFolder();
-    const std::vector<std::wstring> sources = Checks::PrepareSourcePaths(); // written by the command-line test
-    const std::wstring target = Checks::CopyTestPath(Checks::kCopyTargetFolder);
+    if (!copyTestFolder_) // the command-line test made it
+        copyTestFolder_ = std::make_unique<Checks::CopyTestFolder>();
+    Checks::CopyTestFolder& folder = *copyTestFolder_;
+    folder.ResetTargetFolder();
+    const std::vector<std::wstring> sources = folder.SourcePaths(); // written by the command-line test
+    const std::wstring target = folder.TargetFolder();
     const Orv::PipeRequestResult result = Orv::SendRequestWithReply(
         Orv::kProductPipeName,
         [&](const std::wstring& replyPipeName) { return Orv::CopyRequestMessage(replyPipeName, target, sources); },
@@ -171,5 +183,5 @@ void QCheckPass::RunPluginSimulationTest() {
     if (result != Orv::PipeRequestResult::NotSent)
         QThread::msleep(kAfterCopyAnswersMs);
     QueryDragAndDropState();
-    SetCheckResult(QStringLiteral("labelSimulatePluginIcon"), Checks::ExpectedCopiesExist());
+    SetCheckResult(QStringLiteral("labelSimulatePluginIcon"), folder.ExpectedCopiesMade());
 }

@@ -111,13 +111,15 @@ void MainWindow::AppendLogText(const QString& text) {
 }
 
 void MainWindow::RefreshProcessStates() {
-    pass_.RefreshRunningState();
+    const bool productRuns = pass_.RefreshRunningState();
     {
         const Orv::ProcessHandle explorer = Orv::OpenProcessByName(L"explorer.exe");
         SetIntegrityLevelText(form_->labelLevelUACExplorer, explorer.Native());
     }
     {
-        const Orv::ProcessHandle product = Orv::OpenProcessByName(L"skorvane.exe");
+        // The product itself, not another program that bears its name.
+        const Orv::ProcessHandle product =
+            productRuns ? Orv::OpenProcessById(pass_.RunningProcessId()) : Orv::ProcessHandle();
         SetIntegrityLevelText(form_->labelLevelUACSkorvane, product.Native());
     }
     SetIntegrityLevelText(form_->labelLevelUACDiagnostic, Orv::CurrentProcessHandle());

@@ -1,5 +1,6 @@
 #include "QCheckPass.h"
 
+#include "checks/CopyTests.h"
 #include "checks/InstallationChecks.h"
 
 #include "library_Orv/Processes.h"
@@ -11,6 +12,7 @@ namespace {
 constexpr unsigned long kAfterLaunchMs = 2000;
 constexpr unsigned long kCloseSleepMs = 1000;
 constexpr unsigned long kAfterEndingMs = 500;
+constexpr int kEndWaitMs = 5000;
 } // namespace
 
 QCheckPass::QCheckPass(QObject* parent) : QObject(parent), productProcess_(this) {}
@@ -100,8 +102,19 @@ void QCheckPass::LaunchProduct(const QString& program, const QString& workingFol
 void QCheckPass::EndLaunchedProductAndStartDetached() {
     const std::wstring productPath = Orv::GetProductExePath();
     productProcess_.disconnect(this); // its exit is no news any more
-    productProcess_.close();          // ends the instance that this pass launched, if it still runs
+    // The instance this pass launched is gone before another starts: ended, and waited for within a bound.
+    if (productProcess_.state() != QProcess::NotRunning) {
+        productProcess_.kill();
+        productProcess_.waitForFinished(kEndWaitMs);
+    }
+    productProcess_.close();
+    if (productPath.empty())
+        return;
     QThread::msleep(kCloseSleepMs);
+    // A product that runs already (started by the user, or by another instance of this tool) stays the only one.
+    uint32_t runningId = 0;
+    if (Checks::FindProductProcess(Orv::GetProcessList(), productPath, runningId))
+        return;
     productProcess_.setProgram(QString::fromStdWString(productPath));
     productProcess_.setWorkingDirectory(QString::fromStdWString(Checks::ProductInstallDir(productPath)));
     // Nobody reads the detached product's output; it must not hold this tool's streams open once the tool has

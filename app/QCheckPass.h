@@ -7,7 +7,12 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+namespace Checks {
+class CopyTestFolder;
+}
 
 // One check pass over the installation and the running product, without any widget: the fifteen steps in their
 // order, the report document that records every result, the log of the product this pass launched, and the
@@ -48,6 +53,8 @@ public:
     bool EndRunningProduct();
     // Looks for the product among the running processes and records the running row.
     bool RefreshRunningState();
+    // The product's process id as RefreshRunningState last found it (0 when it did not run).
+    uint32_t RunningProcessId() const { return running_ ? runningProcessId_ : 0; }
     // Asks the running product whether it handles Explorer drag and drop; records the row and offers "Activate"
     // when the product answers that it does not.
     void QueryDragAndDropState();
@@ -112,4 +119,6 @@ private:
     std::wstring executablePath_;
     std::wstring shellDllPath_;
     std::wstring installDirectory_;
+    // The copy tests' own folder, from the command-line copy test to the end of the pass.
+    std::unique_ptr<Checks::CopyTestFolder> copyTestFolder_;
 };

@@ -4,7 +4,7 @@
 #include "DateTime.h"
 
 #include <atomic>
-#include <iostream>
+#include <cstdio>
 #include <sstream>
 
 namespace Orv {
@@ -56,7 +56,11 @@ void Error::Report(const std::string& message, bool quiet, ErrorLevel level, con
     std::string lastError; // only called for its side effect of clearing the last error
     GetLastErrorText(lastError);
 
-    std::cout << message << std::endl;
+    // C's stream, not std::cout: reports come from static constructors too (the product identity's), which may
+    // run before the C++ streams are constructed.
+    std::fwrite(message.data(), 1, message.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
 
     IErrorHandler* handler = level < kErrorLevelCount ? gHandlers[level].load() : nullptr;
     if (handler) {

@@ -27,6 +27,12 @@ constexpr const char* kEnvXdgRuntimeDir = "XDG_RUNTIME_DIR";
 // The folder that holds one socket file per named pipe (default: a folder of the user's own).
 constexpr const char* kEnvPipeFolder = "SKV_PIPE_FOLDER";
 
+// The folder of this user session's named objects, pipe sockets and instance locks, as Windows keeps them in the
+// session's namespace: SKV_PIPE_FOLDER, else a private folder in XDG_RUNTIME_DIR, else /tmp/skorvane-pipes-<uid>
+// (mode 0700). A folder that someone else owns or that others can write to is not used (empty; a quiet warning says
+// so once).
+std::string SessionFolder();
+
 // The variable's value when it is set and not empty, else the fallback.
 std::string PosixWorldPath(const char* variable, const std::string& fallback);
 // The user's home folder (HOME, else the password database).

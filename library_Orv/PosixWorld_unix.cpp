@@ -1,11 +1,49 @@
 #include "PosixWorld.h"
 
+#include "Error.h"
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <mutex>
+
 namespace Orv {
+
+namespace {
+// A folder (not a link) that this user owns and nobody else can write to.
+bool IsOwnFolder(const std::string& path) {
+    struct stat data {};
+    return lstat(path.c_str(), &data) == 0 && S_ISDIR(data.st_mode) && data.st_uid == geteuid() &&
+           (data.st_mode & 022) == 0;
+}
+
+} // namespace
+
+// A folder that someone else made, or that others can write to, could hand us their sockets (a neighbour could
+// answer for the product): such a folder is not used, whether named or the default (which must be private).
+std::string SessionFolder() {
+    const std::string configured = PosixWorldPath(kEnvPipeFolder, "");
+    if (!configured.empty()) {
+        mkdir(configured.c_str(), 0700);
+        if (IsOwnFolder(configured))
+            return configured;
+        static std::once_flag said;
+        std::call_once(said, [&] {
+            ORV_REPORT("The pipe folder " + configured + " (" + kEnvPipeFolder +
+                           ") is not used: it must be a folder of this user's own that nobody else can write to.",
+                       true, kErrorLevelWarning);
+        });
+        return std::string();
+    }
+    const std::string runtime = PosixWorldPath(kEnvXdgRuntimeDir, "");
+    std::string folder = !runtime.empty() && IsPrivateFolder(runtime)
+                             ? runtime + "/skorvane-pipes"
+                             : "/tmp/skorvane-pipes-" + std::to_string(static_cast<unsigned long>(geteuid()));
+    mkdir(folder.c_str(), 0700);
+    return IsPrivateFolder(folder) ? folder : std::string();
+}
 
 std::string HomeFolder() {
     const std::string home = PosixWorldPath("HOME", "");

@@ -11,6 +11,12 @@ namespace Orv {
 // Process id -> executable file name (no folder).
 std::map<uint32_t, std::wstring> GetProcessList();
 
+// The full path of the process's executable; empty when it cannot be read (no such process, another user's).
+std::wstring GetProcessImagePath(uint32_t processId);
+// Whether the process runs the executable at path: its image path names that file as the file system compares
+// names (any case on Windows; on POSIX after links in path are resolved, as the kernel records the image).
+bool ProcessRunsExecutable(uint32_t processId, const std::wstring& path);
+
 // An open process; closed when the object goes.
 class ProcessHandle {
 public:

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -64,6 +65,33 @@ std::map<uint32_t, std::wstring> GetProcessList() {
     }
     closedir(proc);
     return processes;
+}
+
+std::wstring GetProcessImagePath(uint32_t processId) {
+    if (processId == 0)
+        return {};
+    const std::string pid = std::to_string(processId);
+    if (IsZombie(pid))
+        return {};
+    char target[4096];
+    const ssize_t length = readlink(("/proc/" + pid + "/exe").c_str(), target, sizeof target - 1);
+    if (length <= 0)
+        return {};
+    std::string path(target, static_cast<size_t>(length));
+    const std::string deleted = " (deleted)";
+    if (path.size() > deleted.size() && path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0)
+        path.erase(path.size() - deleted.size());
+    return Utf8ToWString(path);
+}
+
+bool ProcessRunsExecutable(uint32_t processId, const std::wstring& path) {
+    const std::wstring image = GetProcessImagePath(processId);
+    if (image.empty() || path.empty() || path.front() != L'/')
+        return false;
+    char* resolved = realpath(WStringToUtf8(path).c_str(), nullptr);
+    const std::string wanted = resolved ? resolved : WStringToUtf8(path);
+    std::free(resolved);
+    return WStringToUtf8(image) == wanted;
 }
 
 ProcessHandle OpenProcessByName(const std::wstring& name) {

@@ -1,5 +1,6 @@
 #include "Processes.h"
 
+#include "Files/Path.h"
 #include "WinOwners_win.h"
 
 #include <tlhelp32.h>
@@ -17,6 +18,23 @@ std::map<uint32_t, std::wstring> GetProcessList() {
         if (entry.th32ProcessID != 0)
             processes[entry.th32ProcessID] = entry.szExeFile;
     return processes;
+}
+
+std::wstring GetProcessImagePath(uint32_t processId) {
+    const Win::Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process.Valid())
+        return {};
+    std::wstring path(32768, L'\0');
+    DWORD size = static_cast<DWORD>(path.size());
+    if (!QueryFullProcessImageNameW(process.Get(), 0, path.data(), &size))
+        return {};
+    path.resize(size);
+    return path;
+}
+
+bool ProcessRunsExecutable(uint32_t processId, const std::wstring& path) {
+    const std::wstring image = GetProcessImagePath(processId);
+    return !image.empty() && !path.empty() && SameFileName(image, path);
 }
 
 ProcessHandle OpenProcessByName(const std::wstring& name) {

@@ -11,14 +11,17 @@ const wchar_t* const kProductUninstallKey =
     L"SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Skorvane (Orv)";
 
 std::wstring GetProductExePath() {
+    // A relative path would be resolved against wherever the tool was started, and a program planted there run:
+    // it is no product path. Only on POSIX can the Windows folders below be relative.
     RegistryValue icon;
     if (ReadRegistryValue(RegistryRoot::LocalMachine, kProductUninstallKey, L"DisplayIcon", icon) &&
-        FileExists(icon.text))
+        !IsRelativePath(icon.text) && FileExists(icon.text))
         return icon.text;
     const std::wstring programFiles = PathJoin(L"C:\\Program Files\\Skorvane\\", L"Skorvane.exe");
-    if (FileExists(programFiles))
+    if (!IsRelativePath(programFiles) && FileExists(programFiles))
         return programFiles;
-    return PathJoin(L"C:\\Program Files (x86)\\Skorvane\\", L"Skorvane.exe");
+    const std::wstring programFilesX86 = PathJoin(L"C:\\Program Files (x86)\\Skorvane\\", L"Skorvane.exe");
+    return IsRelativePath(programFilesX86) ? std::wstring() : programFilesX86;
 }
 
 std::wstring GetFileVersionText(const std::wstring& path, std::string* diagnostic) {

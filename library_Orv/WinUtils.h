@@ -5,7 +5,8 @@
 namespace Orv {
 
 // The product's executable: the uninstall entry's "DisplayIcon" when that file exists, else Skorvane.exe in
-// "C:\Program Files\Skorvane\" when it exists, else the same under "C:\Program Files (x86)\Skorvane\".
+// "C:\Program Files\Skorvane\" when it exists, else the same under "C:\Program Files (x86)\Skorvane\". A relative
+// path is never given (empty instead): on POSIX these Windows folders would name the working folder's content.
 std::wstring GetProductExePath();
 extern const wchar_t* const kProductUninstallKey;
 

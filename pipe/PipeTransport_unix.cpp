@@ -35,37 +35,6 @@ constexpr size_t kMaxRecordBytes = 64 * 1024;
 constexpr char kMoreRecords = 'M';
 constexpr char kLastRecord = 'E';
 
-// A folder (not a link) that this user owns and nobody else can write to.
-bool IsOwnFolder(const std::string& path) {
-    struct stat data {};
-    return lstat(path.c_str(), &data) == 0 && S_ISDIR(data.st_mode) && data.st_uid == geteuid() &&
-           (data.st_mode & 022) == 0;
-}
-
-// A folder that someone else made, or that others can write to, could hand us their sockets (a neighbour could
-// answer for the product): such a folder is not used, whether named or the default (which must be private).
-std::string PipeFolder() {
-    const std::string configured = PosixWorldPath(kEnvPipeFolder, "");
-    if (!configured.empty()) {
-        mkdir(configured.c_str(), 0700);
-        if (IsOwnFolder(configured))
-            return configured;
-        static std::once_flag said;
-        std::call_once(said, [&] {
-            ORV_REPORT("The pipe folder " + configured + " (" + kEnvPipeFolder +
-                           ") is not used: it must be a folder of this user's own that nobody else can write to.",
-                       true, kErrorLevelWarning);
-        });
-        return std::string();
-    }
-    const std::string runtime = PosixWorldPath(kEnvXdgRuntimeDir, "");
-    std::string folder = !runtime.empty() && IsPrivateFolder(runtime)
-                             ? runtime + "/skorvane-pipes"
-                             : "/tmp/skorvane-pipes-" + std::to_string(static_cast<unsigned long>(geteuid()));
-    mkdir(folder.c_str(), 0700);
-    return IsPrivateFolder(folder) ? folder : std::string();
-}
-
 // The name becomes one file name: only letters, digits, ".", "_" and "-" are kept, everything else (a "/" first
 // of all) and a leading "." are written as %XX of their UTF-8 bytes.
 std::string EncodePipeName(const std::wstring& name) {
@@ -91,7 +60,7 @@ bool SocketAddress(const std::wstring& pipePath, sockaddr_un& address) {
     const std::wstring prefix = kPipePathPrefix;
     const std::wstring name =
         pipePath.compare(0, prefix.size(), prefix) == 0 ? pipePath.substr(prefix.size()) : pipePath;
-    const std::string folder = PipeFolder();
+    const std::string folder = SessionFolder();
     if (folder.empty()) {
         errno = EACCES;
         return false;

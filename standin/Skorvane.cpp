@@ -1,6 +1,6 @@
 // A stand-in for the Skorvane product, with the behaviour the diagnostics rely on:
 //   Skorvane.exe                         prints a start-up line, serves the pipe "Skorvane" (at most ten minutes);
-//                                        a second instance, finding the pipe served, exits at once
+//                                        a second instance, finding the first one's lock taken, exits at once
 //   Skorvane.exe --copy "T|S1|S2"        copies the sources S1 and S2 into the folder T and exits
 // On the pipe it answers "status" with {"DAD":n}, takes "set|{DAD:1}", performs "&copy here|T|S1|S2" requests,
 // and ends when it reads the bare end of answers.
@@ -22,6 +22,7 @@
 #include "library_Orv/Desktop.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"
+#include "library_Orv/InstanceLock.h"
 #include "library_Orv/Json/JsonNode.h"
 #include "library_Orv/Processes.h"
 
@@ -142,6 +143,13 @@ int Serve() {
     WritePidFile();
     std::printf("Skorvane started\n");
     std::fflush(stdout);
+    // One instance per session, decided atomically: two started at the same moment cannot both find the pipe free,
+    // and one started as another is ending waits for nothing.
+    const Orv::InstanceLock instance(L"Skorvane");
+    if (!instance.Held()) {
+        std::printf("Skorvane is already running\n");
+        return 0;
+    }
     const Orv::Deadline lifetime = Orv::Deadline::After(kLifetimeMs);
     if (!Mode("no-pipe")) {
         Product product;

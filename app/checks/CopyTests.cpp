@@ -1,65 +1,71 @@
 #include "CopyTests.h"
 
-#include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Files/File.h"
-#include "library_Orv/Files/FileReader.h"
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Processes.h"
 
-#include <cstring>
-
 namespace Checks {
 
-const char* const kCopyTargetFolder = "%TEMP%/SKV/Target/";
-const char* const kCopySourceFolder = "%TEMP%/SKV/Source/";
-
 namespace {
-const char* const kSourceFiles[] = {"%TEMP%/SKV/Source/tmp1.txt", "%TEMP%/SKV/Source/tmp2.txt"};
-const char* const kExpectedCopies[] = {"%TEMP%/SKV/Target/tmp1.txt", "%TEMP%/SKV/Target/tmp2.txt"};
+const wchar_t* const kSourceNames[] = {L"tmp1.txt", L"tmp2.txt"};
 
-bool IsFile(const std::wstring& path) {
-    return Orv::FileExists(path) && !Orv::DirectoryExists(path);
+bool HoldsSourceContent(const std::wstring& path) {
+    // The core's reader takes regular files only, and no more than the block plus one byte.
+    return Orv::ReadFileBytes(path, kCopySourceSize + 1) == std::vector<uint8_t>(kCopySourceSize, 0);
 }
 } // namespace
 
-std::wstring CopyTestPath(const std::string& literal) {
-    std::wstring path = Orv::NormalizePath(Orv::Utf8ToWString(literal), false, true, true);
-    // An unexpanded reference would make a relative folder named "%TEMP%" wherever the tool was started.
-    const std::wstring unexpanded = Orv::NormalizePath(L"%TEMP%");
-    if (path.compare(0, unexpanded.size(), unexpanded) == 0)
-        path = Orv::PathJoin(Orv::GetSystemTempFolder(), path.substr(unexpanded.size() + 1));
-    return path;
+CopyTestFolder::CopyTestFolder() : folder_(Orv::CreatePrivateFolder(Orv::GetSystemTempFolder(), L"SKV-")) {
+    if (IsValid())
+        Orv::CreateOneDirectory(folder_ + L"Source");
 }
 
-void ResetTargetFolder() {
-    const std::wstring target = CopyTestPath(kCopyTargetFolder);
-    if (Orv::DirectoryExists(target))
-        Orv::RemoveFolder(target);
-    Orv::CreateDirectories(target);
+CopyTestFolder::~CopyTestFolder() {
+    if (IsValid())
+        Orv::RemoveFolder(folder_);
 }
 
-std::vector<std::wstring> PrepareSourcePaths() {
-    const std::wstring folder = CopyTestPath(kCopySourceFolder);
-    if (!Orv::DirectoryExists(folder))
-        Orv::CreateDirectories(folder);
-    return {CopyTestPath(kSourceFiles[0]), CopyTestPath(kSourceFiles[1])};
+std::wstring CopyTestFolder::TargetFolder() const {
+    return IsValid() ? Orv::NormalizePath(folder_ + L"Target", true) : std::wstring();
 }
 
-void WriteSourceFiles(const std::vector<std::wstring>& sources) {
-    Orv::SharedFile block(kCopySourceSize);
-    std::memset(block.Data(), 0, block.Size());
-    const std::vector<uint8_t> bytes(block.Data(), block.Data() + block.Size());
-    for (const std::wstring& source : sources)
-        Orv::WriteBinaryFile(source, bytes);
+std::vector<std::wstring> CopyTestFolder::SourcePaths() const {
+    std::vector<std::wstring> paths;
+    if (IsValid())
+        for (const wchar_t* name : kSourceNames)
+            paths.push_back(Orv::PathJoin(Orv::NormalizePath(folder_ + L"Source", true), name));
+    return paths;
 }
 
-std::wstring CopyArgument(const std::vector<std::wstring>& sources) {
-    return CopyTestPath(kCopyTargetFolder) + L"|" + Orv::JoinStrings(sources, L"|");
+void CopyTestFolder::ResetTargetFolder() {
+    if (!IsValid())
+        return;
+    const std::wstring target = TargetFolder();
+    Orv::RemoveFolder(target);
+    Orv::CreateOneDirectory(target);
 }
 
-bool ExpectedCopiesExist() {
-    return IsFile(CopyTestPath(kExpectedCopies[0])) && IsFile(CopyTestPath(kExpectedCopies[1]));
+bool CopyTestFolder::WriteSourceFiles() {
+    const std::vector<uint8_t> block(kCopySourceSize, 0);
+    bool written = IsValid();
+    for (const std::wstring& source : SourcePaths())
+        written = Orv::WriteBinaryFile(source, block) && HoldsSourceContent(source) && written;
+    return written;
+}
+
+std::wstring CopyTestFolder::CopyArgument() const {
+    return TargetFolder() + L"|" + Orv::JoinStrings(SourcePaths(), L"|");
+}
+
+bool CopyTestFolder::ExpectedCopiesMade() const {
+    if (!IsValid())
+        return false;
+    const std::wstring target = TargetFolder();
+    for (const wchar_t* name : kSourceNames)
+        if (!HoldsSourceContent(Orv::PathJoin(target, name)))
+            return false;
+    return true;
 }
 
 } // namespace Checks

@@ -3,28 +3,45 @@
 #include <string>
 #include <vector>
 
-// The files of the automatic copy tests: two small source files and an empty target folder under the user's
-// temporary folder. The tests pass when both sources have been copied into the target folder.
+// The files of the automatic copy tests: two small source files and an empty target folder. The tests pass when
+// both sources have been copied into the target folder, whole.
 namespace Checks {
 
-extern const char* const kCopyTargetFolder; // "%TEMP%/SKV/Target/"
-extern const char* const kCopySourceFolder; // "%TEMP%/SKV/Source/"
 // The size of the content written into each source file.
 constexpr size_t kCopySourceSize = 500;
 
-// One of the literals above (or a file under them) with %TEMP% expanded and the separators made native. Where
-// TEMP is not set (POSIX), the system's temporary folder takes its place.
-std::wstring CopyTestPath(const std::string& literal);
+// One pass's copy-test folder: a new folder in the user's temporary folder, for this user alone, holding
+// Source/tmp1.txt, Source/tmp2.txt and Target/. Each pass has its own, so two passes at once never meet, and nothing
+// a neighbour planted (a link in a shared temporary folder) is ever written through or removed through. The folder
+// goes with the object.
+class CopyTestFolder {
+public:
+    CopyTestFolder();
+    ~CopyTestFolder();
+    CopyTestFolder(const CopyTestFolder&) = delete;
+    CopyTestFolder& operator=(const CopyTestFolder&) = delete;
 
-// Deletes the target folder with its content and creates it again, empty.
-void ResetTargetFolder();
-// Creates the source folder when missing; returns the paths of tmp1.txt and tmp2.txt in it.
-std::vector<std::wstring> PrepareSourcePaths();
-// Writes the 500-byte block as the whole content of each file.
-void WriteSourceFiles(const std::vector<std::wstring>& sources);
-// The target folder (with its trailing separator), "|", and the sources joined with "|".
-std::wstring CopyArgument(const std::vector<std::wstring>& sources);
-// tmp1.txt and tmp2.txt both exist in the target folder, as files.
-bool ExpectedCopiesExist();
+    // False when no folder could be made: the copy tests then fail.
+    bool IsValid() const { return !folder_.empty(); }
+    // The folder itself, with its trailing separator.
+    const std::wstring& Path() const { return folder_; }
+    // The target folder, with its trailing separator.
+    std::wstring TargetFolder() const;
+    // The paths of tmp1.txt and tmp2.txt.
+    std::vector<std::wstring> SourcePaths() const;
+
+    // Deletes the target folder with its content and creates it again, empty.
+    void ResetTargetFolder();
+    // Writes the 500-byte block as the whole content of each source; false when a source does not hold it
+    // afterwards (a full disk).
+    bool WriteSourceFiles();
+    // The target folder, "|", and the sources joined with "|".
+    std::wstring CopyArgument() const;
+    // Both copies are in the target folder, as files holding what the sources were written with.
+    bool ExpectedCopiesMade() const;
+
+private:
+    std::wstring folder_;
+};
 
 } // namespace Checks

@@ -42,6 +42,8 @@ std::wstring ProductInstallDir(const std::wstring& productExePath) {
 }
 
 std::wstring ShellDllPath(const std::wstring& installDir) {
+    if (installDir.empty())
+        return {};
     return Orv::PathJoin(installDir, L"SkorvaneShellDLL.dll");
 }
 
@@ -58,7 +60,9 @@ std::wstring ArchitectureText(const std::string& cpuArchitecture, const Orv::Mac
 }
 
 bool Md5FileMatches(const std::wstring& executablePath) {
-    const std::vector<uint8_t> bytes = Orv::ReadFileBytes(executablePath + L".md5");
+    if (executablePath.empty())
+        return false;
+    const std::vector<uint8_t> bytes = Orv::ReadFileBytes(executablePath + L".md5", kMd5FileCeiling);
     std::string expected(bytes.begin(), bytes.end());
     while (expected.rfind("\xEF\xBB\xBF", 0) == 0)
         expected.erase(0, 3);
@@ -68,7 +72,10 @@ bool Md5FileMatches(const std::wstring& executablePath) {
 }
 
 std::wstring ReadSoftwareVersion(const std::wstring& installDir) {
-    const std::vector<uint8_t> bytes = Orv::ReadFileBytes(Orv::PathJoin(installDir, L"data\\Versions.html"));
+    if (installDir.empty())
+        return {};
+    const std::vector<uint8_t> bytes =
+        Orv::ReadFileBytes(Orv::PathJoin(installDir, L"data\\Versions.html"), kVersionsPageCeiling);
     const std::wstring page = Orv::Utf8ToWString(std::string(bytes.begin(), bytes.end()));
     const size_t open = page.find(L"<h3>");
     if (open == std::wstring::npos)
@@ -88,6 +95,8 @@ bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellD
 }
 
 bool AreShellExtensionClassesRegistered(const std::wstring& shellDllPath) {
+    if (shellDllPath.empty())
+        return false;
     bool all = true;
     for (const char* clsid : kShellExtensionClasses)
         all = CheckClsidRegistration(clsid, shellDllPath) && all; // every class is looked at
@@ -121,11 +130,13 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 }
 
 bool FindProductProcess(const std::map<uint32_t, std::wstring>& processes, const std::wstring& productExePath,
-                        uint32_t& processId) {
+                        uint32_t& processId, RunsExecutable runsExecutable) {
     const size_t at = productExePath.find_last_of(L"\\/");
     const std::wstring fileName = at == std::wstring::npos ? productExePath : productExePath.substr(at + 1);
+    if (fileName.empty())
+        return false;
     for (const auto& [id, name] : processes)
-        if (name == fileName) {
+        if (name == fileName && runsExecutable(id, productExePath)) {
             processId = id;
             return true;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library_Orv/Machine.h"
+#include "library_Orv/Processes.h"
 
 #include <cstdint>
 #include <map>
@@ -19,6 +20,11 @@ std::wstring ShellDllPath(const std::wstring& installDir);
 bool Is64BitWindowsOnX64(const std::string& cpuArchitecture, const Orv::MachineInfo& machine);
 // "CPU:" + the architecture, and " (32-bit Windows)" on a 32-bit system.
 std::wstring ArchitectureText(const std::string& cpuArchitecture, const Orv::MachineInfo& machine);
+
+// The most these files can hold and still be what they should be: a digest file is 32 digits with a byte-order
+// mark and white space at most; the versions page is a few KiB.
+constexpr size_t kMd5FileCeiling = 4096;
+constexpr size_t kVersionsPageCeiling = 256 * 1024;
 
 // The ".md5" file beside the executable (leading UTF-8 byte-order marks skipped) holds exactly its digest.
 bool Md5FileMatches(const std::wstring& executablePath);
@@ -44,9 +50,13 @@ bool IsStartupApproved();
 // Two paths name the same file once their extended-length prefixes are set aside (case matters).
 bool SamePath(const std::wstring& a, const std::wstring& b);
 
+// Whether a process runs the executable at a path (Orv::ProcessRunsExecutable, or a stand-in for tests).
+using RunsExecutable = bool (*)(uint32_t processId, const std::wstring& path);
+
 // The first process, in ascending id order, whose executable name equals the file name of the product's path
-// exactly (case matters).
+// exactly (case matters) and which runs the product's executable itself: another program that only bears the
+// name is not the product.
 bool FindProductProcess(const std::map<uint32_t, std::wstring>& processes, const std::wstring& productExePath,
-                        uint32_t& processId);
+                        uint32_t& processId, RunsExecutable runsExecutable = Orv::ProcessRunsExecutable);
 
 } // namespace Checks

@@ -7,6 +7,7 @@
 #include "library_Orv/Error.h"
 
 #include <algorithm>
+#include <random>
 #include <set>
 
 namespace Orv {
@@ -101,9 +102,27 @@ bool DeleteOneFile(const std::wstring& path) {
     return ClearReadOnlyAndHidden(path) && DeleteFileNative(path);
 }
 
-std::vector<uint8_t> ReadFileBytes(const std::wstring& path) {
+std::wstring CreatePrivateFolder(const std::wstring& parent, const std::wstring& prefix) {
+    static const wchar_t kDigits[] = L"0123456789abcdefghijklmnopqrstuvwxyz";
+    std::random_device seed;
+    std::mt19937_64 random(static_cast<uint64_t>(seed()) << 32 ^ seed());
+    std::uniform_int_distribution<int> digit(0, 35);
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        std::wstring name = prefix;
+        for (int i = 0; i < 8; ++i)
+            name += kDigits[digit(random)];
+        const std::wstring folder = NormalizePath(PathJoin(parent, name), true);
+        if (CreatePrivateDirectory(folder))
+            return folder;
+        if (!IsDirectoryNative(parent))
+            return {};
+    }
+    return {};
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t maxBytes) {
     FileObject file(path);
-    const std::shared_ptr<SharedFile> content = file.ReadAll();
+    const std::shared_ptr<SharedFile> content = file.ReadAll(maxBytes);
     if (!content)
         return {};
     return std::vector<uint8_t>(content->Data(), content->Data() + content->Size());

@@ -29,14 +29,24 @@ bool RemoveFolder(const std::wstring& path);
 bool MoveFileNoReplace(const std::wstring& source, const std::wstring& target);
 // The plain files of a folder, names only, in the order the system gives.
 std::vector<std::wstring> ListFiles(const std::wstring& folder);
-// The whole content, empty on failure.
-std::vector<uint8_t> ReadFileBytes(const std::wstring& path);
+// Whole-file reads take no more than their purpose needs: a larger file is the wrong content, never a reason to
+// allocate its size.
+constexpr size_t kWholeFileReadCeiling = 16u << 20;
+// The whole content; empty on failure and for a file larger than maxBytes.
+std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t maxBytes = kWholeFileReadCeiling);
 // 32 lower-case hexadecimal digits; empty when the file cannot be read.
 std::string FileMD5(const std::wstring& path);
+
+// Creates a new folder named prefix and a random suffix in parent, for this user alone, and returns it with its
+// trailing separator (empty when none could be made). Nothing that was there before is used: a name taken by a
+// file, a folder or a link is passed over.
+std::wstring CreatePrivateFolder(const std::wstring& parent, const std::wstring& prefix);
 
 // Platform services behind the operations above.
 bool IsDirectoryNative(const std::wstring& path);
 bool CreateOneDirectory(const std::wstring& path);
+// Creates the folder readable and writable by this user alone; false when the name exists in any form.
+bool CreatePrivateDirectory(const std::wstring& path);
 bool CopyFileNative(const std::wstring& source, const std::wstring& target);
 bool DeleteFileNative(const std::wstring& path);
 bool ClearReadOnlyAndHidden(const std::wstring& path);

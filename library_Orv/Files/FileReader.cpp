@@ -30,13 +30,17 @@ uint32_t ChunkAt(size_t offset, size_t total) {
 }
 } // namespace
 
-std::shared_ptr<SharedFile> FileObject::ReadAll() {
+std::shared_ptr<SharedFile> FileObject::ReadAll(size_t maxBytes) {
     if (content_)
-        return content_;
+        return content_->Size() <= maxBytes ? content_ : nullptr;
     std::unique_ptr<IFileReader> reader = OpenFileReader(path_);
     if (!reader)
         return nullptr;
     const int64_t size = GetFileSize64(path_);
+    if (size > 0 && static_cast<uint64_t>(size) > maxBytes) {
+        reader->Close();
+        return nullptr;
+    }
     auto content = std::make_shared<SharedFile>(static_cast<size_t>(size > 0 ? size : 0));
     for (size_t offset = 0; offset < content->Size(); offset += ChunkAt(offset, content->Size())) {
         if (!ReadChunk(*reader, content->Data() + offset, ChunkAt(offset, content->Size()), offset)) {

@@ -3,6 +3,7 @@
 #include "library_Orv/BaseClass.h"
 
 #include <cstdint>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -64,8 +65,8 @@ class FileObject {
 public:
     explicit FileObject(const std::wstring& path, bool normalize = true);
     // The content, read front to back in chunks of at most 1 MiB (a failed chunk is tried again up to four times,
-    // 50 ms apart); null when the file cannot be read.
-    std::shared_ptr<SharedFile> ReadAll();
+    // 50 ms apart); null when the file cannot be read or is larger than maxBytes.
+    std::shared_ptr<SharedFile> ReadAll(size_t maxBytes = SIZE_MAX);
     const std::wstring& Path() const { return path_; }
     uint8_t Flags() const { return flags_; }
 

@@ -40,6 +40,11 @@ bool CreateOneDirectory(const std::wstring& path) {
     return mkdir(Native(path).c_str(), 0777) == 0;
 }
 
+bool CreatePrivateDirectory(const std::wstring& path) {
+    // mkdir never follows a link in the last component: an existing name of any kind fails with EEXIST.
+    return mkdir(Native(path).c_str(), 0700) == 0;
+}
+
 bool CopyFileNative(const std::wstring& source, const std::wstring& target) {
     std::error_code error;
     return std::filesystem::copy_file(Native(source), Native(target), std::filesystem::copy_options::overwrite_existing,

@@ -53,6 +53,12 @@ bool CreateOneDirectory(const std::wstring& path) {
     return CreateDirectoryW(ToSystemPath(path).c_str(), nullptr);
 }
 
+bool CreatePrivateDirectory(const std::wstring& path) {
+    // The user's temporary folder already gives its content to the user alone; CreateDirectoryW fails on any
+    // existing name, a junction or a link included.
+    return CreateDirectoryW(ToSystemPath(path).c_str(), nullptr);
+}
+
 bool CopyFileNative(const std::wstring& source, const std::wstring& target) {
     return CopyFileW(ToSystemPath(source).c_str(), ToSystemPath(target).c_str(), FALSE);
 }

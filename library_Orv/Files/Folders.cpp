@@ -7,6 +7,7 @@
 #include "library_Orv/Error.h"
 
 #include <map>
+#include <set>
 
 namespace Orv {
 
@@ -74,7 +75,9 @@ std::wstring DataFolder(const DataFolderKind& kind, std::map<std::wstring, std::
     }
     folder = NormalizePath(folder, true);
     CreateDirectories(folder);
-    if (!DirectoryExists(folder)) {
+    // One report per kind of folder: a home folder that cannot be written to fails every folder of the kind alike.
+    static std::set<const DataFolderKind*> reported;
+    if (!DirectoryExists(folder) && reported.insert(&kind).second) {
         std::string message = kind.createMessage;
         if (kind.createMessageHasPath)
             message += WStringToUtf8(folder);

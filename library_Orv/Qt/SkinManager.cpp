@@ -2,9 +2,9 @@
 
 #include "library_Orv/Config/ConfigFile.h"
 #include "library_Orv/Files/Folders.h"
+#include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"
 
-#include <QFile>
 #include <QFileSystemWatcher>
 #include <QStyle>
 #include <QWidget>
@@ -13,6 +13,8 @@
 namespace Orv {
 
 namespace {
+constexpr size_t kStylesheetCeiling = 1u << 20;
+
 QString& PublishedSkinFolder() {
     static QString folder;
     return folder;
@@ -47,9 +49,10 @@ QString CurrentSkinFolder() {
 
 QString QtUtilsFilesManager::ReadStylesheet(const QString& fileName) {
     const QString path = PublishedSkinFolder() + fileName;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        return QString::fromUtf8(file.readAll());
+    // Regular files only, opened without waiting: a FIFO named stylesheet.qss must not hang the window.
+    const std::vector<uint8_t> bytes = ReadFileBytes(path.toStdWString(), kStylesheetCeiling);
+    if (!bytes.empty())
+        return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
     qInfo().noquote() << "FAILED - QtUtilsFilesManager::ReadStylesheet: " + path;
     return QString();
 }

@@ -12,6 +12,8 @@
 namespace Orv {
 
 namespace {
+constexpr size_t kXmlFileCeiling = 4u << 20;
+
 QString ToQt(const std::wstring& text) {
     return QString::fromStdWString(text);
 }
@@ -107,8 +109,12 @@ QDomElement XmlFile::FirstElement() const {
 
 bool XmlFile::Load(const std::wstring& path) {
     document_ = QDomDocument();
-    QFile file(ToQt(path));
-    loaded_ = file.open(QIODevice::ReadOnly | QIODevice::Text) && document_.setContent(file.readAll(), true);
+    // Through the core's reader: it opens without waiting and reads regular files only (a FIFO in the file's place
+    // must not hang the tool), up to a ceiling no settings file comes near.
+    const std::vector<uint8_t> bytes = ReadFileBytes(path, kXmlFileCeiling);
+    loaded_ = !bytes.empty() &&
+              document_.setContent(
+                  QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size())), true);
     if (!loaded_)
         document_ = QDomDocument();
     SetUpHandles();

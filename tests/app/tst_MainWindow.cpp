@@ -197,11 +197,8 @@ private slots:
 
     void quitClosesTheWindow() {
         QVERIFY(window->isVisible());
-        QElapsedTimer elapsed;
-        elapsed.start();
         QTest::mouseClick(window->Form()->pushButtonQuit, Qt::LeftButton);
         QVERIFY(!window->isVisible());
-        QVERIFY(elapsed.elapsed() >= 2000); // the two pauses that let the product end and restart
     }
 };
 

@@ -8,7 +8,12 @@
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
+#include "FifoProbe.h"
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Qt/SkinManager.h"
+
 #include <csignal>
+#include <filesystem>
 #include <sys/resource.h>
 #endif
 
@@ -168,6 +173,24 @@ private slots:
         QCOMPARE(recorder.reports[1].message, std::wstring(L"Handle: Try to open this xml path ''"));
         QVERIFY(recorder.reports[0].header.find(L"library_Orv/Xml/XmlReader.cpp(180)") == 0);
     }
+
+#ifdef Q_OS_UNIX
+    // A FIFO in place of GlobalConfig.xml or of a skin's stylesheet.qss: the window reads them before it appears,
+    // and must not wait for a writer that never comes. A settings file past any sensible size is no settings file.
+    void hostileSettingsFilesAreNotWaitedFor() {
+        TempFolder temp;
+        const std::wstring fifo = temp / L"GlobalConfig.xml";
+        QVERIFY(ReadsFifoPromptly(WStringToUtf8(fifo), [&] { QVERIFY(!XmlFile().Open(fifo)); }));
+        QVERIFY(ReadsFifoPromptly(WStringToUtf8(fifo), [&] {
+            // The skin folder is empty without a skin manager: the name alone is the path.
+            QVERIFY(QtUtilsFilesManager::ReadStylesheet(QString::fromStdWString(fifo)).isEmpty());
+        }));
+        const std::wstring huge = temp / L"huge.xml";
+        QVERIFY(WriteTextFile(huge, "<Config>"));
+        std::filesystem::resize_file(WStringToUtf8(huge), 5ull << 30); // sparse
+        QVERIFY(!XmlFile().Open(huge));
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestXmlFile)

@@ -4,7 +4,7 @@
 # and give no row "true" that the world does not make true.
 # Usage: hostile_cli.sh CLI BUILD_DIR
 set -uo pipefail
-cli=$1
+cli=$(realpath "$1")
 export SKV_BUILD=$2
 here=$(cd "$(dirname "$0")" && pwd)
 sandbox=$here/../../standin/sandbox.sh
@@ -15,17 +15,20 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# Whether a process runs: a zombie (ended, not yet collected by a parent, as in a PID namespace whose first process
+# collects nobody) does not.
+alive() { local state; state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) && [[ -n $state && $state != Z ]]; }
 passes=0
 failures=0
 fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 pass() { echo "PASS $*"; passes=$((passes + 1)); }
 
-# run NAME [row=value ...]: one pass in the sandbox $work/NAME (laid out by the caller), bounded at 90 s; the rows
-# named must hold those values. Sets $report.
+# run NAME [row=value ...]: one pass in the sandbox $work/NAME (laid out by the caller), bounded at 90 s, started in
+# the folder $run_folder (default: this one); the rows named must hold those values. Sets $report.
 run() {
     local name=$1 folder=$work/$1 code problems=()
     shift
-    report=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 timeout 90 "$cli") 2>"$folder.err")
+    report=$( (cd "${run_folder:-.}" && . "$folder.env" && ASAN_OPTIONS=detect_leaks=0 timeout 90 "$cli") 2>"$folder.err")
     code=$?
     [[ $code -eq 0 || $code -eq 1 ]] || problems+=("exit code $code")
     python3 -c 'import json, sys; json.loads(sys.stdin.read())' <<<"$report" 2>/dev/null ||
@@ -119,8 +122,60 @@ for round in 2 3; do
 done
 sleep 1 # the restarted instance needs a moment to find the pipe served and end
 running=0
-for pid in $(cat "$work/twice/product.pids" 2>/dev/null); do [[ -d /proc/$pid ]] && running=$((running + 1)); done
+for pid in $(cat "$work/twice/product.pids" 2>/dev/null); do alive "$pid" && running=$((running + 1)); done
 [[ $running -eq 1 ]] && pass "one product runs after the passes" || fail "twice: $running stand-in products run"
+
+# 18: the data folders cannot be made (a file where the home folders should be): the pass runs all the same, and
+# says so once for each kind of folder (it used to crash before its main routine).
+layout no-data-folders
+echo "export XDG_CONFIG_HOME=/dev/null XDG_DATA_HOME=/dev/null" >>"$work/no-data-folders.env"
+run no-data-folders labelInstallIntegrityExeIcon=true labelShortcutInstalledCurrentUser=false
+said=$(grep -c "^Couldn't create ApplicationData folder" "$work/no-data-folders.err")
+[[ $said -eq 1 ]] && pass "data folders reported once" || fail "no-data-folders: reported $said times"
+
+# 19: a digest file and a versions page of 4 GB (sparse): the wrong content, not 4 GB of memory.
+layout huge-files
+truncate -s 4G "$work/huge-files/install/Skorvane.exe.md5" "$work/huge-files/install/data/Versions.html"
+run huge-files labelInstallIntegrityExeIcon=false labelCheckInstallExplorerPluginIcon=true
+
+# 20: the temporary folder is shared (mode 1777) and a neighbour planted links where the copy test used to work:
+# "SKV" to a folder of ours, whose Source/tmp1.txt links to a file of ours. Nothing of ours is written or removed,
+# the copy tests still pass in a folder of their own, and that folder goes with the pass.
+layout shared-temp
+shared=$work/shared-temp/temp
+victim=$work/shared-temp-victim
+chmod 1777 "$shared"
+mkdir -p "$victim/Source" "$victim/Target"
+printf mine >"$victim/precious.txt"
+printf kept >"$victim/Target/kept.txt"
+ln -s "$victim/precious.txt" "$victim/Source/tmp1.txt"
+ln -s "$victim" "$shared/SKV"
+run shared-temp labelAutomaticCommandLineCopyIcon=true labelSimulatePluginIcon=true
+[[ $(cat "$victim/precious.txt") == mine && -f $victim/Target/kept.txt ]] && pass "links in a shared temp not followed" ||
+    fail "shared-temp: a file or folder behind a neighbour's link was changed"
+left=$(find "$shared" -maxdepth 1 -name 'SKV-*' | wc -l)
+[[ $left -eq 0 ]] && pass "copy-test folder removed" || fail "shared-temp: $left copy-test folders left behind"
+
+# 21: no installation, and a program planted under the working folder's "C:/Program Files (x86)/Skorvane/": the
+# Windows default folder is no path on POSIX, and nothing there is run.
+layout planted --no-install
+planted="$work/planted-cwd/C:/Program Files (x86)/Skorvane"
+mkdir -p "$planted"
+printf '#!/bin/sh\ntouch "%s"\n' "$work/planted-ran" >"$planted/Skorvane.exe"
+chmod +x "$planted/Skorvane.exe"
+run_folder=$work/planted-cwd run planted labelInstallIntegrityExeIcon=false labelAutomaticCommandLineCopyIcon=false
+[[ ! -e $work/planted-ran ]] && pass "planted program not run" || fail "planted: a program of the working folder ran"
+
+# 22: another program that only bears the product's file name runs: it is not the product, and it is not ended.
+layout namesake
+mkdir -p "$work/namesake-other"
+cp "$(command -v sleep)" "$work/namesake-other/Skorvane.exe"
+"$work/namesake-other/Skorvane.exe" 120 &
+namesake=$!
+run namesake labelIsRunning=false labelDragAndDropActivated=true
+kill -0 "$namesake" 2>/dev/null && pass "namesake left running" || fail "namesake: the unrelated program was ended"
+kill "$namesake" 2>/dev/null
+wait "$namesake" 2>/dev/null
 
 echo "$passes passed, $failures failed"
 [[ $failures -eq 0 ]]

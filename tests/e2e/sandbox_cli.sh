@@ -8,6 +8,9 @@ export SKV_BUILD=$2
 here=$(cd "$(dirname "$0")" && pwd)
 sandbox=$here/../../standin/sandbox.sh
 work=$(mktemp -d)
+# Whether a process runs: a zombie (ended, not yet collected by a parent, as in a PID namespace whose first process
+# collects nobody) does not.
+alive() { local state; state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) && [[ -n $state && $state != Z ]]; }
 # The products that ran in the sandboxes end (see standin/end-products.sh).
 endProducts() { "$here/../../standin/end-products.sh" "$@"; }
 trap 'endProducts "$work"/*/; rm -rf "$work"' EXIT
@@ -151,7 +154,7 @@ before=$(cat "$folder/product.pids" 2>/dev/null)
 "$sandbox" "$folder" >"$folder.env"
 report=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" 2>/dev/null) )
 lingering=
-for pid in $before; do [[ -d /proc/$pid ]] && lingering+=" $pid"; done
+for pid in $before; do alive "$pid" && lingering+=" $pid"; done
 if [[ -z $lingering && -n $before ]] && grep -q '"labelDragAndDropActivated": "true"' <<<"$report"; then
     passes=$((passes + 1))
 else

@@ -1,5 +1,6 @@
 // Files that the world names but that are not regular files: a FIFO (which blocks a plain open for ever) or a
 // folder in their place. Every reader must give its failure at once.
+#include "FifoProbe.h"
 #include "TempFolder.h"
 #include "TestEnvironment.h"
 #include "library_Orv/Authenticode.h"
@@ -24,27 +25,8 @@
 using namespace Orv;
 
 namespace {
-// Runs read with a FIFO at path, and fails when it is not done within five seconds (the FIFO is then opened for
-// writing so that a blocked reader ends and the test does not hang).
 void ExpectPromptWithFifo(const std::string& path, const std::function<void()>& read) {
-    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
-    std::atomic<bool> done{false};
-    std::thread reader([&] {
-        read();
-        done = true;
-    });
-    for (int waited = 0; waited < 5000 && !done; waited += 10)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    const bool prompt = done;
-    while (!done) {
-        const int writer = open(path.c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0)
-            close(writer);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    reader.join();
-    EXPECT_TRUE(prompt) << "reading " << path << " waited on the FIFO";
-    unlink(path.c_str());
+    EXPECT_TRUE(ReadsFifoPromptly(path, read)) << "reading " << path << " waited on the FIFO";
 }
 } // namespace
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cwctype>
 #include <filesystem>
 #include <thread>
 
@@ -157,6 +158,24 @@ TEST(InstallationChecks, PluginVersion) {
 #endif
 }
 
+#ifndef _WIN32
+// A digest file or versions page of 4 GB (sparse: it costs no disk) is the wrong content, not 4 GB of memory.
+TEST(InstallationChecks, HugeFilesAreTheWrongContent) {
+    TempFolder temp;
+    const std::wstring executable = temp / L"Skorvane.exe";
+    ASSERT_TRUE(WriteTextFile(executable, "MZ"));
+    ASSERT_TRUE(WriteTextFile(executable + L".md5", FileMD5(executable)));
+    EXPECT_TRUE(Checks::Md5FileMatches(executable));
+    std::filesystem::resize_file(WStringToUtf8(executable + L".md5"), 4ull << 30);
+    EXPECT_FALSE(Checks::Md5FileMatches(executable));
+    ASSERT_TRUE(WriteTextFile(temp / L"data/Versions.html", "<h3>1.2</h3>"));
+    EXPECT_EQ(Checks::ReadSoftwareVersion(temp.Path()), L"1.2");
+    std::filesystem::resize_file(WStringToUtf8(temp / L"data/Versions.html"), 4ull << 30);
+    EXPECT_EQ(Checks::ReadSoftwareVersion(temp.Path()), L"");
+    EXPECT_TRUE(ReadFileBytes(temp / L"data/Versions.html").empty()); // past every reader's ceiling
+}
+#endif
+
 TEST(InstallationChecks, StartupApprovalValues) {
     EXPECT_TRUE(Checks::IsStartupApprovalAllowed({}, false));
     EXPECT_TRUE(Checks::IsStartupApprovalAllowed({2, 0, 0, 0, 0, 0}, true));
@@ -170,12 +189,30 @@ TEST(InstallationChecks, StartupApprovalValues) {
 TEST(InstallationChecks, RunningProductIsMatchedExactly) {
     const std::map<uint32_t, std::wstring> processes = {
         {7, L"skorvane.exe"}, {12, L"Skorvane.exe"}, {30, L"Skorvane.exe"}};
+    const auto any = [](uint32_t, const std::wstring&) { return true; };
     uint32_t id = 99;
-    EXPECT_TRUE(Checks::FindProductProcess(processes, L"C:\\Program Files\\Skorvane\\Skorvane.exe", id));
+    EXPECT_TRUE(Checks::FindProductProcess(processes, L"C:\\Program Files\\Skorvane\\Skorvane.exe", id, any));
     EXPECT_EQ(id, 12u);
     id = 99;
-    EXPECT_FALSE(Checks::FindProductProcess(processes, L"C:\\x\\SKORVANE.EXE", id));
+    EXPECT_FALSE(Checks::FindProductProcess(processes, L"C:\\x\\SKORVANE.EXE", id, any));
     EXPECT_EQ(id, 99u);
+    // Only the process that runs the product's own file is the product; one that only bears its name is not.
+    const auto only30 = [](uint32_t processId, const std::wstring&) { return processId == 30; };
+    EXPECT_TRUE(Checks::FindProductProcess(processes, L"C:\\P\\Skorvane.exe", id, only30));
+    EXPECT_EQ(id, 30u);
+    EXPECT_FALSE(Checks::FindProductProcess(processes, L"", id, any));
+
+    // The system's own answer, for this very process.
+    const std::wstring self = OwnExecutablePath();
+    EXPECT_TRUE(ProcessRunsExecutable(CurrentProcessId(), self));
+    EXPECT_FALSE(ProcessRunsExecutable(CurrentProcessId(), self + L"x"));
+    EXPECT_FALSE(ProcessRunsExecutable(CurrentProcessId(), L""));
+#ifdef _WIN32
+    std::wstring otherCase = self;
+    for (wchar_t& c : otherCase)
+        c = static_cast<wchar_t>(towupper(c));
+    EXPECT_TRUE(ProcessRunsExecutable(CurrentProcessId(), otherCase)); // as NTFS compares names
+#endif
     EXPECT_TRUE(Checks::SamePath(L"\\\\?\\C:\\P\\Skorvane.exe", L"C:\\P\\Skorvane.exe"));
     EXPECT_TRUE(Checks::SamePath(L"\\\\?\\UNC\\srv\\s\\x.exe", L"\\\\srv\\s\\x.exe"));
     EXPECT_FALSE(Checks::SamePath(L"C:\\P\\skorvane.exe", L"C:\\P\\Skorvane.exe"));

@@ -6,6 +6,7 @@
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Registry.h"
+#include "library_Orv/InstanceLock.h"
 #include "library_Orv/Processes.h"
 #include "library_Orv/WinUtils.h"
 
@@ -44,14 +45,21 @@ TEST(ProductPath, UninstallEntryThenDefaultFolders) {
         EXPECT_EQ(GetProductExePath(), installed);
     }
     {
-        // No entry, and the product in the first default folder (a relative path on POSIX, made here).
+        // No entry, and the product in the first default folder. On POSIX that folder is relative: a program planted
+        // under the working folder's "C:/Program Files/Skorvane/" is not the product, and is never named.
         // What this test makes goes afterwards (the folder on Windows, the relative "C:" tree here), so it never
         // touches a folder that was there before it.
-        const std::wstring made = NativeSeparator() == L'/' ? std::wstring(L"C:") : L"C:\\Program Files\\Skorvane";
+        const bool posix = NativeSeparator() == L'/';
+        const std::wstring made = posix ? std::wstring(L"C:") : L"C:\\Program Files\\Skorvane";
         if (!DirectoryExists(made)) {
             const std::wstring programFiles = PathJoin(L"C:\\Program Files\\Skorvane\\", L"Skorvane.exe");
+            const std::wstring programFilesX86 = PathJoin(L"C:\\Program Files (x86)\\Skorvane\\", L"Skorvane.exe");
             ASSERT_TRUE(WriteTextFile(programFiles, "MZ"));
-            EXPECT_EQ(GetProductExePath(), programFiles);
+            EXPECT_EQ(GetProductExePath(), posix ? std::wstring() : programFiles);
+            if (posix) {
+                ASSERT_TRUE(WriteTextFile(programFilesX86, "MZ"));
+                EXPECT_EQ(GetProductExePath(), L"");
+            }
             EXPECT_TRUE(RemoveFolder(made));
         }
     }
@@ -59,8 +67,25 @@ TEST(ProductPath, UninstallEntryThenDefaultFolders) {
         TestRegistry registry; // the entry names a file that is gone: the default folders are tried
         registry.SetString(RegistryRoot::LocalMachine, kProductUninstallKey, L"DisplayIcon", temp / L"gone.exe");
         const std::wstring fallback = GetProductExePath();
-        EXPECT_EQ(fallback, PathJoin(L"C:\\Program Files (x86)\\Skorvane\\", L"Skorvane.exe"));
+        EXPECT_EQ(fallback, NativeSeparator() == L'/'
+                                ? std::wstring()
+                                : PathJoin(L"C:\\Program Files (x86)\\Skorvane\\", L"Skorvane.exe"));
+        // Nor is an entry that names a relative path.
+        registry.SetString(RegistryRoot::LocalMachine, kProductUninstallKey, L"DisplayIcon", L"Skorvane.exe");
+        EXPECT_EQ(GetProductExePath(), fallback);
     }
+}
+
+TEST(Processes, AnInstanceLockIsHeldOnceAtATime) {
+    const std::wstring name = L"SkorvaneTestLock" + std::to_wstring(CurrentProcessId());
+    {
+        const InstanceLock first(name);
+        ASSERT_TRUE(first.Held());
+        const InstanceLock second(name); // taken already, even within one process
+        EXPECT_FALSE(second.Held());
+        EXPECT_TRUE(InstanceLock(name + L"-other").Held());
+    }
+    EXPECT_TRUE(InstanceLock(name).Held()); // released with its holder
 }
 
 TEST(Processes, OwnProcessIsListedAndOpenedByName) {
