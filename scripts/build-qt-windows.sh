@@ -1,19 +1,30 @@
 #!/usr/bin/env bash
-# Cross-builds what the Windows program needs from Debian's source packages, for x86_64 with the mingw-w64
-# POSIX-threads toolchain: OpenSSL (shared), Qt 5 qtbase (Core, Gui, Widgets, Network, Xml, Test, the windows
-# platform plug-in), qtsvg (Svg and its plug-ins) and libwebp (static, for our own WebP image-format plug-in).
-# Everything is installed into one prefix in the per-user cache, outside the tree. Each piece has a stamp keyed by
-# its version and options (and those of the pieces it is built on), so a second run costs nothing.
-# Prints the prefix on its last line. Usage: build-qt-windows.sh [--print-prefix]
+# Cross-builds what the Windows program needs from Debian's source packages, for i686 (the shipped 32-bit program)
+# or x86_64 with the mingw-w64 POSIX-threads toolchain: OpenSSL (shared), Qt 5 qtbase (Core, Gui, Widgets, Network,
+# Xml, Test, the windows platform plug-in), qtsvg (Svg and its plug-ins) and libwebp (static, for our own WebP
+# image-format plug-in). Everything is installed into one prefix per architecture in the per-user cache, outside
+# the tree. Each piece has a stamp keyed by its version and options (and those of the pieces it is built on), so a
+# second run costs nothing.
+# Prints the prefix on its last line. Usage: build-qt-windows.sh [i686|x86_64] [--print-prefix]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+arch=i686
+if [[ ${1:-} == i686 || ${1:-} == x86_64 ]]; then
+    arch=$1
+    shift
+fi
+case $arch in
+i686) bits=32 openssl_target=mingw ;;
+x86_64) bits=64 openssl_target=mingw64 ;;
+esac
+triplet=$arch-w64-mingw32
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/skorvane"
-prefix="$cache/qt5-win64"
+prefix="$cache/qt5-win$bits"
 stamps="$prefix/stamps"
 
-openssl_options=(mingw64 shared no-tests no-legacy no-engine)
-qt_options=(-xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32- -platform linux-g++
+openssl_options=($openssl_target shared no-tests no-legacy no-engine)
+qt_options=(-xplatform win32-g++ -device-option CROSS_COMPILE=$triplet- -platform linux-g++
     -opensource -confirm-license -release -shared -nomake examples -nomake tests
     -no-opengl -no-dbus -no-icu -no-direct2d -no-feature-vulkan -no-feature-tabletevent -no-feature-sql
     -no-feature-printer -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -openssl-linked)
@@ -67,10 +78,9 @@ toolbin() {
     mkdir -p "$work/bin"
     local tool
     for tool in gcc g++ c++ cpp; do
-        ln -sf "/usr/bin/x86_64-w64-mingw32-$tool-posix" "$work/bin/x86_64-w64-mingw32-$tool"
+        ln -sf "/usr/bin/$triplet-$tool-posix" "$work/bin/$triplet-$tool"
     done
-    [[ -x /usr/bin/x86_64-w64-mingw32-c++-posix ]] || ln -sf /usr/bin/x86_64-w64-mingw32-g++-posix \
-        "$work/bin/x86_64-w64-mingw32-c++"
+    [[ -x /usr/bin/$triplet-c++-posix ]] || ln -sf "/usr/bin/$triplet-g++-posix" "$work/bin/$triplet-c++"
     export PATH="$work/bin:$PATH"
 }
 
@@ -90,7 +100,7 @@ if [[ -f $stamps/openssl-$openssl_key && -f $stamps/qtbase-$qt_key && -f $stamps
     exit 0
 fi
 
-work="$cache/qt5-win64-work"
+work="$cache/qt5-win$bits-work"
 mkdir -p "$work" "$stamps"
 toolbin
 jobs=$(nproc)
@@ -99,7 +109,7 @@ if [[ ! -f $stamps/openssl-$openssl_key ]]; then
     rm -f "$stamps"/openssl-* "$stamps"/qtbase-* "$stamps"/qtsvg-*
     src=$(fetch openssl)
     took "OpenSSL source"
-    (cd "$src" && ./Configure "${openssl_options[@]}" --cross-compile-prefix=x86_64-w64-mingw32- \
+    (cd "$src" && ./Configure "${openssl_options[@]}" --cross-compile-prefix=$triplet- \
         --prefix="$prefix" --libdir=lib >"$work/openssl-configure.log" 2>&1 &&
         make -j "$jobs" build_libs >"$work/openssl-build.log" 2>&1 &&
         make install_dev install_runtime_libs >"$work/openssl-install.log" 2>&1) ||
@@ -141,7 +151,7 @@ if [[ ! -f $stamps/libwebp-$webp_key ]]; then
     src=$(fetch libwebp)
     rm -rf "$work/libwebp-build"
     (cmake -S "$src" -B "$work/libwebp-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-mingw-x86_64.cmake" -DCMAKE_CROSSCOMPILING_EMULATOR= \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-mingw-$arch.cmake" -DCMAKE_CROSSCOMPILING_EMULATOR= \
         -DCMAKE_INSTALL_PREFIX="$prefix" "${webp_options[@]}" >"$work/libwebp-configure.log" 2>&1 &&
         cmake --build "$work/libwebp-build" -j "$jobs" >"$work/libwebp-build.log" 2>&1 &&
         cmake --install "$work/libwebp-build" >"$work/libwebp-install.log" 2>&1) ||

@@ -27,7 +27,7 @@ took "native Release build"
 took "native Release tests"
 
 echo "== Qt for Windows (built once per machine)"
-qt_prefix=$(bash scripts/build-qt-windows.sh | tail -n 1)
+qt_prefix=$(bash scripts/build-qt-windows.sh x86_64 | tail -n 1)
 took "Qt for Windows"
 
 echo "== Windows x86_64 build with Qt, deployed; tests under Wine"

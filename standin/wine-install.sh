@@ -2,7 +2,7 @@
 # Lays out the stand-in product in a Wine prefix as Windows has it after the product's installer ran: the signed
 # Skorvane.exe with its exact .md5 and data\Versions.html, and the signed SkorvaneShellDLL.dll, under the 32-bit
 # Program Files folder; the uninstall entry, the four class registrations and the start-up approval, imported with
-# Wine's regedit; the start-up shortcuts for all users and for the user; the test root trusted.
+# Wine's reg; the start-up shortcuts for all users and for the user; the test root trusted.
 #
 # Usage: standin/wine-install.sh BUILD [--no-shortcut]
 #   BUILD          the x86_64 Windows build (its signed stand-in, shell extension, test root and setup helper)
@@ -55,7 +55,10 @@ escaped() { printf '%s' "$1" | sed 's/\\/\\\\/g'; }
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder]\r\n'
     printf '"Skorvane.lnk"=hex:02,00,00,00,00,00,00,00,00,00,00,00\r\n'
 } >"$registry"
-wine_ regedit /S "$(windows_path "$registry")"
+# Into the 64-bit view, as the 64-bit shell extension's installer registers it; the uninstall entry names
+# WOW6432Node itself, where a 32-bit installer's entry lands. (Plain "wine regedit" may be the 32-bit regedit once
+# Wine's 32-bit half is installed, and would write the classes into the 32-bit view.)
+wine_ reg import "$(windows_path "$registry")" /reg:64 >/dev/null
 
 wine_ "$setup" trust-root "$(windows_path "$signing/certs/root.pem")"
 startup='Microsoft\Windows\Start Menu\Programs\Startup\Skorvane.lnk'

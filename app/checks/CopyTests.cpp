@@ -10,13 +10,20 @@ namespace Checks {
 namespace {
 const wchar_t* const kSourceNames[] = {L"tmp1.txt", L"tmp2.txt"};
 
+// %TEMP%, as the copy tests have always named their folder; where TEMP is not set (POSIX), the system's
+// temporary folder, never a relative folder named "%TEMP%" wherever the tool was started.
+std::wstring TemporaryFolder() {
+    const std::wstring expanded = Orv::NormalizePath(L"%TEMP%", false, true, true);
+    return expanded == Orv::NormalizePath(L"%TEMP%") ? Orv::GetSystemTempFolder() : expanded;
+}
+
 bool HoldsSourceContent(const std::wstring& path) {
     // The core's reader takes regular files only, and no more than the block plus one byte.
     return Orv::ReadFileBytes(path, kCopySourceSize + 1) == std::vector<uint8_t>(kCopySourceSize, 0);
 }
 } // namespace
 
-CopyTestFolder::CopyTestFolder() : folder_(Orv::CreatePrivateFolder(Orv::GetSystemTempFolder(), L"SKV-")) {
+CopyTestFolder::CopyTestFolder() : folder_(Orv::CreatePrivateFolder(TemporaryFolder(), L"SKV-")) {
     if (IsValid())
         Orv::CreateOneDirectory(folder_ + L"Source");
 }

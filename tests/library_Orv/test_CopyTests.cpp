@@ -50,7 +50,7 @@ TEST_F(CopyTests, EachPassHasItsOwnFolderThatGoesWithIt) {
         ASSERT_TRUE(two.IsValid());
         first = one.Path();
         EXPECT_NE(one.Path(), two.Path());
-        EXPECT_EQ(one.Path().compare(0, temp_.Path().size(), NormalizePath(temp_.Path(), true)), 0);
+        EXPECT_EQ(one.Path().compare(0, temp_.Path().size(), NormalizePath(temp_.Path(), true)), 0); // in %TEMP%
         EXPECT_EQ(one.TargetFolder().back(), NativeSeparator());
         const std::vector<std::wstring> sources = one.SourcePaths();
         ASSERT_EQ(sources.size(), 2u);
@@ -94,6 +94,15 @@ TEST_F(CopyTests, OnlyWholeCopiesCount) {
 }
 
 #ifndef _WIN32
+TEST_F(CopyTests, WithoutTempTheSystemTemporaryFolderIsUsed) {
+    UnsetTestEnvironment("TEMP");
+    Checks::CopyTestFolder folder;
+    ASSERT_TRUE(folder.IsValid());
+    const std::wstring system = NormalizePath(GetSystemTempFolder(), true);
+    EXPECT_EQ(folder.Path().compare(0, system.size(), system), 0);
+    EXPECT_FALSE(IsRelativePath(folder.Path()));
+}
+
 // A neighbour who can write to a shared temporary folder plants links where the copy test used to work
 // ("SKV/Source/tmp1.txt" to a file of ours, "SKV" to a folder of ours): nothing of ours is written or removed.
 TEST_F(CopyTests, LinksInASharedTemporaryFolderAreNeverFollowed) {
