@@ -2,6 +2,8 @@
 
 #include "CStringUtilsOrv.h"
 
+#include <utility>
+
 namespace Orv {
 
 namespace {
@@ -28,21 +30,32 @@ std::wstring Trim(const std::wstring& text) {
 }
 
 // The export's text as wide characters, whatever its encoding.
-std::wstring DecodeText(const std::string& bytes) {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-        static_cast<unsigned char>(bytes[1]) == 0xFE) {
+// Calls line(text) for each line of the file (split at line feeds), decoded on its own: UTF-16LE after its
+// byte-order mark, else UTF-8 (with or without its mark). The whole text is never held decoded.
+template <typename Line> void ForEachDecodedLine(const std::string& bytes, Line line) {
+    const auto byteAt = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    if (bytes.size() >= 2 && byteAt(0) == 0xFF && byteAt(1) == 0xFE) {
         std::wstring text;
-        text.reserve(bytes.size() / 2);
         for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            const char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                        (static_cast<unsigned char>(bytes[i + 1]) << 8));
-            text += static_cast<wchar_t>(unit); // surrogates stay as units: key names are plain text
+            const char16_t unit = static_cast<char16_t>(byteAt(i) | (byteAt(i + 1) << 8));
+            if (unit == u'\n') {
+                line(text);
+                text.clear();
+            } else {
+                text += static_cast<wchar_t>(unit); // surrogates stay as units: key names are plain text
+            }
         }
-        return text;
+        line(text);
+        return;
     }
-    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        return Utf8ToWString(bytes.substr(3));
-    return Utf8ToWString(bytes);
+    size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (start <= bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        line(Utf8ToWString(bytes.substr(start, end - start)));
+        start = end + 1;
+    }
 }
 
 int HexDigit(wchar_t c) {
@@ -179,16 +192,28 @@ std::wstring RegFile::CanonicalKey(const std::wstring& keyPath) {
 
 bool RegFile::Parse(const std::string& bytes) {
     keys_.clear();
-    const std::wstring text = DecodeText(bytes);
+    // Each logical line is handled as soon as it is complete: the file is never held a second time, decoded or as a
+    // list of lines (a 100 MB export would need gigabytes).
+    bool headerSeen = false;
+    bool isExport = false;
+    std::map<std::wstring, RegistryValue>* current = nullptr;
+    const auto handle = [&](const std::wstring& logicalLine) {
+        const std::wstring line = Trim(logicalLine);
+        if (!headerSeen) {
+            if (line.empty())
+                return;
+            headerSeen = true;
+            isExport = line == L"Windows Registry Editor Version 5.00" || line == L"REGEDIT4";
+            return;
+        }
+        if (isExport)
+            HandleLine(line, current);
+    };
     // Logical lines: a line ending in a backslash continues on the next one (long hex values).
-    std::vector<std::wstring> lines;
     std::wstring pending;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find(L'\n', start);
-        if (end == std::wstring::npos)
-            end = text.size();
-        std::wstring line = text.substr(start, end - start);
+    ForEachDecodedLine(bytes, [&](std::wstring line) {
+        if (headerSeen && !isExport)
+            return;
         if (!line.empty() && line.back() == L'\r')
             line.pop_back();
         const std::wstring trimmed = Trim(line);
@@ -197,77 +222,65 @@ bool RegFile::Parse(const std::string& bytes) {
         if (continues) {
             pending += trimmed.substr(0, trimmed.size() - 1);
         } else {
-            lines.push_back(pending.empty() ? line : pending + trimmed);
+            handle(pending.empty() ? line : pending + trimmed);
             pending.clear();
         }
-        start = end + 1;
-    }
+    });
     if (!pending.empty())
-        lines.push_back(pending);
+        handle(pending);
+    return isExport;
+}
 
-    size_t first = 0;
-    while (first < lines.size() && Trim(lines[first]).empty())
-        ++first;
-    if (first == lines.size())
-        return false;
-    const std::wstring header = Trim(lines[first]);
-    if (header != L"Windows Registry Editor Version 5.00" && header != L"REGEDIT4")
-        return false;
-
-    std::map<std::wstring, RegistryValue>* current = nullptr;
-    for (size_t i = first + 1; i < lines.size(); ++i) {
-        const std::wstring line = Trim(lines[i]);
-        if (line.empty() || line[0] == L';')
-            continue;
-        if (line[0] == L'[') {
-            const size_t close = line.rfind(L']');
-            if (close == std::wstring::npos || close < 2) {
-                current = nullptr;
-                continue;
-            }
-            std::wstring name = line.substr(1, close - 1);
-            if (name[0] == L'-') { // a deleted key and everything under it
-                // The key itself, then its subkeys: the keys that begin with its name and a backslash stand
-                // together in the sorted map, so only they are visited.
-                const std::wstring gone = CanonicalKey(name.substr(1));
-                keys_.erase(gone);
-                const std::wstring prefix = gone + L"\\";
-                auto end = keys_.lower_bound(prefix);
-                while (end != keys_.end() && end->first.compare(0, prefix.size(), prefix) == 0)
-                    ++end;
-                keys_.erase(keys_.lower_bound(prefix), end);
-                current = nullptr;
-                continue;
-            }
-            current = &keys_[CanonicalKey(name)];
-            continue;
+void RegFile::HandleLine(const std::wstring& line, std::map<std::wstring, RegistryValue>*& current) {
+    if (line.empty() || line[0] == L';')
+        return;
+    if (line[0] == L'[') {
+        const size_t close = line.rfind(L']');
+        if (close == std::wstring::npos || close < 2) {
+            current = nullptr;
+            return;
         }
-        if (!current)
-            continue;
-        std::wstring valueName;
-        size_t at = 0;
-        if (line[0] == L'@') {
-            at = 1;
-        } else if (line[0] == L'"') {
-            if (!ReadQuoted(line, at, valueName))
-                continue;
-        } else {
-            continue;
+        std::wstring name = line.substr(1, close - 1);
+        if (name[0] == L'-') { // a deleted key and everything under it
+            // The key itself, then its subkeys: the keys that begin with its name and a backslash stand
+            // together in the sorted map, so only they are visited.
+            const std::wstring gone = CanonicalKey(name.substr(1));
+            keys_.erase(gone);
+            const std::wstring prefix = gone + L"\\";
+            auto end = keys_.lower_bound(prefix);
+            while (end != keys_.end() && end->first.compare(0, prefix.size(), prefix) == 0)
+                ++end;
+            keys_.erase(keys_.lower_bound(prefix), end);
+            current = nullptr;
+            return;
         }
-        while (at < line.size() && (line[at] == L' ' || line[at] == L'\t'))
-            ++at;
-        if (at >= line.size() || line[at] != L'=')
-            continue;
-        const std::wstring data = Trim(line.substr(at + 1));
-        if (data == L"-") {
-            current->erase(Lower(valueName));
-            continue;
-        }
-        RegistryValue value;
-        if (ParseValue(data, value))
-            (*current)[Lower(valueName)] = value;
+        current = &keys_[CanonicalKey(name)];
+        return;
     }
-    return true;
+    if (!current)
+        return;
+    std::wstring valueName;
+    size_t at = 0;
+    if (line[0] == L'@') {
+        at = 1;
+    } else if (line[0] == L'"') {
+        if (!ReadQuoted(line, at, valueName))
+            return;
+    } else {
+        return;
+    }
+    while (at < line.size() && (line[at] == L' ' || line[at] == L'\t'))
+        ++at;
+    if (at >= line.size() || line[at] != L'=')
+        return;
+    const std::wstring data = Trim(line.substr(at + 1));
+    if (data == L"-") {
+        current->erase(Lower(valueName));
+        return;
+    }
+    RegistryValue value;
+    if (ParseValue(data, value))
+        (*current)[Lower(valueName)] = std::move(value);
 }
 
 bool RegFile::HasKey(const std::wstring& keyPath) const {

@@ -30,6 +30,9 @@ public:
     static std::wstring CanonicalKey(const std::wstring& keyPath);
 
 private:
+    // One logical line after the header: a key opens (or is deleted), a value is set (or deleted) in the current key.
+    void HandleLine(const std::wstring& line, std::map<std::wstring, RegistryValue>*& current);
+
     std::map<std::wstring, std::map<std::wstring, RegistryValue>> keys_;
 };
 
