@@ -24,11 +24,13 @@ fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 pass() { echo "PASS $*"; passes=$((passes + 1)); }
 
 # run NAME [row=value ...]: one pass in the sandbox $work/NAME (laid out by the caller), bounded at 90 s, started in
-# the folder $run_folder (default: this one); the rows named must hold those values. Sets $report.
+# the folder $run_folder (default: this one) by $runner (default: the runner itself); the rows named must hold those
+# values. Sets $report.
 run() {
     local name=$1 folder=$work/$1 code problems=()
     shift
-    report=$( (cd "${run_folder:-.}" && . "$folder.env" && ASAN_OPTIONS=detect_leaks=0 timeout 90 "$cli") 2>"$folder.err")
+    report=$( (cd "${run_folder:-.}" && . "$folder.env" && ASAN_OPTIONS=detect_leaks=0 timeout 90 ${runner:-"$cli"}) \
+        2>"$folder.err")
     code=$?
     [[ $code -eq 0 || $code -eq 1 ]] || problems+=("exit code $code")
     python3 -c 'import json, sys; json.loads(sys.stdin.read())' <<<"$report" 2>/dev/null ||
@@ -176,6 +178,19 @@ run namesake labelIsRunning=false labelDragAndDropActivated=true
 kill -0 "$namesake" 2>/dev/null && pass "namesake left running" || fail "namesake: the unrelated program was ended"
 kill "$namesake" 2>/dev/null
 wait "$namesake" 2>/dev/null
+
+# 23: the temporary folder is full (a small file system of its own, in a mount namespace of the pass's own): the
+# sources are written empty, and copies of nothing do not pass.
+if unshare --mount true 2>/dev/null; then
+    layout full-temp
+    printf '#!/bin/sh\nmount -t tmpfs -o size=64k tmpfs "$TEMP" && dd if=/dev/zero of="$TEMP/fill" bs=4k 2>/dev/null\nexec "%s"\n' \
+        "$cli" >"$work/full-temp-runner"
+    chmod +x "$work/full-temp-runner"
+    runner="unshare --mount $work/full-temp-runner" run full-temp labelAutomaticCommandLineCopyIcon=false \
+        labelSimulatePluginIcon=false labelDragAndDropActivated=true
+else
+    echo "SKIP full-temp: no mount namespace here"
+fi
 
 echo "$passes passed, $failures failed"
 [[ $failures -eq 0 ]]
