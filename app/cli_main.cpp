@@ -70,6 +70,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "[%d/%d] %s\n", step, steps, qUtf8Printable(name));
         std::fflush(stderr);
     });
+    // The rows' texts that the report does not keep (the architecture, the versions), for the reader of the log.
+    QObject::connect(&pass, &QCheckPass::rowTextChanged, [](const QString& row, const QString& text) {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(row), qUtf8Printable(text));
+    });
     QElapsedTimer passTime;
     passTime.start();
     pass.Run(fix);

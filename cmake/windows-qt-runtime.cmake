@@ -5,9 +5,14 @@
 get_filename_component(SKV_QT_PREFIX "${Qt5_DIR}/../../.." ABSOLUTE)
 set(SKV_QT_PREFIX ${SKV_QT_PREFIX} CACHE INTERNAL "Qt for Windows")
 
-# The toolchain's runtime DLLs, as Qt's DLLs were linked against them.
+# The toolchain's runtime DLLs, as Qt's DLLs were linked against them (i686 unwinds with DWARF-2, x86_64 with SEH).
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(libgcc libgcc_s_dw2-1.dll)
+else()
+    set(libgcc libgcc_s_seh-1.dll)
+endif()
 set(SKV_MINGW_RUNTIME_DLLS)
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+foreach(dll libstdc++-6.dll ${libgcc} libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll} OUTPUT_VARIABLE path
                     OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")

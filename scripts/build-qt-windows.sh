@@ -14,16 +14,18 @@ if [[ ${1:-} == i686 || ${1:-} == x86_64 ]]; then
     arch=$1
     shift
 fi
+# OpenSSL's i686 assembler, as Debian builds it (position-independent), makes GOT relocations that a 32-bit
+# Windows object cannot hold: the 32-bit build uses its C code.
 case $arch in
-i686) bits=32 openssl_target=mingw ;;
-x86_64) bits=64 openssl_target=mingw64 ;;
+i686) bits=32 openssl_target=(mingw no-asm) ;;
+x86_64) bits=64 openssl_target=(mingw64) ;;
 esac
 triplet=$arch-w64-mingw32
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/skorvane"
 prefix="$cache/qt5-win$bits"
 stamps="$prefix/stamps"
 
-openssl_options=($openssl_target shared no-tests no-legacy no-engine)
+openssl_options=("${openssl_target[@]}" shared no-tests no-legacy no-engine)
 qt_options=(-xplatform win32-g++ -device-option CROSS_COMPILE=$triplet- -platform linux-g++
     -opensource -confirm-license -release -shared -nomake examples -nomake tests
     -no-opengl -no-dbus -no-icu -no-direct2d -no-feature-vulkan -no-feature-tabletevent -no-feature-sql

@@ -11,7 +11,7 @@ for need in "$@"; do
                    openssl osslsigncode procps g++-mingw-w64-x86-64-posix) ;;
     test) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
                     googletest clang-format openssl osslsigncode procps g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
-                    dpkg-dev xz-utils perl make python3 xvfb xauth webp chromium) ;;
+                    wine32:i386 dpkg-dev xz-utils perl make python3 xvfb xauth webp chromium) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "install-deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
@@ -30,5 +30,9 @@ if [[ $(id -u) -ne 0 ]]; then
     exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
+# Wine's 32-bit half, which runs the 32-bit Windows program, comes through Debian's multiarch.
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+fi
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

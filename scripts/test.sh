@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: natively (Debug with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and Release as users get it), cross-built for 64-bit Windows with Qt for Windows
-# (built here once per machine) and run under Wine, and the core cross-built for 32-bit Windows (compiled and
-# linked only).
+# UndefinedBehaviorSanitizer, and Release as users get it), the shipped 32-bit Windows program cross-built with Qt
+# for Windows (built here once per machine) and run under Wine on 64-bit and 32-bit Windows, and the core
+# cross-built for 64-bit Windows and run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
@@ -26,23 +26,28 @@ took "native Release build"
 (cd build/native-release && ctest -j "$jobs" --output-on-failure --timeout 300) || status=1
 took "native Release tests"
 
-echo "== Qt for Windows (built once per machine)"
-qt_prefix=$(bash scripts/build-qt-windows.sh x86_64 | tail -n 1)
+echo "== Qt for 32-bit Windows (built once per machine)"
+qt_prefix=$(bash scripts/build-qt-windows.sh i686 | tail -n 1)
 took "Qt for Windows"
 
-echo "== Windows x86_64 build with Qt, deployed; tests under Wine"
+# The shipped program: 32-bit, Release, deployed as users get it. Its suites run in a 64-bit prefix (WoW64, as on
+# 64-bit Windows); its end-to-end run also in a 32-bit prefix (SkorvaneDiagnostics_wine32_installation).
+echo "== Windows i686 build with Qt (Release), deployed; tests under Wine"
+cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake \
+    -DCMAKE_BUILD_TYPE=Release -DSKV_WITH_QT=ON -DCMAKE_PREFIX_PATH="$qt_prefix" >/dev/null
+cmake --build build/win32 -j "$jobs"
+took "Windows i686 build"
+# The windows of the Qt tests and of the program need an X server: a virtual one for this phase.
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash scripts/test-windows.sh build/win32 "$jobs" || status=1
+took "i686 tests under Wine"
+
+# The 64-bit process paths of the core (no WOW64, the native registry view) stay tested too.
+echo "== Windows x86_64 build of the Qt-free core; tests under Wine"
 cmake -S . -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=Debug -DSKV_WITH_QT=ON -DCMAKE_PREFIX_PATH="$qt_prefix" >/dev/null
+    -DCMAKE_BUILD_TYPE=Release -DSKV_WITH_QT=OFF >/dev/null
 cmake --build build/win64 -j "$jobs"
 took "Windows x86_64 build"
-# The windows of the Qt tests and of the program need an X server: a virtual one for this phase.
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash scripts/test-windows.sh build/win64 "$jobs" || status=1
-took "tests under Wine"
-
-echo "== Windows i686 build (compile and link)"
-cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win32 -j "$jobs" || status=1
-took "Windows i686 build"
+took "x86_64 tests under Wine"
 
 exit $status

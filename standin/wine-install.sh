@@ -3,14 +3,19 @@
 # Skorvane.exe with its exact .md5 and data\Versions.html, and the signed SkorvaneShellDLL.dll, under the 32-bit
 # Program Files folder; the uninstall entry, the four class registrations and the start-up approval, imported with
 # Wine's reg; the start-up shortcuts for all users and for the user; the test root trusted.
+# Two layouts, chosen by the prefix:
+#   64-bit Windows  "C:\Program Files (x86)\Skorvane", the 32-bit installer's uninstall entry under WOW6432Node, the
+#                   64-bit shell extension's classes in the 64-bit view
+#   32-bit Windows  "C:\Program Files\Skorvane", the uninstall entry under SOFTWARE\Microsoft (there is no
+#   (WINEARCH=win32) WOW6432Node), the classes in the only view
 #
 # Usage: standin/wine-install.sh BUILD [--no-shortcut]
-#   BUILD          the x86_64 Windows build (its signed stand-in, shell extension, test root and setup helper)
+#   BUILD          a Windows build (its signed stand-in, shell extension, test root and setup helper)
 #   --no-shortcut  no start-up shortcut (the tool's "Fix and check again" makes one)
 # The prefix is WINEPREFIX (created when missing). Prints the product's Windows path.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-[[ $# -ge 1 ]] || { sed -n '2,11p' "$0" >&2; exit 2; }
+[[ $# -ge 1 ]] || { sed -n '2,17p' "$0" >&2; exit 2; }
 build=$(cd "$1" && pwd)
 shift
 shortcuts=1
@@ -31,8 +36,17 @@ windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 [[ -d $WINEPREFIX/drive_c ]] || wine_ wineboot >/dev/null 2>&1
 
-folder='C:\Program Files (x86)\Skorvane'
-install="$WINEPREFIX/drive_c/Program Files (x86)/Skorvane"
+if [[ -d $WINEPREFIX/drive_c/windows/syswow64 ]]; then
+    folder='C:\Program Files (x86)\Skorvane'
+    uninstall='SOFTWARE\WOW6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Skorvane (Orv)'
+    view=(/reg:64)
+else
+    folder='C:\Program Files\Skorvane'
+    uninstall='SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Skorvane (Orv)'
+    view=()
+fi
+install="$WINEPREFIX/drive_c/${folder#C:\\}"
+install=${install//\\//}
 rm -rf "$install"
 mkdir -p "$install/data"
 cp "$signing/Skorvane.exe" "$install/Skorvane.exe"
@@ -45,7 +59,7 @@ trap 'rm -f "$registry"' EXIT
 escaped() { printf '%s' "$1" | sed 's/\\/\\\\/g'; }
 {
     printf 'Windows Registry Editor Version 5.00\r\n'
-    printf '\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Skorvane (Orv)]\r\n'
+    printf '\r\n[HKEY_LOCAL_MACHINE\\%s]\r\n' "$uninstall"
     printf '"DisplayIcon"="%s"\r\n' "$(escaped "$folder\\Skorvane.exe")"
     for clsid in {2137939A-0EF6-4D12-B01A-8A77ABC74D96} {E092A792-C413-4A54-9CF0-9293BF9A1917} \
         {8ACF67F2-8148-41D2-8240-FE12122066DA} {E4F24287-B39D-444B-9F9B-F03D42579186}; do
@@ -58,7 +72,7 @@ escaped() { printf '%s' "$1" | sed 's/\\/\\\\/g'; }
 # Into the 64-bit view, as the 64-bit shell extension's installer registers it; the uninstall entry names
 # WOW6432Node itself, where a 32-bit installer's entry lands. (Plain "wine regedit" may be the 32-bit regedit once
 # Wine's 32-bit half is installed, and would write the classes into the 32-bit view.)
-wine_ reg import "$(windows_path "$registry")" /reg:64 >/dev/null
+wine_ reg import "$(windows_path "$registry")" "${view[@]}" >/dev/null
 
 wine_ "$setup" trust-root "$(windows_path "$signing/certs/root.pem")"
 startup='Microsoft\Windows\Start Menu\Programs\Startup\Skorvane.lnk'

@@ -1,22 +1,38 @@
 #!/usr/bin/env bash
-# The Windows program, from its deployed folder as a user has it, under Wine against a Windows installation of the
+# The Windows program, from its .zip unpacked as a user has it, under Wine against a Windows installation of the
 # stand-in product (standin/wine-install.sh) in a prefix of its own:
 #   1. the console runner with the product launched by the pass; "Quit" ends that instance and starts one detached
 #   2. the console runner with the product already running
 #   3. "Fix and check again" with no start-up shortcut: it makes one, storing the plain path
 #   4. the window on the healthy installation, saved as a PNG, with the firewall registration at start; closing it
 #      ends the instance it launched and starts one detached
-# Usage: tests/e2e/wine_windows.sh BUILD   (the x86_64 Windows build with Qt; the window needs DISPLAY)
+# With WINEARCH=win32 the prefix is a 32-bit Windows (and the build must be the 32-bit one): there the "64-bit
+# Windows" row is false and the architecture text ends in " (32-bit Windows)"; every other row is as on 64-bit
+# Windows, where the row is true and the text has no suffix.
+# Usage: tests/e2e/wine_windows.sh BUILD   (a Windows build with Qt; the window needs DISPLAY)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "$1" && pwd)
-deploy=$build/deploy/SkorvaneDiagnostics
 setup=$build/standin/skv_wine_setup.exe
-work=$build/e2e-wine
+if [[ ${WINEARCH:-} == win32 ]]; then
+    work=$build/e2e-wine32
+    windows64=labelWindows64BitsIcon=false
+    suffix=' (32-bit Windows)'
+else
+    work=$build/e2e-wine
+    windows64=labelWindows64BitsIcon=true
+    suffix=
+fi
 rm -rf "$work"
 mkdir -p "$work"
+# What a user takes: the .zip of the deployed folder, unpacked.
+zips=("$build"/deploy/SkorvaneDiagnostics-win*.zip)
+[[ -f ${zips[0]} ]] || { echo "FAIL: no deployed .zip in $build/deploy"; exit 1; }
+python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "${zips[0]}" "$work/unzipped"
+deploy=$work/unzipped/SkorvaneDiagnostics
 
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+[[ -n $suffix ]] && export WINEARCH
 # The deployed folder must be enough: nothing of the build's own search paths.
 unset WINEPATH QT_PLUGIN_PATH SKV_WINE_DLL_DIRS
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
@@ -101,23 +117,28 @@ cli() { # output-name arguments...
 
 echo "== 1. the pass launches the product"
 code=$(cli launched)
-if report "$work/launched.json" labelIsRunning=false plainTextEdit=; then ok "every row as Windows gives it"; else fail "rows"; fi
+if report "$work/launched.json" $windows64 labelIsRunning=false plainTextEdit=; then ok "every row as Windows gives it"; else fail "rows"; fi
 [[ $code == 1 ]] && ok "exit code 1 (the product was not running before the pass)" || fail "exit code $code"
+architecture=$(tr -d '\r' <"$work/launched.err" | sed -n 's/^labelArchitecture: //p')
+[[ $architecture == CPU:*"$suffix" && ( -n $suffix || $architecture != *"(32-bit Windows)" ) ]] &&
+    ok "architecture text '$architecture'" || fail "architecture text '$architecture'"
 tr -d '\r' <"$work/launched.err" | grep -q '^\[15/15\] Plugin simulation$' && ok "fifteen steps" ||
     fail "steps: $(cat "$work/launched.err")"
 check_quit
 
 echo "== 2. the product already runs"
 code=$(cli running)
-if report "$work/running.json" "plainTextEdit~Is already running"; then ok "every row true"; else fail "rows"; fi
-[[ $code == 0 ]] && ok "exit code 0" || fail "exit code $code"
+if report "$work/running.json" $windows64 "plainTextEdit~Is already running"; then ok "every row true"; else fail "rows"; fi
+expected=0
+[[ -n $suffix ]] && expected=1 # the "64-bit Windows" check fails there
+[[ $code == "$expected" ]] && ok "exit code $expected" || fail "exit code $code"
 end_all
 rm -f "$pids"
 
 echo "== 3. \"Fix and check again\" without a shortcut"
 bash "$root/standin/wine-install.sh" "$build" --no-shortcut >/dev/null
 code=$(cli fixed --fix)
-if report "$work/fixed.json" labelIsRunning=false plainTextEdit= labelShortcutInstalledCurrentUser=false \
+if report "$work/fixed.json" $windows64 labelIsRunning=false plainTextEdit= labelShortcutInstalledCurrentUser=false \
     labelPointToInstalledDirCurrentUser=false; then
     ok "the all-users shortcut was made and points at the product"
 else
@@ -137,7 +158,7 @@ if not any(form in data for form in forms(target)):
     sys.exit(1)
 PY
 code=$(cli checked)
-if report "$work/checked.json" "plainTextEdit~Is already running" labelShortcutInstalledCurrentUser=false \
+if report "$work/checked.json" $windows64 "plainTextEdit~Is already running" labelShortcutInstalledCurrentUser=false \
     labelPointToInstalledDirCurrentUser=false; then
     ok "a later pass finds the shortcut it made"
 else
