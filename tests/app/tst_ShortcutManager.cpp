@@ -20,14 +20,14 @@ class TestShortcutManager : public QObject {
 
 private:
     TempFolder world_;
+    // Before any folder is looked up (the folders are kept once known), and back as they were at the end.
+    const ScopedTestEnvironment roaming_{"XDG_CONFIG_HOME", WStringToUtf8(world_ / L"roaming")};
+    const ScopedTestEnvironment programData_{"XDG_DATA_DIRS", WStringToUtf8(world_ / L"programdata")};
     Manager& shortcuts_ = Manager::Instance();
     std::wstring target_;
 
 private slots:
     void initTestCase() {
-        // Before any folder is looked up: the folders are kept once known.
-        SetTestEnvironment("XDG_CONFIG_HOME", WStringToUtf8(world_ / L"roaming"));
-        SetTestEnvironment("XDG_DATA_DIRS", WStringToUtf8(world_ / L"programdata"));
         shortcuts_.SetShortcutName(QStringLiteral("SkvTest%1").arg(QCoreApplication::applicationPid()));
         target_ = world_ / L"Product.exe";
         QVERIFY(WriteTextFile(target_, "program"));

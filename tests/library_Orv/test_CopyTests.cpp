@@ -18,21 +18,9 @@ using namespace Orv;
 namespace {
 class CopyTests : public ::testing::Test {
 protected:
-    void SetUp() override {
-        hadTemp_ = GetEnvironmentValue(L"TEMP", savedTemp_);
-        // As the system sets it: without a trailing separator.
-        SetTestEnvironment("TEMP", WStringToUtf8(temp_.Path().substr(0, temp_.Path().size() - 1)));
-    }
-    void TearDown() override {
-        if (hadTemp_)
-            SetTestEnvironment("TEMP", WStringToUtf8(savedTemp_));
-        else
-            UnsetTestEnvironment("TEMP");
-    }
-
     TempFolder temp_;
-    bool hadTemp_ = false;
-    std::wstring savedTemp_;
+    // As the system sets it: without a trailing separator.
+    const ScopedTestEnvironment tempVariable_{"TEMP", WStringToUtf8(temp_.Path().substr(0, temp_.Path().size() - 1))};
 };
 
 void CopyBoth(const Checks::CopyTestFolder& folder) {
@@ -95,7 +83,7 @@ TEST_F(CopyTests, OnlyWholeCopiesCount) {
 
 #ifndef _WIN32
 TEST_F(CopyTests, WithoutTempTheSystemTemporaryFolderIsUsed) {
-    UnsetTestEnvironment("TEMP");
+    const ScopedTestEnvironment noTemp("TEMP");
     Checks::CopyTestFolder folder;
     ASSERT_TRUE(folder.IsValid());
     const std::wstring system = NormalizePath(GetSystemTempFolder(), true);

@@ -75,8 +75,8 @@ TEST(DriveKind, FromTheMountTableAndSysfs) {
             entry.substr(entry.find(' ') + 1, entry.find(' ', entry.find(' ') + 1) - entry.find(' ') - 1) + "/inner");
     }
     WriteTextFile(temp / L"mounts", mounts);
-    SetTestEnvironment("SKV_MOUNTS_FILE", base + "mounts");
-    SetTestEnvironment("SKV_SYSFS_ROOT", sys);
+    const ScopedTestEnvironment mountsFile("SKV_MOUNTS_FILE", base + "mounts");
+    const ScopedTestEnvironment sysfsRoot("SKV_SYSFS_ROOT", sys);
     EXPECT_EQ(GetDriveKind(Utf8ToWString(base + "usb/inner")), kDriveHotplugRotating);
     EXPECT_EQ(GetDriveKind(Utf8ToWString(base + "ssd")), kDriveInternalSolidState);
     EXPECT_EQ(GetDriveKind(Utf8ToWString(base + "hdd")), kDriveInternalRotating);
@@ -84,6 +84,4 @@ TEST(DriveKind, FromTheMountTableAndSysfs) {
     EXPECT_EQ(GetDriveKind(Utf8ToWString(base + "nfs")), kDriveNetwork);
     EXPECT_EQ(GetDriveKind(Utf8ToWString(base + "ram")), kDriveRamDisk);
     EXPECT_EQ(GetDriveKind(Utf8ToWString(base + "cd")), kDriveOptical);
-    UnsetTestEnvironment("SKV_MOUNTS_FILE");
-    UnsetTestEnvironment("SKV_SYSFS_ROOT");
 }

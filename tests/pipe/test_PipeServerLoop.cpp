@@ -125,12 +125,8 @@ void StopServer(const std::wstring& serverName) {
 
 class PipeServerLoop : public ::testing::Test {
 protected:
-    void SetUp() override {
-#ifndef _WIN32
-        SetTestEnvironment("SKV_PIPE_FOLDER", WStringToUtf8(folder_.Path()));
-#endif
-    }
     TempFolder folder_;
+    const ScopedTestEnvironment pipes_{"SKV_PIPE_FOLDER", WStringToUtf8(folder_.Path())}; // POSIX only reads it
 };
 } // namespace
 

@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 
 using namespace Orv;
 
@@ -25,14 +26,7 @@ std::wstring StandinPath() {
 
 class StandinProduct : public ::testing::Test {
 protected:
-    void SetUp() override {
-#ifndef _WIN32
-        SetTestEnvironment("SKV_PIPE_FOLDER", WStringToUtf8(folder_ / L"pipes"));
-#endif
-    }
-    void TearDown() override {
-        Stop();
-    }
+    void TearDown() override { Stop(); }
 
     // Starts the product with the given failure modes; true once its pipe takes clients.
     bool Start(const std::string& modes) {
@@ -44,10 +38,11 @@ protected:
     bool Launch(const std::string& modes) {
         const std::wstring pidFile = folder_ / L"product.pid";
         DeleteOneFile(pidFile);
-        SetTestEnvironment("SKV_STANDIN_MODE", modes);
-        SetTestEnvironment("SKV_STANDIN_PID_FILE", WStringToUtf8(pidFile));
+        mode_.emplace("SKV_STANDIN_MODE", modes);
+        pidFileVariable_.emplace("SKV_STANDIN_PID_FILE", WStringToUtf8(pidFile));
         if (!LaunchProcess(StandinPath(), {}, folder_.Path()))
             return false;
+        launched_ = true;
         for (int attempt = 0; attempt < 500 && productId_ == 0; ++attempt) {
             const std::vector<uint8_t> text = ReadFileBytes(pidFile);
             productId_ =
@@ -59,8 +54,16 @@ protected:
     }
     // The bare end of answers ends a product that still serves its pipe; any other is ended by force.
     void Stop() {
-        if (productId_ == 0)
+        if (productId_ == 0) {
+            // A product whose id never reached the pid file is found by its executable, so that it does not run on.
+            if (launched_)
+                for (const auto& process : GetProcessList())
+                    if (ProcessRunsExecutable(process.first, StandinPath()))
+                        TerminateProcessById(process.first);
+            launched_ = false;
             return;
+        }
+        launched_ = false;
         {
             PipeClient client;
             if (client.Connect(kProductPipeName))
@@ -104,7 +107,12 @@ protected:
     }
 
     TempFolder folder_;
+    // Every variable the test sets comes back as it was when the test ends.
+    const ScopedTestEnvironment pipes_{"SKV_PIPE_FOLDER", WStringToUtf8(folder_ / L"pipes")}; // POSIX only reads it
+    std::optional<ScopedTestEnvironment> mode_;
+    std::optional<ScopedTestEnvironment> pidFileVariable_;
     uint32_t productId_ = 0;
+    bool launched_ = false;
 };
 } // namespace
 

@@ -36,8 +36,12 @@ const QString kReport = QStringLiteral(
     "{\"labelWindows64BitsIcon\": \"true\",\"Windows\": \"Debian GNU/Linux 12 - 6.1\",\"labelIsRunning\": "
     "\"false\",\"plainTextEdit\": \"Is already running\"}");
 
+// The folder of what the test leaves for the end-to-end script to check; run alone (without SKV_REPORT_OUT), a
+// folder of its own that goes when the test ends, never the working folder.
 QString Out(const QString& name) {
-    return QDir(qEnvironmentVariable("SKV_REPORT_OUT")).filePath(name);
+    static QTemporaryDir own;
+    const QString given = qEnvironmentVariable("SKV_REPORT_OUT");
+    return QDir(given.isEmpty() ? own.path() : given).filePath(name);
 }
 
 std::vector<std::string> gBoxes;

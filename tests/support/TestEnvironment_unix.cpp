@@ -9,3 +9,11 @@ void SetTestEnvironment(const std::string& name, const std::string& value) {
 void UnsetTestEnvironment(const std::string& name) {
     unsetenv(name.c_str());
 }
+
+bool GetTestEnvironment(const std::string& name, std::string& value) {
+    const char* found = std::getenv(name.c_str());
+    if (!found)
+        return false;
+    value = found;
+    return true;
+}

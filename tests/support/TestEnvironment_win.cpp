@@ -9,3 +9,15 @@ void SetTestEnvironment(const std::string& name, const std::string& value) {
 void UnsetTestEnvironment(const std::string& name) {
     SetEnvironmentVariableA(name.c_str(), nullptr);
 }
+
+bool GetTestEnvironment(const std::string& name, std::string& value) {
+    const DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+    if (size == 0)
+        return false;
+    std::string buffer(size, '\0');
+    const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer.data(), size);
+    if (length == 0 || length >= size)
+        return false;
+    value = buffer.substr(0, length);
+    return true;
+}

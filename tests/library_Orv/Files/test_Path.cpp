@@ -63,8 +63,8 @@ TEST(WindowsPathRules, NormalizeCollapsesBeforeTurningSlashes) {
 }
 
 TEST(WindowsPathRules, ExpandsSetVariablesOnly) {
-    SetTestEnvironment("SKV_TEST_FOLDER", "C:\\Temp");
-    UnsetTestEnvironment("SKV_TEST_UNSET");
+    const ScopedTestEnvironment folder("SKV_TEST_FOLDER", "C:\\Temp");
+    const ScopedTestEnvironment unset("SKV_TEST_UNSET");
     EXPECT_EQ(W::NormalizePath(L"%SKV_TEST_FOLDER%/SKV/Target/", true, true, false, kCwd), L"C:\\Temp\\SKV\\Target\\");
     EXPECT_EQ(W::NormalizePath(L"%SKV_TEST_UNSET%\\x", false, true, false, kCwd), L"%SKV_TEST_UNSET%\\x");
     EXPECT_EQ(Orv::ExpandEnvironmentReferences(L"100% of %SKV_TEST_FOLDER%"), L"100% of C:\\Temp");
@@ -80,7 +80,7 @@ TEST(WindowsPathRules, PathJoin) {
 }
 
 TEST(PosixPathRules, SeparatorsAndJoins) {
-    SetTestEnvironment("SKV_TEST_FOLDER", "/tmp/t");
+    const ScopedTestEnvironment folder("SKV_TEST_FOLDER", "/tmp/t");
     EXPECT_EQ(P::NormalizePath(L"%SKV_TEST_FOLDER%/SKV\\Target", true, true, false), L"/tmp/t/SKV/Target/");
     EXPECT_EQ(P::NormalizePath(L"/a//b\\\\c", false, false, true), L"/a/b/c");
     EXPECT_EQ(P::PathJoin(L"/base", L"sub\\f.txt"), L"/base/sub/f.txt");
