@@ -84,6 +84,7 @@ TEST_F(CopyTests, OnlyWholeCopiesCount) {
 #ifndef _WIN32
 TEST_F(CopyTests, WithoutTempTheSystemTemporaryFolderIsUsed) {
     const ScopedTestEnvironment noTemp("TEMP");
+    const ScopedTestEnvironment cache("XDG_CACHE_HOME", WStringToUtf8(temp_ / L"cache")); // where no runtime folder
     Checks::CopyTestFolder folder;
     ASSERT_TRUE(folder.IsValid());
     const std::wstring system = NormalizePath(GetSystemTempFolder(), true);
