@@ -12,6 +12,7 @@
 #include "ui_UIDialogQuestion.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Error.h"
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
 
@@ -146,7 +147,16 @@ void MainWindow::on_pushButtonQuit_clicked() {
     close();
 }
 
+bool MainWindow::SiteAddressUsable() {
+    const QString problem = Orv::SiteAddressProblem();
+    if (!problem.isEmpty())
+        ORV_REPORT(problem.toStdString(), false, Orv::kErrorLevelWarning);
+    return problem.isEmpty();
+}
+
 void MainWindow::on_pushButtonSendReport_clicked() {
+    if (!SiteAddressUsable())
+        return;
     // A new screenshot, dialog and panel for every use; the dialog is modeless and goes when closed.
     OpenReportDialog(this, ReportJson(), pass_.ProductVersion());
 }
@@ -162,6 +172,8 @@ QString MainWindow::DownloadDestination() {
 }
 
 void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
+    if (!SiteAddressUsable()) // before anything is asked, or the product ended
+        return;
     const QString address = DownloadAddress();
     QPointer<UIDialogQuestion> question = new UIDialogQuestion(this);
     question->setWindowTitle(QStringLiteral("SkorvaneDiagnostics"));

@@ -50,6 +50,8 @@ public:
     static QString DownloadAddress();
     // Where it is saved: the user's own temporary folder.
     static QString DownloadDestination();
+    // Whether the site address may be used; when not, a box says why (nothing is sent, nothing downloaded).
+    static bool SiteAddressUsable();
     Orv::UIDialogDownloadAndInstallUpdate* DownloadDialog() const { return downloadDialog_; }
     Orv::JsonDocument& ReportDocument() { return pass_.ReportDocument(); }
     QString ReportJson() { return pass_.ReportJson(); }

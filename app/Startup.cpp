@@ -13,6 +13,7 @@
 #include "report/SiteAddress.h"
 
 #include <QApplication>
+#include <QtDebug>
 #include <QTimer>
 
 #include <memory>
@@ -49,6 +50,8 @@ int RunApplication(int argc, char** argv) {
     QApplication application(argc, argv);
     Orv::InstallQtMessageBoxPresenter();
     Orv::TrustConfiguredRoots(); // test roots of a sandbox, for the report upload and the download
+    if (const QString problem = Orv::SiteAddressProblem(); !problem.isEmpty())
+        qInfo().noquote() << problem; // said once here; the two buttons that use the site say it again
     Orv::GetSkinManager(L"light");
 
     // The first pass runs before the window appears: the splash shows that something is under way, and which step.

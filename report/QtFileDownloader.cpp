@@ -33,7 +33,16 @@ void QtFileDownloader::StartDownload() {
         const size_t separator = destination.find_last_of(L"\\/");
         if (separator != std::wstring::npos)
             CreateDirectories(destination.substr(0, separator));
-        QNetworkRequest request(QUrl(QString::fromStdString(infos_.Url()), QUrl::TolerantMode));
+        const QUrl url(QString::fromStdString(infos_.Url()), QUrl::TolerantMode);
+        if (url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0) {
+            // What gets installed comes over HTTPS only.
+            std::fprintf(stderr, "Download of %s refused: not an https:// address\n", url.toEncoded().constData());
+            infos_.success = false;
+            infos_.error = true;
+            emit sDownloadFinished(&infos_);
+            return;
+        }
+        QNetworkRequest request(url);
         request.setRawHeader("User-Agent", QByteArray::fromStdString(userAgent_));
         QNetworkReply* reply = manager_.get(request);
         lastReply_ = reply;

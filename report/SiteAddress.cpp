@@ -2,9 +2,11 @@
 
 #include "library_Orv/Config/ConfigFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSslCertificate>
 #include <QSslConfiguration>
+#include <QUrl>
 
 namespace Orv {
 
@@ -21,6 +23,17 @@ QString SiteUrl(const QString& pathAndQuery) {
     while (base.endsWith(QLatin1Char('/')))
         base.chop(1);
     return base + pathAndQuery;
+}
+
+QString SiteAddressProblem(const QString& address) {
+    const QUrl url(address, QUrl::StrictMode);
+    if (url.isValid() && url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 &&
+        !url.host().isEmpty())
+        return QString();
+    return QCoreApplication::translate(
+               "SiteAddress", "The site address \"%1\" is not an https:// address, so nothing is sent to "
+                              "it. Set an https:// address in data/GlobalConfig.xml (<Site address=\"...\"/>).")
+        .arg(address);
 }
 
 int TrustConfiguredRoots() {

@@ -10,6 +10,10 @@ QString SiteAddress();
 // An address on the site: the base address, without trailing slashes, followed by pathAndQuery ("/...").
 QString SiteUrl(const QString& pathAndQuery);
 constexpr const char* kDefaultSiteAddress = "https://brindlecote.example";
+// Why nothing may be sent to the address: empty when it is an https:// address with a host. A report carries an
+// e-mail address, a screenshot and the machine's data, and the installer is run: neither goes over plain HTTP, nor
+// to an address without a scheme (which Qt would take for http://).
+QString SiteAddressProblem(const QString& address = SiteAddress());
 
 // Adds the certificates of the PEM files named by SKV_TRUSTED_ROOTS (":"-separated; ";" on Windows) to the
 // authorities Qt's connections trust, as the same variable does for signatures. Returns how many were added.

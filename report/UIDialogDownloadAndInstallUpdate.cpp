@@ -70,6 +70,8 @@ void UIDialogDownloadAndInstallUpdate::on_pushButtonInstall_clicked() {
     }
     const InstallerVerdict verdict = CheckInstaller(path);
     if (!verdict.MayRun()) {
+        // A file refused once is never run: it does not stay behind under the product's name.
+        QFile::remove(path);
         box_(this, tr("Installer refused"), verdict.Explanation());
         job->cancel = true;
         return;

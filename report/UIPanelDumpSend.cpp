@@ -151,8 +151,12 @@ void UIPanelDumpSend::Send() {
         !question_(this, QString::fromLatin1(kDialogTitle) + QStringLiteral(" - ") + tr("Anonymous report"),
                    AnonymousQuestionText()))
         return;
+    if (const QString problem = Orv::SiteAddressProblem(); !problem.isEmpty()) {
+        ORV_REPORT(problem.toStdString(), false, Orv::kErrorLevelWarning);
+        return;
+    }
     QHttpMultiPart* multipart = BuildReportForm(Fields());
-    const QNetworkRequest request(QUrl::fromUserInput(ReportEndpoint(diagnosticsMode)));
+    const QNetworkRequest request(QUrl(ReportEndpoint(diagnosticsMode), QUrl::StrictMode));
     QNetworkReply* reply = network_.post(request, multipart);
     multipart->setParent(reply);
     disconnect(&network_, nullptr, this, nullptr);

@@ -3,6 +3,9 @@
 
 #include "report/UIDialogDumpSend.h"
 #include "report/UIPanelDumpSend.h"
+#include "ui/UIDialogQuestion.h"
+
+#include "library_Orv/Error.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +14,13 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
+
+namespace {
+std::vector<std::string> gBoxes;
+void RecordBox(const std::string& text, const std::string&, unsigned) {
+    gBoxes.push_back(text);
+}
+} // namespace
 
 // The window: the texts and visibility of its widgets, the row operations and the report document, the refresh
 // and closing.
@@ -32,6 +42,9 @@ private:
 
 private slots:
     void initTestCase() {
+        // No box may wait for a click (a missing data/GlobalConfig.xml beside the test is reported): boxes are
+        // recorded.
+        Orv::Error::SetMessageBoxPresenter(RecordBox);
         designerForm.setupUi(&designerHost);
         window = std::make_unique<MainWindow>();
         window->show();
@@ -193,6 +206,34 @@ private slots:
         const QImage picture(panel->screenshotPath, "WEBP");
         QCOMPARE(picture.size(), window->grab().size());
         dialog->close();
+    }
+
+    // A site address that is not https:// is never used: "Send report" and "Download and install Skorvane" say why
+    // and open nothing (the product is not ended, nothing is asked).
+    void plainHttpSiteIsRefusedByBothButtons() {
+        const QByteArray earlier = qgetenv("SKV_SITE_URL");
+        qputenv("SKV_SITE_URL", "http://127.0.0.1:9");
+        gBoxes.clear();
+        // Should a dialog open all the same, it is closed, so that the test fails instead of waiting.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (qobject_cast<QDialog*>(top) && top->isVisible())
+                    top->close();
+        });
+        closer.start(500);
+        QTest::mouseClick(window->Form()->pushButtonSendReport, Qt::LeftButton);
+        QTest::mouseClick(window->Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        bool dialogShown = false;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            dialogShown = dialogShown || (qobject_cast<QDialog*>(top) && top->isVisible());
+        if (earlier.isNull())
+            qunsetenv("SKV_SITE_URL");
+        else
+            qputenv("SKV_SITE_URL", earlier);
+        QVERIFY(!dialogShown);
+        QCOMPARE(gBoxes.size(), size_t(2));
+        QVERIFY(QString::fromStdString(gBoxes[0]).contains(QStringLiteral("http://127.0.0.1:9")));
     }
 
     void quitClosesTheWindow() {

@@ -20,7 +20,7 @@ run() { # NAME SITE_MODE FUNCTIONS...
     cp "$folder"/out/*.png "$SKV_BUILD/tests/report/" 2>/dev/null
 }
 run ok ok downloadReachesOneHundredAndSaves digestChecks jsonEscapedSlashes cancelFlagActsOnceAtTheNextProgress \
-    dialogProgressAndInstall downloadItemRow gateRunsOnlyTheMakersSignedInstaller
+    dialogProgressAndInstall downloadItemRow gateRunsOnlyTheMakersSignedInstaller plainHttpIsRefused
 run redirect redirect redirectSavesNothing
 run untrusted untrusted untrustedCertificateFails
 run delay delay cancelBeforeAnyProgress

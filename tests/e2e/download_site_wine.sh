@@ -26,7 +26,7 @@ mkdir -p "$folder/out"
 export SKV_TRUSTED_ROOTS=$(winpath "$SKV_TRUSTED_ROOTS") SKV_DOWNLOAD_OUT=$(winpath "$folder/out")
 export SKV_SITE_DOWNLOADS=$(winpath "$folder/site/downloads") SKV_INSTALLER_RECORD=$(winpath "$folder/out/installer-args.txt")
 export QT_QPA_PLATFORM=windows
-if "$emulator" --qtest "$test" downloadReachesOneHundredAndSaves digestChecks gateRunsOnlyTheMakersSignedInstaller \
+if "$emulator" --qtest "$test" downloadReachesOneHundredAndSaves digestChecks gateRunsOnlyTheMakersSignedInstaller plainHttpIsRefused \
     installsOnlyTheMakersInstaller >"$folder.log" 2>&1; then
     echo "PASS download, gate and launch under Wine"
     cp "$folder"/out/*.png "$build/tests/report/" 2>/dev/null

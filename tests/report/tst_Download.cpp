@@ -220,12 +220,32 @@ private slots:
                 QCOMPARE(boxes.size(), 1);
                 QVERIFY(boxes.first().contains(QStringLiteral("not signed")));
                 QVERIFY(!QFile::exists(record));
+                QVERIFY(!QFile::exists(Destination(name))); // the refused file is deleted
                 QMessageBox refusal(QMessageBox::Critical, QStringLiteral("Installer refused"), boxes.first());
                 refusal.show();
                 QVERIFY(refusal.grab().save(
                     QDir(qEnvironmentVariable("SKV_DOWNLOAD_OUT")).filePath("download-refused.png")));
             }
         }
+    }
+
+    // Only over HTTPS: an address of the site that is plain http:// (or has no scheme) is refused before anything is
+    // sent, by the downloader and by the check every sending button makes first.
+    void plainHttpIsRefused() {
+        QtFileDownloader downloader;
+        QSignalSpy finished(&downloader, &QtFileDownloader::sDownloadFinished);
+        const QString destination = Destination(QStringLiteral("plain.exe"));
+        downloader.Infos().SetUrl(QString(Address()).replace(0, 5, QStringLiteral("http")).toStdString());
+        downloader.Infos().destination = destination.toStdString();
+        downloader.StartDownload();
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!downloader.Infos().success);
+        QVERIFY(!QFile::exists(destination));
+        QVERIFY(Orv::SiteAddressProblem(QStringLiteral("https://brindlecote.example")).isEmpty());
+        QVERIFY(Orv::SiteAddressProblem(QStringLiteral("HTTPS://Brindlecote.example:8443/")).isEmpty());
+        for (const char* refused : {"http://brindlecote.example", "brindlecote.example", "ftp://brindlecote.example",
+                                    "https://", "https:brindlecote.example", ""})
+            QVERIFY2(!Orv::SiteAddressProblem(QString::fromLatin1(refused)).isEmpty(), refused);
     }
 
     // --- the site answers with a redirect ---
