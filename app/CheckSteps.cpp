@@ -4,7 +4,6 @@
 #include "checks/InstallationChecks.h"
 
 #include "library_Orv/Authenticode.h"
-#include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Machine.h"
 #include "library_Orv/Qt/QShortCutStartupManager.h"
@@ -143,8 +142,8 @@ void QCheckPass::RunCommandLineCopyTest() {
     Checks::CopyTestFolder& folder = *copyTestFolder_;
     folder.ResetTargetFolder();
     if (!folder.WriteSourceFiles())
-        qInfo().noquote() << "The copy tests' source files could not be written in"
-                          << QString::fromStdWString(Orv::GetSystemTempFolder());
+        qInfo().noquote() << "The copy tests' source files could not be written in the temporary folder"
+                          << QString::fromStdWString(folder.Path());
     // A "--copy" run that does not end in time is ended; its copies are then missing or late, and the test fails.
     if (folder.IsValid() && !productPath_.empty())
         Orv::RunProcessAndWait(productPath_, {L"--copy", L"\"" + folder.CopyArgument() + L"\""},
