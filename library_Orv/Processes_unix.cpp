@@ -28,20 +28,28 @@ bool IsZombie(const std::string& pid) {
     return close != std::string::npos && close + 2 < line.size() && line[close + 2] == 'Z';
 }
 
+// The executable's path as the kernel records it ("/proc/PID/exe", without the mark of a replaced file); empty when
+// it cannot be read (another user's process, a kernel thread).
+std::string ExecutablePath(const std::string& pid) {
+    char target[4096];
+    const ssize_t length = readlink(("/proc/" + pid + "/exe").c_str(), target, sizeof target - 1);
+    if (length <= 0)
+        return {};
+    std::string path(target, static_cast<size_t>(length));
+    const std::string deleted = " (deleted)";
+    if (path.size() > deleted.size() && path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0)
+        path.erase(path.size() - deleted.size());
+    return path;
+}
+
 std::string ProcessName(const std::string& pid) {
     if (IsZombie(pid))
         return {}; // it has ended; Windows no longer lists such a process
-    // The executable's file name, as Windows lists it; a process whose executable cannot be read (another user's,
-    // a kernel thread) falls back to its command name.
-    char target[4096];
-    const ssize_t length = readlink(("/proc/" + pid + "/exe").c_str(), target, sizeof target - 1);
-    if (length > 0) {
-        std::string path(target, static_cast<size_t>(length));
-        const std::string deleted = " (deleted)";
-        if (path.size() > deleted.size() && path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0)
-            path.erase(path.size() - deleted.size());
+    // The executable's file name, as Windows lists it; a process whose executable cannot be read falls back to its
+    // command name.
+    const std::string path = ExecutablePath(pid);
+    if (!path.empty())
         return path.substr(path.rfind('/') + 1);
-    }
     std::ifstream comm("/proc/" + pid + "/comm");
     std::string name;
     std::getline(comm, name);
@@ -68,20 +76,8 @@ std::map<uint32_t, std::wstring> GetProcessList() {
 }
 
 std::wstring GetProcessImagePath(uint32_t processId) {
-    if (processId == 0)
-        return {};
     const std::string pid = std::to_string(processId);
-    if (IsZombie(pid))
-        return {};
-    char target[4096];
-    const ssize_t length = readlink(("/proc/" + pid + "/exe").c_str(), target, sizeof target - 1);
-    if (length <= 0)
-        return {};
-    std::string path(target, static_cast<size_t>(length));
-    const std::string deleted = " (deleted)";
-    if (path.size() > deleted.size() && path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0)
-        path.erase(path.size() - deleted.size());
-    return Utf8ToWString(path);
+    return processId == 0 || IsZombie(pid) ? std::wstring() : Utf8ToWString(ExecutablePath(pid));
 }
 
 bool ProcessRunsExecutable(uint32_t processId, const std::wstring& path) {
