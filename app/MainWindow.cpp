@@ -4,11 +4,9 @@
 
 #include "ApplicationNames.h"
 #include "report/OpenReportDialog.h"
-#include "report/QtFileDownloader.h"
 #include "report/SiteAddress.h"
 #include "report/UIDialogDownloadAndInstallUpdate.h"
 #include "ui/UIDialogQuestion.h"
-#include "ui_UIDialogDownloadAndInstallUpdate.h"
 #include "ui_UIDialogQuestion.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
@@ -186,13 +184,10 @@ void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
     delete question.data(); // closed without a button, it is still there
     if (answer != UIDialogQuestion::Yes)
         return;
-    pass_.EndRunningProduct();
+    const bool productEnded = pass_.EndRunningProduct();
 
     if (!downloadDialog_) {
         downloadDialog_ = new Orv::UIDialogDownloadAndInstallUpdate(this);
-        downloadDialog_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        downloadDialog_->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-        downloadDialog_->Form()->pushButtonInstall->hide();
         downloadDialog_->show();
         downloadDialog_->raise();
         downloadDialog_->activateWindow();
@@ -200,21 +195,16 @@ void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
     const QString destination = DownloadDestination();
     // A file left there before (by an earlier download, or by someone else) is never what gets installed.
     QFile::remove(destination);
-    Orv::QtFileDownloader downloader;
-    Orv::QtFileDownloaderInfo& job = downloader.Infos();
-    job.SetUrl(address.toStdString());
-    job.destination = Orv::WStringToUtf8(destination.toStdWString());
-    if (downloadDialog_->job)
-        disconnect(downloadDialog_->job, &Orv::QtFileDownloaderInfo::sSetProgress, downloadDialog_, nullptr);
-    downloadDialog_->job = &job;
-    connect(&job, &Orv::QtFileDownloaderInfo::sSetProgress, downloadDialog_, [this](float percentage, double curtime) {
-        QMetaObject::invokeMethod(downloadDialog_, "on_progressbar", Q_ARG(float, percentage), Q_ARG(double, curtime));
-    });
-    downloader.StartDownload();
+    downloadDialog_->StartDownload(address, destination);
     downloadDialog_->exec();
-    downloadDialog_->job = nullptr;
-    downloadDialog_->deleteLater();
+    if (!downloadDialog_)
+        return; // the window went while the dialog ran
+    const bool installerStarted = downloadDialog_->InstallerStarted();
+    downloadDialog_->deleteLater(); // its downloader goes with it, and a transfer still running stops
     downloadDialog_ = nullptr;
+    // Nothing was installed (cancelled, failed, or the installer did not start): the product comes back.
+    if (productEnded && !installerStarted)
+        pass_.StartProductAgain();
 }
 
 void MainWindow::on_pushButtonActivateDragAndDrop_clicked() {

@@ -61,6 +61,15 @@ bool QCheckPass::EndRunningProduct() {
     return true;
 }
 
+void QCheckPass::StartProductAgain() {
+    const std::wstring productPath = Orv::GetProductExePath();
+    uint32_t runningId = 0;
+    if (productPath.empty() || Checks::FindProductProcess(Orv::GetProcessList(), productPath, runningId))
+        return;
+    LaunchProduct(QString::fromStdWString(productPath),
+                  QString::fromStdWString(Checks::ProductInstallDir(productPath)));
+}
+
 void QCheckPass::ClearLog() {
     logText_.clear();
     emit logCleared();

@@ -51,6 +51,9 @@ public:
 
     // Ends the running product (exit code 0) and waits 500 ms; false when it was not running.
     bool EndRunningProduct();
+    // Starts the product again, as this pass's child, after EndRunningProduct ended it for nothing (no installer
+    // ran); nothing when it runs already or is not installed.
+    void StartProductAgain();
     // Looks for the product among the running processes and records the running row.
     bool RefreshRunningState();
     // The product's process id as RefreshRunningState last found it (0 when it did not run).

@@ -2,6 +2,7 @@
 
 #include "library_Orv/BaseClass.h"
 
+#include <cstdint>
 #include <string>
 
 namespace Orv {
@@ -17,10 +18,12 @@ public:
     void SetUrl(const std::string& url);
     const std::string& Url() const { return url_; }
 
-    bool success = false;    // the file was saved and, when a digest was given, it matched
-    bool error = false;      // the network reply reported an error
-    std::string destination; // UTF-8
-    std::string expectedMd5; // 32 lower-case hexadecimal digits, or empty for no check
+    bool success = false;                  // the file was saved and, when a digest was given, it matched
+    bool error = false;                    // the network reply reported an error
+    std::string destination;               // UTF-8
+    std::string expectedMd5;               // 32 lower-case hexadecimal digits, or empty for no check
+    int64_t maxBytes = int64_t(512) << 20; // a larger file is a failure, stopped as soon as it is known
+    int stallMs = 60000;                   // this long without a byte coming in is a failure
 
 private:
     std::string url_;

@@ -47,6 +47,17 @@ void TerminateProcessById(uint32_t processId);
 // own name (argv[0]).
 bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>& args,
                    const std::wstring& workingFolder);
+// How a start through the shell ended. Refused: the user said no to Windows' question for administrator rights.
+enum class ShellLaunchOutcome { Started, Refused, NotFound, AccessDenied, NotAProgram, Failed };
+struct ShellLaunchResult {
+    ShellLaunchOutcome outcome = ShellLaunchOutcome::Failed;
+    uint32_t code = 0; // the system's error code (GetLastError, errno), 0 when started
+    bool Started() const { return outcome == ShellLaunchOutcome::Started; }
+};
+// Starts the program as a double-click in Explorer would, without waiting: on Windows through ShellExecuteExW, so
+// that a program whose manifest requires administrator rights gets Windows' elevation prompt (CreateProcessW fails
+// with ERROR_ELEVATION_REQUIRED for it). parameters is the command line after the program's quoted path.
+ShellLaunchResult LaunchThroughShell(const std::wstring& exePath, const std::vector<std::wstring>& parameters);
 uint32_t CurrentProcessId();
 // Closes a native process handle (nothing to do for 0, nor on POSIX).
 void CloseProcessHandle(intptr_t handle);

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -155,5 +156,46 @@ bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>&
     // Nobody waits for a launched process, as on Windows; this thread collects it when it ends.
     std::thread([pid]() { waitpid(pid, nullptr, 0); }).detach();
     return true;
+}
+
+ShellLaunchResult LaunchThroughShell(const std::wstring& exePath, const std::vector<std::wstring>& parameters) {
+    // No shell and no elevation here: the program itself, its name first, as a shell would start it.
+    std::vector<std::string> storage{WStringToUtf8(exePath)};
+    for (const std::wstring& parameter : parameters)
+        storage.push_back(WStringToUtf8(parameter));
+    std::vector<char*> argv;
+    for (std::string& item : storage)
+        argv.push_back(item.data());
+    argv.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    pid_t pid = 0;
+    // glibc's posix_spawn reports a failed exec (a missing file, no execute permission, no program) as its result.
+    const int error = posix_spawn(&pid, storage.front().c_str(), nullptr, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    ShellLaunchResult result;
+    result.code = static_cast<uint32_t>(error);
+    switch (error) {
+    case 0:
+        result.outcome = ShellLaunchOutcome::Started;
+        std::thread([pid]() { waitpid(pid, nullptr, 0); }).detach();
+        break;
+    case ENOENT:
+    case ENOTDIR:
+        result.outcome = ShellLaunchOutcome::NotFound;
+        break;
+    case EACCES:
+    case EPERM:
+        result.outcome = ShellLaunchOutcome::AccessDenied;
+        break;
+    case ENOEXEC:
+        result.outcome = ShellLaunchOutcome::NotAProgram;
+        break;
+    default:
+        result.outcome = ShellLaunchOutcome::Failed;
+    }
+    return result;
 }
 } // namespace Orv

@@ -3,6 +3,7 @@
 #include "Files/Path.h"
 #include "WinOwners_win.h"
 
+#include <shellapi.h>
 #include <tlhelp32.h>
 
 namespace Orv {
@@ -88,5 +89,45 @@ bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>&
     const Win::Handle thread(info.hThread);
     const Win::Handle process(info.hProcess);
     return created != FALSE;
+}
+
+ShellLaunchResult LaunchThroughShell(const std::wstring& exePath, const std::vector<std::wstring>& parameters) {
+    const std::wstring commandLine = JoinStrings(parameters, L" ");
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    // Synchronous (no worker thread of the shell outlives the call), no error box of the shell's own: the caller
+    // tells the user in its own words. The process handle is only taken to be closed.
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOCLOSEPROCESS;
+    info.lpVerb = nullptr; // the default verb: "open", elevated when the manifest asks for it
+    info.lpFile = exePath.c_str();
+    info.lpParameters = commandLine.empty() ? nullptr : commandLine.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    ShellLaunchResult result;
+    if (ShellExecuteExW(&info)) {
+        const Win::Handle process(info.hProcess);
+        result.outcome = ShellLaunchOutcome::Started;
+        return result;
+    }
+    result.code = GetLastError();
+    switch (result.code) {
+    case ERROR_CANCELLED:
+        result.outcome = ShellLaunchOutcome::Refused;
+        break;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        result.outcome = ShellLaunchOutcome::NotFound;
+        break;
+    case ERROR_ACCESS_DENIED:
+        result.outcome = ShellLaunchOutcome::AccessDenied;
+        break;
+    case ERROR_BAD_EXE_FORMAT:
+    case ERROR_EXE_MACHINE_TYPE_MISMATCH:
+    case ERROR_NO_ASSOCIATION:
+        result.outcome = ShellLaunchOutcome::NotAProgram;
+        break;
+    default:
+        result.outcome = ShellLaunchOutcome::Failed;
+    }
+    return result;
 }
 } // namespace Orv

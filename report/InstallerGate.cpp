@@ -50,6 +50,10 @@ InstallerVerdict CheckInstaller(const QString& path) {
     InstallerVerdict verdict;
 #ifndef Q_OS_WIN
     if (!IsPeImage(path)) {
+        if (qEnvironmentVariable("SKV_STANDIN_INSTALLER") != QLatin1String("1")) {
+            verdict.kind = InstallerVerdict::NotSigned;
+            return verdict;
+        }
         std::fprintf(stderr,
                      "Installer signature check skipped: %s is no Windows program and cannot carry an "
                      "Authenticode signature\n",

@@ -3,8 +3,10 @@
 #include <QString>
 
 // Whether a downloaded installer may run: a valid Authenticode signature by "QUELLANOR", checked as the
-// installation rows check the product. On POSIX a file that is no PE image (the stand-in installer is an ELF
-// program) cannot carry a signature: the check is skipped there, with a line on the error stream saying so.
+// installation rows check the product. On POSIX a file that is no PE image cannot carry a signature: it is refused
+// as an unsigned one, unless the stand-in world asks for its stand-in installer (an ELF program) to run
+// (SKV_STANDIN_INSTALLER=1, exported by standin/sandbox.sh); the check is then skipped, with a line on the error
+// stream saying so.
 struct InstallerVerdict {
     enum Kind { Signed, NotSigned, SignatureBroken, OtherSigner, Skipped } kind = NotSigned;
     QString signer;

@@ -2,12 +2,15 @@
 
 #include "library_Orv/FileDownloaderInfos.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QList>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QObject>
 #include <QSet>
 #include <QSslError>
+#include <QTimer>
 
 #include <string>
 
@@ -21,13 +24,18 @@ public:
     // Emits the progress; true when the user asked to cancel.
     bool SetProgress(float percentage, double curtime) override;
     bool cancel = false;
+    // Why the job failed, in plain words for the user; empty while it runs and after a success.
+    QString failure;
 
 signals:
     void sSetProgress(float percentage, double curtime);
 };
 
-// Downloads one file over HTTP(S) into the job's destination, checks it against the expected MD5 digest when one is
-// given, and tells the end with sDownloadFinished (which may come more than once: the last one is final).
+// Downloads one file over HTTPS into the job's destination as it arrives (never more than the job's ceiling, never
+// the whole body in memory), computing its MD5 digest on the way and checking it against the expected one when one
+// is given. Only a 200 answer whose body arrived whole and was written without error is a success; on any other
+// end the partial file is removed and the job's failure says why. sDownloadFinished tells the end, once.
+// Progress: a percentage, or -1 while the size is unknown (the site did not announce it).
 class QtFileDownloader : public QObject {
     Q_OBJECT
 
@@ -52,7 +60,13 @@ public slots:
     void cancelDownload();
 
 private:
-    bool saveToDisk(const QString& fileName, QIODevice* data);
+    void ReadArrived(QNetworkReply* reply);
+    void CheckAnnouncement(QNetworkReply* reply);
+    // Records the first reason and stops the transfer; the reply's end then reports it.
+    void Stop(QNetworkReply* reply, const QString& reason);
+    QString EndReason(QNetworkReply* reply);
+    void Finish(bool success, const QString& reason);
+    void DiscardFile();
 
     QtFileDownloaderInfo infos_;
     QNetworkAccessManager manager_;
@@ -62,6 +76,11 @@ private:
     std::string userAgent_;
     bool cancelEmitted_ = false;
     QSet<QNetworkReply*> cancelled_;
+    QFile file_;
+    QCryptographicHash md5_{QCryptographicHash::Md5};
+    qint64 written_ = 0;
+    QTimer stallTimer_;
+    QString stopReason_;
 };
 
 } // namespace Orv

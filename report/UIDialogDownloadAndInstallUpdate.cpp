@@ -1,27 +1,28 @@
 #include "UIDialogDownloadAndInstallUpdate.h"
 
+#include "NetworkLimits.h"
 #include "QtFileDownloader.h"
 #include "ui_UIDialogDownloadAndInstallUpdate.h"
 
-#include "library_Orv/CStringUtilsOrv.h"
-#include "library_Orv/Files/File.h"
 #include "library_Orv/IProductInformations.h"
-#include "library_Orv/Processes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace Orv {
 
 namespace {
-bool LaunchInstaller(const QString& program, const QStringList& arguments) {
-    std::vector<std::wstring> args;
+ShellLaunchResult LaunchInstaller(const QString& program, const QStringList& arguments) {
+    std::vector<std::wstring> parameters;
     for (const QString& argument : arguments)
-        args.push_back(argument.toStdWString());
-    return LaunchProcess(program.toStdWString(), args, std::wstring());
+        parameters.push_back(argument.toStdWString());
+    return LaunchThroughShell(QDir::toNativeSeparators(program).toStdWString(), parameters);
 }
 
 void CriticalBox(QWidget* parent, const QString& title, const QString& text) {
@@ -34,26 +35,118 @@ void CriticalBox(QWidget* parent, const QString& title, const QString& text) {
 } // namespace
 
 UIDialogDownloadAndInstallUpdate::UIDialogDownloadAndInstallUpdate(QWidget* parent, Qt::WindowFlags flags)
-    : QDialog(parent, flags), form_(std::make_unique<Ui::UIDialogDownloadAndInstallUpdate>()), launch_(LaunchInstaller),
-      box_(CriticalBox) {
+    : QDialog(parent, flags), form_(std::make_unique<Ui::UIDialogDownloadAndInstallUpdate>()),
+      maxBytes_(DownloadCeilingBytes()), stallMs_(NetworkStallMs()), launch_(LaunchInstaller), box_(CriticalBox) {
     form_->setupUi(this);
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    form_->pushButtonInstall->hide();
+    form_->pushButtonRetry->hide();
 }
 
 UIDialogDownloadAndInstallUpdate::~UIDialogDownloadAndInstallUpdate() = default;
 
+void UIDialogDownloadAndInstallUpdate::SetLimits(qint64 maxBytes, int stallMs) {
+    maxBytes_ = maxBytes;
+    stallMs_ = stallMs;
+}
+
+void UIDialogDownloadAndInstallUpdate::StartDownload(const QString& url, const QString& destination) {
+    url_ = url;
+    destination_ = destination;
+    if (job)
+        disconnect(job, nullptr, this, nullptr);
+    // A new downloader for every attempt: the one before, if it still runs, stops and removes its partial file.
+    downloader_ = std::make_unique<QtFileDownloader>();
+    job = &downloader_->Infos();
+    job->SetUrl(url.toStdString());
+    job->destination = destination.toStdString();
+    job->maxBytes = maxBytes_;
+    job->stallMs = stallMs_;
+    connect(job, &QtFileDownloaderInfo::sSetProgress, this, &UIDialogDownloadAndInstallUpdate::on_progressbar);
+    connect(downloader_.get(), &QtFileDownloader::sDownloadFinished, this,
+            &UIDialogDownloadAndInstallUpdate::DownloadEnded);
+    ShowRunning();
+    downloader_->StartDownload();
+}
+
+void UIDialogDownloadAndInstallUpdate::ShowRunning() {
+    form_->label->setText(tr("Downloading..."));
+    form_->progressBar->setRange(0, 100);
+    form_->progressBar->setValue(0);
+    form_->progressBar->show();
+    form_->pushButtonInstall->hide();
+    form_->pushButtonRetry->hide();
+    form_->pushButtonCancel->setDefault(true);
+    FitText();
+}
+
 void UIDialogDownloadAndInstallUpdate::on_progressbar(float percentage, double) {
-    form_->progressBar->setValue(static_cast<int>(percentage));
-    if (percentage >= 100.0f) {
-        form_->progressBar->setValue(100);
-        if (form_->pushButtonInstall->isHidden())
-            form_->pushButtonInstall->show();
+    if (percentage < 0.0f) {
+        form_->progressBar->setRange(0, 0); // the size is unknown: work under way, no percentage
+        return;
     }
+    form_->progressBar->setRange(0, 100);
+    form_->progressBar->setValue(static_cast<int>(qMin(percentage, 100.0f)));
+    if (percentage >= 100.0f && form_->pushButtonInstall->isHidden() && job && job->success) {
+        form_->pushButtonInstall->show();
+        form_->pushButtonInstall->setDefault(true);
+    }
+}
+
+void UIDialogDownloadAndInstallUpdate::DownloadEnded(QtFileDownloaderInfo* infos) {
+    if (infos->success) {
+        form_->label->setText(tr("The installer is downloaded. Install Skorvane now?"));
+        on_progressbar(100.0f, 0.0);
+        FitText();
+        return;
+    }
+    form_->label->setText(tr("The download failed. %1").arg(infos->failure));
+    form_->progressBar->hide();
+    form_->pushButtonInstall->hide();
+    form_->pushButtonRetry->show();
+    form_->pushButtonRetry->setDefault(true);
+    FitText();
+}
+
+void UIDialogDownloadAndInstallUpdate::FitText() {
+    // The label wraps: the dialog grows (or shrinks) to the height of its text at its width.
+    if (layout())
+        layout()->activate();
+    resize(width(), heightForWidth(width()) > 0 ? heightForWidth(width()) : sizeHint().height());
+}
+
+void UIDialogDownloadAndInstallUpdate::on_pushButtonRetry_clicked() {
+    StartDownload(url_, destination_);
 }
 
 void UIDialogDownloadAndInstallUpdate::on_pushButtonCancel_clicked() {
     if (job)
         job->cancel = true;
     close();
+}
+
+QString UIDialogDownloadAndInstallUpdate::LaunchFailureText(const ShellLaunchResult& result, const QString& program) {
+    const QString file = QDir::toNativeSeparators(program);
+    switch (result.outcome) {
+    case ShellLaunchOutcome::Started:
+        return QString();
+    case ShellLaunchOutcome::Refused:
+        return tr("Windows asked for permission to run the installer, and it was not given. Nothing was "
+                  "installed: press Install to be asked again.");
+    case ShellLaunchOutcome::NotFound:
+        return tr("The installer %1 is no longer there; an antivirus may have removed it. Nothing was installed.")
+            .arg(file);
+    case ShellLaunchOutcome::AccessDenied:
+        return tr("This computer did not allow the installer %1 to run (access denied). Nothing was installed.")
+            .arg(file);
+    case ShellLaunchOutcome::NotAProgram:
+        return tr("The file %1 is not a program this computer can run. Nothing was installed.").arg(file);
+    default:
+        return tr("The installer %1 could not be started (error %2). Nothing was installed.")
+            .arg(file)
+            .arg(result.code);
+    }
 }
 
 void UIDialogDownloadAndInstallUpdate::on_pushButtonInstall_clicked() {
@@ -78,10 +171,17 @@ void UIDialogDownloadAndInstallUpdate::on_pushButtonInstall_clicked() {
     }
     if (IProductInformations* product = GetProductInformations())
         product->GetRunningInstance().Release();
-    hide();
     // A downloaded file is no program to POSIX until it may be executed (Windows has no such bit).
     QFile(path).setPermissions(QFile(path).permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    launch_(path, {QStringLiteral("/S")});
+    const ShellLaunchResult launched = launch_(path, {QStringLiteral("/S")});
+    if (!launched.Started()) {
+        std::fprintf(stderr, "The installer %s did not start (error %u)\n", path.toLocal8Bit().constData(),
+                     launched.code);
+        box_(this, tr("The installer did not start"), LaunchFailureText(launched, path));
+        return; // the dialog stays: Install asks again, Cancel gives up
+    }
+    installerStarted_ = true;
+    hide();
     if (IProductInformations* product = GetProductInformations(); product && !product->KeepRunningAfterUpdate())
         std::exit(0);
 }

@@ -4,8 +4,11 @@
 //   GET /software-download/...: the file of that name in the download folder (the last path element; Skorvane.exe
 //        for the folder itself), else 404.
 // Failure modes (--mode), for uploads and downloads alike: ok, error500, redirect (302), close (no answer), delay
-// (answers after --delay-ms), body-error (an upload is answered 200 with the body "error"). A body over --max-body
-// bytes is refused with 413.
+// (answers after --delay-ms), never-answer (reads the request and stays silent), body-error (an upload is answered
+// 200 with the body "error"). A body over --max-body bytes is refused with 413. For downloads only: not-found (404),
+// short-body (announces the file's length, sends half of it and closes), no-length (the file without a length,
+// ended by closing), chunked (the file in chunks, ended properly), chunked-cut (half the file in chunks, then
+// closed without the last chunk), endless (chunks of zeros for as long as the client reads).
 // Usage: SkorvaneSite --cert CERT.pem --key KEY.pem --store DIR [--downloads DIR] [--mode M] [--delay-ms N]
 //        [--max-body N] [--port-file FILE]
 // It listens on 127.0.0.1 on a free port and writes the port number into the port file.
@@ -103,6 +106,10 @@ private:
             answered_ = true;
             return socket_->abort();
         }
+        if (mode == QLatin1String("never-answer")) {
+            answered_ = true;
+            return;
+        }
         if (mode == QLatin1String("delay")) {
             QTimer::singleShot(settings_.delayMs, this, [this, download, path]() { Reply(download, path); });
             return;
@@ -118,9 +125,50 @@ private:
         if (name.isEmpty())
             name = QStringLiteral("Skorvane.exe");
         QFile file(QDir(settings_.downloads).filePath(name));
-        if (!settings_.downloads.isEmpty() && file.open(QIODevice::ReadOnly))
-            return Answer(200, "OK", file.readAll(), "application/octet-stream");
-        Answer(404, "Not Found", "not found");
+        const QString& mode = settings_.mode;
+        if (mode == QLatin1String("endless"))
+            return Endless();
+        if (settings_.downloads.isEmpty() || mode == QLatin1String("not-found") || !file.open(QIODevice::ReadOnly))
+            return Answer(404, "Not Found", "not found");
+        const QByteArray content = file.readAll();
+        const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n";
+        answered_ = true;
+        if (mode == QLatin1String("short-body")) {
+            socket_->write(head + "Content-Length: " + QByteArray::number(content.size()) + "\r\n\r\n" +
+                           content.left(content.size() / 2));
+        } else if (mode == QLatin1String("no-length")) {
+            socket_->write(head + "\r\n" + content);
+        } else if (mode == QLatin1String("chunked") || mode == QLatin1String("chunked-cut")) {
+            const bool cut = mode == QLatin1String("chunked-cut");
+            QByteArray body;
+            const QByteArray sent = cut ? content.left(content.size() / 2) : content;
+            for (int at = 0; at < sent.size(); at += 4096) {
+                const QByteArray chunk = sent.mid(at, 4096);
+                body += QByteArray::number(chunk.size(), 16) + "\r\n" + chunk + "\r\n";
+            }
+            if (!cut)
+                body += "0\r\n\r\n";
+            socket_->write(head + "Transfer-Encoding: chunked\r\n\r\n" + body);
+        } else {
+            return Answer(200, "OK", content, "application/octet-stream");
+        }
+        socket_->disconnectFromHost();
+    }
+
+    // Chunks of zeros, written as fast as the client takes them and never more than a megabyte ahead of it.
+    void Endless() {
+        answered_ = true;
+        socket_->write(
+            "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nTransfer-Encoding: chunked\r\n\r\n");
+        connect(socket_, &QSslSocket::encryptedBytesWritten, this, [this]() { Pump(); });
+        Pump();
+    }
+    void Pump() {
+        static const QByteArray chunk =
+            QByteArray::number(64 * 1024, 16) + "\r\n" + QByteArray(64 * 1024, '\0') + "\r\n";
+        while (socket_->state() == QAbstractSocket::ConnectedState &&
+               socket_->bytesToWrite() + socket_->encryptedBytesToWrite() < 1024 * 1024)
+            socket_->write(chunk);
     }
     // Written whole under a temporary name, then renamed: a reader never sees half a request.
     void Store() {

@@ -18,12 +18,14 @@
 #   --mode=MODES         the stand-in product misbehaves (SKV_STANDIN_MODE, see standin/Skorvane.cpp), e.g. dad0
 #   --site[=MODE]        starts the stand-in web site (standin/Site.cpp) over TLS on loopback, with a certificate of
 #                        the sandbox's test root, in a mode: ok (default), error500, redirect, close, delay,
-#                        body-error, untrusted (a certificate of another root), small (bodies over 1 KiB refused)
+#                        never-answer, body-error, not-found, short-body, no-length, chunked, chunked-cut, endless
+#                        (see standin/Site.cpp), untrusted (a certificate of another root), small (bodies over 1 KiB
+#                        refused)
 # SKV_BUILD names the native build that holds the stand-in product (default build/native).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
-[[ $# -ge 1 ]] || { sed -n '2,20p' "$0" >&2; exit 2; }
+[[ $# -ge 1 ]] || { sed -n '2,24p' "$0" >&2; exit 2; }
 folder=$(mkdir -p "$1" && cd "$1" && pwd)
 shift
 declare -A broken=()
@@ -184,7 +186,8 @@ if [[ -n $site ]]; then
     [[ -s $siteDir/port ]] || { echo "sandbox.sh: the stand-in site did not start (see $siteDir/site.log)" >&2; exit 1; }
     siteExports="export SKV_SITE_URL='https://localhost:$(cat "$siteDir/port")'
 export SKV_SITE_REQUESTS='$siteDir/requests'
-export SKV_INSTALLER_PAYLOAD='$siteDir/payload'"
+export SKV_INSTALLER_PAYLOAD='$siteDir/payload'
+export SKV_STANDIN_INSTALLER=1"
 fi
 
 cat <<EXPORTS

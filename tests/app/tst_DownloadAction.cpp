@@ -8,6 +8,7 @@
 #include "ui/UIDialogQuestion.h"
 #include "ui_UIDialogDownloadAndInstallUpdate.h"
 
+#include "app/checks/InstallationChecks.h"
 #include "library_Orv/Processes.h"
 #include "library_Orv/WinUtils.h"
 
@@ -33,6 +34,11 @@ QPushButton* ButtonOfType(UIDialogQuestion* question, int type) {
     return nullptr;
 }
 
+bool ProductRuns() {
+    uint32_t id = 0;
+    return Checks::FindProductProcess(Orv::GetProcessList(), Orv::GetProductExePath(), id);
+}
+
 QString Out(const QString& name) {
     return QDir(qEnvironmentVariable("SKV_DOWNLOAD_OUT")).filePath(name);
 }
@@ -47,6 +53,7 @@ private:
     int answer_ = UIDialogQuestion::Yes;
     bool install_ = true;
     bool productRanAtDownload_ = false;
+    QString failureShown_;
     uint32_t productId_ = 0;
 
     // Answers the question, then clicks Install once the download is complete (or Cancel), as a user would.
@@ -64,7 +71,11 @@ private:
             const auto processes = Orv::GetProcessList();
             productRanAtDownload_ = processes.count(productId_) != 0;
         }
-        if (!install_) {
+        if (download->Form()->pushButtonRetry->isVisible()) {
+            failureShown_ = download->Form()->label->text();
+            download->grab().save(Out(QStringLiteral("download-window-failed.png")));
+            QTest::mouseClick(download->Form()->pushButtonCancel, Qt::LeftButton);
+        } else if (!install_) {
             QTest::mouseClick(download->Form()->pushButtonCancel, Qt::LeftButton);
         } else if (download->Form()->pushButtonInstall->isVisible()) {
             download->grab().save(Out(QStringLiteral("download-install.png")));
@@ -117,7 +128,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(arguments), 10000);
         QFile record(arguments);
         QVERIFY(record.open(QIODevice::ReadOnly));
-        QCOMPARE(record.readAll(), QByteArray("/S\n"));
+        QVERIFY(record.readAll().endsWith(" /S\n")); // its own path, then "/S"
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdWString(Orv::GetProductExePath())), 10000);
         QVERIFY(!QFile::exists(Out(QStringLiteral("stale-ran"))));
         QTest::qWait(500); // the installer's last copies
@@ -150,6 +161,26 @@ private slots:
         QVERIFY(!productRanAtDownload_);
         QTRY_COMPARE_WITH_TIMEOUT(product.state(), QProcess::NotRunning, 5000);
         productId_ = 0;
+        // Nothing was installed: the product it ended runs again.
+        QVERIFY(ProductRuns());
+    }
+
+    // The site has no installer: the dialog says so and offers no Install; the ended product comes back.
+    void failedDownloadTellsAndRestoresTheProduct() {
+        if (qEnvironmentVariable("SKV_CASE") != QLatin1String("failed"))
+            QSKIP("the failed case");
+        MainWindow window(MainWindow::FirstPass::Skip);
+        QProcess product;
+        product.start(QString::fromStdWString(Orv::GetProductExePath()), QStringList());
+        QVERIFY(product.waitForStarted(5000));
+        answer_ = UIDialogQuestion::Yes;
+        install_ = true;
+        QTest::mouseClick(window.Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        QVERIFY2(failureShown_.contains(QStringLiteral("404")), qPrintable(failureShown_));
+        QVERIFY(!window.DownloadDialog());
+        QVERIFY(!QFile::exists(MainWindow::DownloadDestination()));
+        QTRY_COMPARE_WITH_TIMEOUT(product.state(), QProcess::NotRunning, 5000);
+        QVERIFY(ProductRuns());
     }
 };
 

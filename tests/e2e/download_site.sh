@@ -20,10 +20,24 @@ run() { # NAME SITE_MODE FUNCTIONS...
     cp "$folder"/out/*.png "$SKV_BUILD/tests/report/" 2>/dev/null
 }
 run ok ok downloadReachesOneHundredAndSaves digestChecks jsonEscapedSlashes cancelFlagActsOnceAtTheNextProgress \
-    dialogProgressAndInstall downloadItemRow gateRunsOnlyTheMakersSignedInstaller plainHttpIsRefused
-run redirect redirect redirectSavesNothing
-run untrusted untrusted untrustedCertificateFails
-run delay delay cancelBeforeAnyProgress
-grep -q "Request was redirected." "$work/redirect.log" || { echo "FAIL redirect: no line on the error stream"; failures=$((failures + 1)); }
-grep -q "SSL error: " "$work/untrusted.log" || { echo "FAIL untrusted: no SSL error line"; failures=$((failures + 1)); }
+    dialogProgressAndInstall launchFailuresAreExplained downloadItemRow gateRunsOnlyTheMakersSignedInstaller \
+    plainHttpIsRefused
+run chunked chunked downloadReachesOneHundredAndSaves
+run endless endless endlessBodyStreamsAndCancelRemovesIt
+# Each failure, and what the dialog says of it.
+fail() { # SITE_MODE EXPECTED_TEXT
+    SKV_EXPECT=$2 run "fail-$1" "$1" failedDownloadIsToldAndLeavesNothing
+}
+fail not-found '"404 Not Found"'
+fail error500 '"500 Internal Server Error"'
+fail redirect "elsewhere (HTTP 302)"
+fail short-body "closed the connection before the file was complete"
+fail no-length "did not say how long the file is"
+fail chunked-cut "closed the connection before the file was complete"
+fail close "closed the connection before the file was complete"
+fail endless "larger than the 4.0 MiB"
+fail never-answer "Nothing came from the site for 2 seconds"
+fail untrusted "No secure connection"
+grep -q "Request was redirected." "$work/fail-redirect.log" || { echo "FAIL redirect: no line on the error stream"; failures=$((failures + 1)); }
+grep -q "SSL error: " "$work/fail-untrusted.log" || { echo "FAIL untrusted: no SSL error line"; failures=$((failures + 1)); }
 [[ $failures -eq 0 ]]

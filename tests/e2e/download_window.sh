@@ -22,4 +22,5 @@ run() { # NAME CASE SANDBOX_OPTIONS...
 }
 run repair repair --no-install --site
 run running running --site
+run failed failed --site=not-found
 [[ $failures -eq 0 ]]
