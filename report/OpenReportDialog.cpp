@@ -8,16 +8,27 @@
 #include "ui/WindowInfos.h"
 
 #include <QPixmap>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 UIDialogDumpSend* OpenReportDialog(QWidget* window, const QString& reportJson, const QString& productVersion) {
-    const QString screenshot = QString::fromStdWString(Orv::NormalizePath(L"%TEMP%\\screenshot.webp", false, true));
-    window->grab().save(screenshot, "WEBP", 100);
-
     auto* dialog = new UIDialogDumpSend();
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The window's picture in a file of this dialog's own, removed with it: two dialogs never share one, and a
+    // picture that could not be saved leaves no screenshot rather than an older one.
+    auto* screenshot = new QTemporaryFile(
+        QString::fromStdWString(Orv::NormalizePath(L"%TEMP%\\SkorvaneDiagnostics-screenshot-XXXXXX.webp", false, true)),
+        dialog);
+    const bool saved = screenshot->open() && window->grab().save(screenshot, "WEBP", 100) && screenshot->flush();
+    screenshot->close();
+    if (!saved)
+        std::fprintf(stderr, "The window's screenshot could not be saved to %s: the report goes without one\n",
+                     screenshot->fileName().toLocal8Bit().constData());
+
     auto* panel = new UIPanelDumpSend(dialog);
     panel->reportText = reportJson;
-    panel->screenshotPath = screenshot;
+    panel->screenshotPath = saved ? screenshot->fileName() : QString();
     panel->productName = QStringLiteral("Skorvane");
     panel->productVersion = productVersion;
     panel->diagnosticsMode = true;

@@ -1,5 +1,6 @@
 #include "UIPanelDumpSend.h"
 
+#include "NetworkLimits.h"
 #include "ReportHtml.h"
 #include "SiteAddress.h"
 #include "UIDialogReportDetails.h"
@@ -34,6 +35,8 @@ constexpr int kResultFadeMs = 500;
 constexpr int kAfterAnswerMs = 1000;
 constexpr int kBeforeClosingMs = 2500;
 constexpr double kFadedFormOpacity = 0.2;
+// The site's answer is a word; what comes past this is not kept.
+constexpr qint64 kAnswerCeiling = 64 * 1024;
 const char* const kDialogTitle = "SkorvaneDiagnostics (Orv)";
 
 QPropertyAnimation* Fade(QObject* target, int ms, double to) {
@@ -59,6 +62,14 @@ QString ChooseHtmlFile(QWidget* parent) {
 UIPanelDumpSend::UIPanelDumpSend(QWidget* parent)
     : QWidget(parent), form_(std::make_unique<Ui::UIPanelDumpSend>()), question_(AskWithWarningBox),
       chooseSavePath_(ChooseHtmlFile) {
+    stallMs = Orv::NetworkStallMs();
+    stallTimer_ = new QTimer(this);
+    stallTimer_->setSingleShot(true);
+    connect(stallTimer_, &QTimer::timeout, this, [this]() {
+        stalled_ = true;
+        if (sending_)
+            sending_->abort(); // its end reports the failure
+    });
     form_->setupUi(this);
     form_->pushButtonSubmitDiagnostics->hide();
     const QSize size = sizeHint();
@@ -156,9 +167,22 @@ void UIPanelDumpSend::Send() {
         return;
     }
     QHttpMultiPart* multipart = BuildReportForm(Fields());
-    const QNetworkRequest request(QUrl(ReportEndpoint(diagnosticsMode), QUrl::StrictMode));
+    QNetworkRequest request(QUrl(ReportEndpoint(diagnosticsMode), QUrl::StrictMode));
+    // The answer as the site sends it: a compressed one could expand without bound.
+    request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* reply = network_.post(request, multipart);
     multipart->setParent(reply);
+    sending_ = reply;
+    answer_.clear();
+    stalled_ = false;
+    const auto moved = [this]() { stallTimer_->start(stallMs); };
+    connect(reply, &QNetworkReply::uploadProgress, this, moved);
+    connect(reply, &QNetworkReply::downloadProgress, this, moved);
+    connect(reply, &QIODevice::readyRead, this, [this, reply]() {
+        answer_ += reply->read(qMax<qint64>(0, kAnswerCeiling - answer_.size()));
+        reply->skip(reply->bytesAvailable()); // past the ceiling: nobody reads it
+    });
+    stallTimer_->start(stallMs);
     disconnect(&network_, nullptr, this, nullptr);
     connect(&network_, &QNetworkAccessManager::finished, this, &UIPanelDumpSend::OnFinished);
     connect(&network_, &QNetworkAccessManager::sslErrors, this, &UIPanelDumpSend::OnSslErrors);
@@ -180,15 +204,21 @@ void UIPanelDumpSend::OfferRetry() {
 }
 
 void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
+    if (reply == sending_)
+        stallTimer_->stop();
     if (reply == sslFailed_)
         return; // its SSL errors were the news
     answered_ = true;
-    const bool ok = reply->error() == QNetworkReply::NoError;
-    if (!ok) {
+    const bool ok = reply->error() == QNetworkReply::NoError && !stalled_;
+    if (stalled_) {
+        resultPanel_->ShowFailed(tr("The website did not answer for %1 seconds.").arg(stallMs / 1000));
+        qInfo() << "DEBUG_DUMP_PANEL: no progress for" << stallMs << "ms";
+    } else if (!ok) {
         resultPanel_->ShowFailed(tr("Website problem or firewall blocking Internet access!"));
         qInfo() << "DEBUG_DUMP_PANEL: anwser error" << reply->errorString();
     } else {
-        qInfo() << "DEBUG_DUMP_PANEL: anwser result" << QString::fromUtf8(reply->readAll());
+        answer_ += reply->read(qMax<qint64>(0, kAnswerCeiling - answer_.size()));
+        qInfo() << "DEBUG_DUMP_PANEL: anwser result" << QString::fromUtf8(answer_);
         resultPanel_->ShowSucceeded(diagnosticsMode ? tr("Thank you for sending your diagnostic report.")
                                                     : tr("Thank you for sending your crash report."));
     }
@@ -208,6 +238,8 @@ void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
 }
 
 void UIPanelDumpSend::OnSslErrors(QNetworkReply* reply, const QList<QSslError>&) {
+    if (reply == sending_)
+        stallTimer_->stop();
     answered_ = true;
     qInfo() << "DEBUG_DUMP_PANEL: anwser sslErrors error";
     StopWaiting();

@@ -7,6 +7,7 @@
 #include <QSequentialAnimationGroup>
 #include <QSslError>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -50,6 +51,8 @@ public:
     QString screenshotPath;
     QString productName;
     QString productVersion;
+    // How long the upload may go without a byte moving (either way) before it is given up as failed.
+    int stallMs;
 
     // The report as it would be sent now.
     ReportFields Fields() const;
@@ -104,6 +107,12 @@ private:
     SavePathChooser chooseSavePath_;
     // The reply whose SSL errors were reported: its end is no news.
     QPointer<QNetworkReply> sslFailed_;
+    // The upload under way, its answer (the beginning of it: only a log line reads it), and whether it was given up
+    // for lack of progress.
+    QPointer<QNetworkReply> sending_;
+    QByteArray answer_;
+    QTimer* stallTimer_ = nullptr;
+    bool stalled_ = false;
     bool waitOver_ = false;
     bool answered_ = false;
 };

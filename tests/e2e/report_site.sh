@@ -29,7 +29,7 @@ run() {
 }
 
 run ok ok yes sendReportOpensTheDialog uploadWithAnEmailClosesTheDialog blanksCountAsAnAddress anonymousAfterYesAndNothingAfterNo \
-    crashReportsCarryTheDumpAndDeleteIt detailsAndSavedPageShowWhatIsSent editingTitles
+    crashReportsCarryTheDumpAndDeleteIt detailsAndSavedPageShowWhatIsSent editingTitles unsavedScreenshotIsNoScreenshot
 run redirect redirect yes answerWithoutErrorIsSuccess
 run body-error body-error yes answerWithoutErrorIsSuccess
 run error500 error500 yes failureKeepsTheDialogAndRetrySendsAgain
@@ -37,6 +37,7 @@ run close close resent failureKeepsTheDialogAndRetrySendsAgain
 run too-large small no failureKeepsTheDialogAndRetrySendsAgain
 run untrusted untrusted no sslErrorsAreShownAndNotIgnored
 run delay delay yes spinnerWhileWaiting
+run never-answer never-answer yes silentSiteFailsAfterTheStallTime
 
 # The saved page in a real browser: headless Chromium renders it, and the JSON block reads back as what was sent.
 page=$SKV_BUILD/tests/report/report.html

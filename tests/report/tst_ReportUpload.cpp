@@ -140,10 +140,20 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QStringLiteral("SkorvaneDiagnostics (Orv)"));
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->mainFrame()->layout()->itemAt(1)->widget(), panel);
-        QCOMPARE(QDir::fromNativeSeparators(panel->screenshotPath),
-                 QDir::fromNativeSeparators(qEnvironmentVariable("TEMP")) + QStringLiteral("/screenshot.webp"));
-        const QImage picture(panel->screenshotPath, "WEBP");
+        // The picture is in the temporary folder, in a file of this dialog's own that goes with it.
+        const QString screenshot = panel->screenshotPath;
+        QCOMPARE(QFileInfo(screenshot).absolutePath(),
+                 QFileInfo(QDir::fromNativeSeparators(qEnvironmentVariable("TEMP"))).absoluteFilePath());
+        const QImage picture(screenshot, "WEBP");
         QCOMPARE(picture.size(), window_.grab().size());
+        {
+            auto second = Open(QString(), QString());
+            QVERIFY(second->panel->screenshotPath != screenshot);
+            const QString secondPath = second->panel->screenshotPath;
+            QVERIFY(QFile::exists(secondPath));
+            second.reset();
+            QVERIFY(!QFile::exists(secondPath));
+        }
         QVERIFY(panel->diagnosticsMode);
         QCOMPARE(panel->reportText, kReport);
         QCOMPARE(panel->productName, QStringLiteral("Skorvane"));
@@ -341,6 +351,42 @@ private slots:
             Expect(QStringLiteral("/user-requests/diagnostics.php"),
                    {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
                    QStringLiteral("jane@example.org"), QStringLiteral("Typed before failing."));
+    }
+
+    // A window's picture that cannot be saved leaves the report without one: never an older picture.
+    void unsavedScreenshotIsNoScreenshot() {
+        const QByteArray temp = qgetenv("TEMP");
+        const QString notAFolder = Out(QStringLiteral("not-a-folder"));
+        QFile file(notAFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        qputenv("TEMP", QDir::toNativeSeparators(notAFolder).toLocal8Bit());
+        auto opened = Open(QString(), QString());
+        qputenv("TEMP", temp);
+        QVERIFY(opened->panel->screenshotPath.isEmpty());
+        QVERIFY(opened->panel->Fields().screenshotPath.isEmpty());
+        UIDialogReportDetails details(opened->panel->Fields());
+        QCOMPARE(details.findChild<QLabel*>(QStringLiteral("labelThumbnail"))->text(),
+                 QStringLiteral("(no screenshot)"));
+    }
+
+    // --- a site that never answers: the upload is given up after the time without progress, the text stays ---
+
+    void silentSiteFailsAfterTheStallTime() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Typed before the silence."));
+        UIPanelDumpSend* panel = opened->panel;
+        panel->stallMs = 2000;
+        QElapsedTimer time;
+        time.start();
+        QVERIFY(!SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY2(time.elapsed() < 8000, "given up after the time without progress, not the site's own");
+        QCOMPARE(panel->ResultPanel()->Form()->labelFailed->text(),
+                 QStringLiteral("The website did not answer for 2 seconds."));
+        QVERIFY(panel->ResultPanel()->Form()->pushButtonRetry->isEnabled());
+        QCOMPARE(panel->Form()->textEditReport->toPlainText(), QStringLiteral("Typed before the silence."));
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
+               QStringLiteral("jane@example.org"), QStringLiteral("Typed before the silence."));
     }
 
     // --- a certificate of a root the tool does not trust ---
