@@ -3,7 +3,8 @@
 // prepared (SKV_INSTALLER_PAYLOAD: install.sh and what it copies), and records its command line in the payload
 // folder's installer-args.txt (or in SKV_INSTALLER_RECORD). Without "/S" it refuses: there is no interactive setup.
 // As installers do, it reads its whole command line: the tool starts it with the command line "/S" alone, which a
-// C run-time takes for the program's own name (argv[0]).
+// C run-time takes for the program's own name (argv[0]). On Windows its manifest requires administrator rights, as
+// an installer into "Program Files" does, and it records on a second line whether it runs elevated.
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -26,8 +27,21 @@ int main(int argc, char** argv) {
     const char* payload = std::getenv("SKV_INSTALLER_PAYLOAD");
     const char* record = std::getenv("SKV_INSTALLER_RECORD");
     std::string recordPath = record ? record : (payload ? std::string(payload) + "/installer-args.txt" : "");
-    if (!recordPath.empty())
-        std::ofstream(recordPath, std::ios::app) << arguments << '\n';
+    if (!recordPath.empty()) {
+        std::ofstream record(recordPath, std::ios::app);
+        record << arguments << '\n';
+#ifdef _WIN32
+        HANDLE token = nullptr;
+        TOKEN_ELEVATION elevation{};
+        DWORD size = 0;
+        const bool elevated = OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token) &&
+                              GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
+                              elevation.TokenIsElevated != 0;
+        if (token)
+            CloseHandle(token);
+        record << (elevated ? "elevated" : "not elevated") << '\n';
+#endif
+    }
     const bool endsSilent = arguments.size() > 3 && arguments.compare(arguments.size() - 3, 3, " /S") == 0;
     const bool silent = arguments == "/S" || endsSilent;
     if (!silent) {

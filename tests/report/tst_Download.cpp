@@ -300,7 +300,10 @@ private slots:
                 QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
                 QFile recorded(record);
                 QVERIFY(recorded.open(QIODevice::ReadOnly));
-                QVERIFY(recorded.readAll().trimmed().endsWith(" /S"));
+                const QList<QByteArray> lines = recorded.readAll().trimmed().split('\n');
+                QVERIFY(lines.first().trimmed().endsWith(" /S"));
+                // Its manifest requires administrator rights: started, it runs elevated.
+                QCOMPARE(lines.value(1).trimmed(), QByteArray("elevated"));
             } else {
                 QCOMPARE(boxes.size(), 1);
                 QVERIFY(boxes.first().contains(QStringLiteral("not signed")));
