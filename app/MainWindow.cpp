@@ -4,10 +4,9 @@
 
 #include "ApplicationNames.h"
 #include "report/OpenReportDialog.h"
-#include "report/SiteAddress.h"
-#include "report/UIDialogDownloadAndInstallUpdate.h"
+#include "site/SiteAddress.h"
+#include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "ui/UIDialogQuestion.h"
-#include "ui_UIDialogQuestion.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Error.h"
@@ -175,7 +174,7 @@ void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
     const QString address = DownloadAddress();
     QPointer<UIDialogQuestion> question = new UIDialogQuestion(this);
     question->setWindowTitle(QStringLiteral("SkorvaneDiagnostics"));
-    question->Form()->labelText->setText(tr("You are going to install Skorvane !"));
+    question->setText(tr("You are going to install Skorvane !"));
     question->setQuestionIcon();
     question->setButtons(UIDialogQuestion::Yes | UIDialogQuestion::No);
     question->setWindowFlag(Qt::WindowStaysOnTopHint, true);

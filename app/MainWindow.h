@@ -3,7 +3,7 @@
 #include "QCheckPass.h"
 
 #include "library_Orv/Json/JsonDocument.h"
-#include "report/UIDialogDownloadAndInstallUpdate.h"
+#include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "library_Orv/Qt/SkinManager.h"
 
 #include <QIcon>

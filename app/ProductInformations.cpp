@@ -1,7 +1,7 @@
 #include "ProductInformations.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
-#include "library_Orv/Config/ConfigFile.h"
+#include "library_Orv/Qt/Config/ConfigFile.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/Path.h"

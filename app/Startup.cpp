@@ -5,12 +5,13 @@
 #include "QCheckSplash.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
-#include "library_Orv/Config/ConfigFile.h"
+#include "library_Orv/Qt/Config/ConfigFile.h"
 #include "library_Orv/Desktop.h"
 #include "library_Orv/Firewall.h"
 #include "library_Orv/Qt/QtMessageBoxPresenter.h"
 #include "library_Orv/Qt/SkinManager.h"
-#include "report/SiteAddress.h"
+#include "site/HttpsTrust.h"
+#include "site/SiteAddress.h"
 
 #include <QApplication>
 #include <QtDebug>

@@ -3,7 +3,7 @@
 #include "ProductInformations.h"
 #include "QCheckPass.h"
 
-#include "library_Orv/Config/ConfigFile.h"
+#include "library_Orv/Qt/Config/ConfigFile.h"
 #include "library_Orv/Console.h"
 #include "library_Orv/Error.h"
 

@@ -6,6 +6,21 @@
 
 namespace Orv {
 
+bool LocalTimeOf(time_t seconds, tm& out);
+
+bool BreakDownLocalTime(int64_t secondsSinceEpoch, DateTime& out) {
+    tm local{};
+    if (!LocalTimeOf(static_cast<time_t>(secondsSinceEpoch), local))
+        return false;
+    out.year = local.tm_year + 1900;
+    out.month = local.tm_mon + 1;
+    out.day = local.tm_mday;
+    out.hour = local.tm_hour;
+    out.minute = local.tm_min;
+    out.second = local.tm_sec;
+    return true;
+}
+
 DateTime DateTime::Now() {
     DateTime now;
     BreakDownLocalTime(static_cast<int64_t>(std::time(nullptr)), now);

@@ -4,18 +4,9 @@
 
 namespace Orv {
 
-bool BreakDownLocalTime(int64_t secondsSinceEpoch, DateTime& out) {
-    const time_t seconds = static_cast<time_t>(secondsSinceEpoch);
-    tm local{};
-    if (localtime_s(&local, &seconds) != 0)
-        return false;
-    out.year = local.tm_year + 1900;
-    out.month = local.tm_mon + 1;
-    out.day = local.tm_mday;
-    out.hour = local.tm_hour;
-    out.minute = local.tm_min;
-    out.second = local.tm_sec;
-    return true;
+// The thread-safe local-time conversion of the platform.
+bool LocalTimeOf(time_t seconds, tm& out) {
+    return localtime_s(&out, &seconds) == 0;
 }
 
 } // namespace Orv

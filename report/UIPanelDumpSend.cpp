@@ -1,8 +1,8 @@
 #include "UIPanelDumpSend.h"
 
-#include "NetworkLimits.h"
+#include "site/NetworkLimits.h"
 #include "ReportHtml.h"
-#include "SiteAddress.h"
+#include "site/SiteAddress.h"
 #include "UIDialogReportDetails.h"
 #include "UIPanelFailedOrSucceed.h"
 #include "ui_UIPanelDumpSend.h"

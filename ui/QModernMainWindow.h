@@ -38,7 +38,7 @@ public:
 signals:
     void sMaximizeChanged(bool isMaximized);
     void sBorderAndTitleRemoved();
-    void sTopMost(bool topmMost);
+    void sTopMost(bool topMost);
 
 public slots:
     void setTopMostEvent(bool topMost);

@@ -43,6 +43,10 @@ UIDialogQuestion::UIDialogQuestion(QWidget* parent, Qt::WindowFlags flags)
 
 UIDialogQuestion::~UIDialogQuestion() = default;
 
+void UIDialogQuestion::setText(const QString& text) {
+    form_->labelText->setText(text);
+}
+
 void UIDialogQuestion::setQuestionIcon() {
     const QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this);
     const qreal ratio = windowHandle() ? windowHandle()->devicePixelRatio() : devicePixelRatioF();

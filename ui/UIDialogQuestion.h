@@ -46,6 +46,8 @@ public:
     ~UIDialogQuestion() override;
 
     Ui::UIDialogQuestion* Form() const { return form_.get(); }
+    // The question, word-wrapped beside the icon.
+    void setText(const QString& text);
     // The style's information icon at the message-box icon size.
     void setQuestionIcon();
     // A button for every bit set, in the order of the standard buttons.

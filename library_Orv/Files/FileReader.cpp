@@ -72,4 +72,12 @@ bool StreamFile(const std::wstring& path, const std::function<void(const uint8_t
     return true;
 }
 
+bool FillFileInformation(FileInformation& info, uint32_t flags, int64_t size, int64_t lastWriteSeconds) {
+    if (flags & kInfoSize)
+        info.size = size;
+    if (flags & kInfoLastWrite)
+        info.lastWriteSeconds = lastWriteSeconds;
+    return (flags & kInfoUnread) == 0;
+}
+
 } // namespace Orv

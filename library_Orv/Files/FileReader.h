@@ -36,6 +36,16 @@ public:
     virtual bool ReadFileInfo(FileInformation& info, uint32_t flags) = 0;
 };
 
+// What ReadFileInfo's flags ask for: the size, the last write time, and what no reader reads (attributes, security).
+constexpr uint32_t kInfoSize = 0x10;
+constexpr uint32_t kInfoLastWrite = 0x20;
+constexpr uint32_t kInfoUnread = 0xC0;
+inline bool AsksFileInformation(uint32_t flags) {
+    return (flags & (kInfoSize | kInfoLastWrite | kInfoUnread)) != 0;
+}
+// Fills what flags ask for from what the platform read; the answer of ReadFileInfo.
+bool FillFileInformation(FileInformation& info, uint32_t flags, int64_t size, int64_t lastWriteSeconds);
+
 // The first reader that opens the file (buffer size 16384, options 0, info flags 7), or null.
 std::unique_ptr<IFileReader> OpenFileReader(const std::wstring& path, uint32_t sizeLow = kUnknownSize,
                                             uint32_t sizeHigh = kUnknownSize);

@@ -57,16 +57,10 @@ public:
     intptr_t GetNativeHandle() const override { return descriptor_; }
 
     bool ReadFileInfo(FileInformation& info, uint32_t flags) override {
-        if ((flags & 0xF0) == 0)
+        if (!AsksFileInformation(flags))
             return true;
         struct stat data {};
-        if (fstat(descriptor_, &data) != 0)
-            return false;
-        if (flags & 0x10)
-            info.size = data.st_size;
-        if (flags & 0x20)
-            info.lastWriteSeconds = data.st_mtime;
-        return (flags & 0xC0) == 0;
+        return fstat(descriptor_, &data) == 0 && FillFileInformation(info, flags, data.st_size, data.st_mtime);
     }
 
 private:

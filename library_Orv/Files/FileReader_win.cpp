@@ -18,14 +18,10 @@ constexpr uint64_t kUnbufferedMinimum = 0x100000;
 constexpr uint64_t kOverlappedMinimum = 0x4000000;
 
 bool FillInfo(const BY_HANDLE_FILE_INFORMATION& data, FileInformation& info, uint32_t flags) {
-    if (flags & 0x10)
-        info.size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    if (flags & 0x20) {
-        const uint64_t ticks =
-            (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
-        info.lastWriteSeconds = static_cast<int64_t>(ticks / 10000000ULL) - 11644473600LL;
-    }
-    return (flags & 0xC0) == 0; // attributes and security are not read here
+    const uint64_t ticks =
+        (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return FillFileInformation(info, flags, (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                               static_cast<int64_t>(ticks / 10000000ULL) - 11644473600LL);
 }
 } // namespace
 
@@ -93,7 +89,7 @@ public:
     intptr_t GetNativeHandle() const override { return reinterpret_cast<intptr_t>(handle_.Get()); }
 
     bool ReadFileInfo(FileInformation& info, uint32_t flags) override {
-        if ((flags & 0xF0) == 0)
+        if (!AsksFileInformation(flags))
             return true;
         BY_HANDLE_FILE_INFORMATION data{};
         return GetFileInformationByHandle(handle_.Get(), &data) && FillInfo(data, info, flags);
@@ -137,16 +133,10 @@ public:
     intptr_t GetNativeHandle() const override { return descriptor_; }
 
     bool ReadFileInfo(FileInformation& info, uint32_t flags) override {
-        if ((flags & 0xF0) == 0)
+        if (!AsksFileInformation(flags))
             return true;
         struct _stat64 data {};
-        if (_fstat64(descriptor_, &data) != 0)
-            return false;
-        if (flags & 0x10)
-            info.size = data.st_size;
-        if (flags & 0x20)
-            info.lastWriteSeconds = data.st_mtime;
-        return (flags & 0xC0) == 0;
+        return _fstat64(descriptor_, &data) == 0 && FillFileInformation(info, flags, data.st_size, data.st_mtime);
     }
 
 private:

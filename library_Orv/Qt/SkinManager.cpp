@@ -1,6 +1,6 @@
 #include "SkinManager.h"
 
-#include "library_Orv/Config/ConfigFile.h"
+#include "library_Orv/Qt/Config/ConfigFile.h"
 #include "library_Orv/Files/Folders.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"

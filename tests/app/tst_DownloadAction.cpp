@@ -3,8 +3,9 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "report/UIDialogDownloadAndInstallUpdate.h"
-#include "report/SiteAddress.h"
+#include "download/UIDialogDownloadAndInstallUpdate.h"
+#include "site/HttpsTrust.h"
+#include "site/SiteAddress.h"
 #include "ui/UIDialogQuestion.h"
 #include "ui_UIDialogDownloadAndInstallUpdate.h"
 

@@ -2,8 +2,8 @@
 #include "SavedText.h"
 #include "TempFolder.h"
 #include "library_Orv/Files/File.h"
-#include "library_Orv/Xml/XmlFile.h"
-#include "library_Orv/Xml/XmlReader.h"
+#include "library_Orv/Qt/Xml/XmlFile.h"
+#include "library_Orv/Qt/Xml/XmlReader.h"
 
 #include <QtTest>
 
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(recorder.reports.size(), size_t(2));
         QCOMPARE(recorder.reports[0].message, std::wstring(L"Handle: Try to Get 'current' from ''"));
         QCOMPARE(recorder.reports[1].message, std::wstring(L"Handle: Try to open this xml path ''"));
-        QVERIFY(recorder.reports[0].header.find(L"library_Orv/Xml/XmlReader.cpp(180)") == 0);
+        QVERIFY(recorder.reports[0].header.find(L"library_Orv/Qt/Xml/XmlReader.cpp(180)") == 0);
     }
 
 #ifdef Q_OS_UNIX

@@ -17,7 +17,7 @@ run() { # NAME SITE_MODE FUNCTIONS...
     else
         echo "FAIL $name:"; grep -E "FAIL|Loc:|Actual|Expected" "$folder.log"; failures=$((failures + 1))
     fi
-    cp "$folder"/out/*.png "$SKV_BUILD/tests/report/" 2>/dev/null
+    cp "$folder"/out/*.png "$SKV_BUILD/tests/download/" 2>/dev/null
 }
 run ok ok downloadReachesOneHundredAndSaves digestChecks jsonEscapedSlashes cancelFlagActsOnceAtTheNextProgress \
     dialogProgressAndInstall launchFailuresAreExplained downloadItemRow gateRunsOnlyTheMakersSignedInstaller \

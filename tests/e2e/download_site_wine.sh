@@ -29,7 +29,7 @@ export QT_QPA_PLATFORM=windows
 if "$emulator" --qtest "$test" downloadReachesOneHundredAndSaves digestChecks gateRunsOnlyTheMakersSignedInstaller plainHttpIsRefused \
     installsOnlyTheMakersInstaller launchFailuresAreExplained >"$folder.log" 2>&1; then
     echo "PASS download, gate and launch under Wine"
-    cp "$folder"/out/*.png "$build/tests/report/" 2>/dev/null
+    cp "$folder"/out/*.png "$build/tests/download/" 2>/dev/null
 else
     grep -E -A3 "FAIL" "$folder.log"
     failures=$((failures + 1))
@@ -49,5 +49,5 @@ for mode in chunked-cut never-answer; do
         echo "FAIL $mode under Wine:"; grep -E -A3 "FAIL" "$other.log"; failures=$((failures + 1))
     fi
 done
-cp "$work"/never-answer/out/download-failed.png "$build/tests/report/download-failed-wine.png" 2>/dev/null
+cp "$work"/never-answer/out/download-failed.png "$build/tests/download/download-failed-wine.png" 2>/dev/null
 [[ $failures -eq 0 ]]

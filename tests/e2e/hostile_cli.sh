@@ -6,20 +6,10 @@
 set -uo pipefail
 cli=$(realpath "$1")
 export SKV_BUILD=$2
-here=$(cd "$(dirname "$0")" && pwd)
+. "$(dirname "$0")/sandbox_work.sh"
 sandbox=$here/../../standin/sandbox.sh
-work=$(mktemp -d)
 products() { cat "$work"/*/product.pids 2>/dev/null; }
-cleanup() {
-    "$here/../../standin/end-products.sh" "$work"/*/
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# Whether a process runs: a zombie (ended, not yet collected by a parent, as in a PID namespace whose first process
-# collects nobody) does not.
-alive() { local state; state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) && [[ -n $state && $state != Z ]]; }
 passes=0
-failures=0
 fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 pass() { echo "PASS $*"; passes=$((passes + 1)); }
 

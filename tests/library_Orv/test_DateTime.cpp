@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 using Orv::DateTime;
 
 namespace {
@@ -47,16 +49,18 @@ TEST(DateTimeFormat, ReusedRecordFormatsEachPatternAfresh) {
     EXPECT_EQ(time.Format("SS"), "09");
 }
 
-TEST(DateTimeNow, FieldsAreInRange) {
-    const DateTime now = DateTime::Now();
-    EXPECT_GE(now.year, 2020);
-    EXPECT_GE(now.month, 1);
-    EXPECT_LE(now.month, 12);
-    EXPECT_GE(now.day, 1);
-    EXPECT_LE(now.day, 31);
-    EXPECT_LE(now.hour, 23);
-    EXPECT_LE(now.minute, 59);
-    EXPECT_LE(now.second, 60);
-    EXPECT_GE(now.millisecond, 0);
-    EXPECT_LE(now.millisecond, 999);
+// The local breakdown agrees with the C library's own, field by field (years from 1900, months from 0 there).
+TEST(DateTimeLocal, BreakdownMatchesTheCLibrary) {
+    for (const int64_t seconds : {int64_t(0), int64_t(951782400), int64_t(1700000000), int64_t(4102444799)}) {
+        DateTime broken;
+        ASSERT_TRUE(Orv::BreakDownLocalTime(seconds, broken));
+        const time_t time = static_cast<time_t>(seconds);
+        const std::tm expected = *std::localtime(&time);
+        EXPECT_EQ(broken.year, expected.tm_year + 1900) << seconds;
+        EXPECT_EQ(broken.month, expected.tm_mon + 1) << seconds;
+        EXPECT_EQ(broken.day, expected.tm_mday) << seconds;
+        EXPECT_EQ(broken.hour, expected.tm_hour) << seconds;
+        EXPECT_EQ(broken.minute, expected.tm_min) << seconds;
+        EXPECT_EQ(broken.second, expected.tm_sec) << seconds;
+    }
 }

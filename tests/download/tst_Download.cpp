@@ -1,10 +1,11 @@
 // The downloader and the download-and-install dialog against the stand-in web site over TLS on loopback (run by
 // tests/e2e/download_site.sh in the site's modes), and the signed-installer gate over signed and broken PE files.
-#include "report/InstallerGate.h"
-#include "report/QtFileDownloader.h"
-#include "report/SiteAddress.h"
-#include "report/UIDialogDownloadAndInstallUpdate.h"
-#include "report/UIWidgetDownloadItem.h"
+#include "download/InstallerGate.h"
+#include "download/QtFileDownloader.h"
+#include "site/HttpsTrust.h"
+#include "site/SiteAddress.h"
+#include "download/UIDialogDownloadAndInstallUpdate.h"
+#include "download/UIWidgetDownloadItem.h"
 #include "ui_UIDialogDownloadAndInstallUpdate.h"
 #include "ui_UIWidgetDownloadItem.h"
 

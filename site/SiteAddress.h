@@ -15,8 +15,4 @@ constexpr const char* kDefaultSiteAddress = "https://brindlecote.example";
 // to an address without a scheme (which Qt would take for http://).
 QString SiteAddressProblem(const QString& address = SiteAddress());
 
-// Adds the certificates of the PEM files named by SKV_TRUSTED_ROOTS (":"-separated; ";" on Windows) to the
-// authorities Qt's connections trust, as the same variable does for signatures. Returns how many were added.
-int TrustConfiguredRoots();
-
 } // namespace Orv

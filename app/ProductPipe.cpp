@@ -1,5 +1,4 @@
-// The pass's exchanges with the running product over its pipe.
-#include "QCheckPass.h"
+#include "ProductPipe.h"
 
 #include "pipe/PipeMessage.h"
 #include "pipe/PipeRequest.h"
@@ -12,8 +11,9 @@ constexpr unsigned long kAfterStatusQueryMs = 1000;
 constexpr unsigned long kAfterSetCommandMs = 1000;
 } // namespace
 
-void QCheckPass::QueryDragAndDropState() {
-    const QString row = QStringLiteral("labelDragAndDropActivated");
+namespace ProductPipe {
+
+int QueryDragAndDropStatus() {
     int status = -1;
     const Orv::PipeRequestResult result = Orv::SendRequestWithReply(
         Orv::kProductPipeName, [](const std::wstring& replyPipeName) { return Orv::StatusQueryMessage(replyPipeName); },
@@ -21,18 +21,10 @@ void QCheckPass::QueryDragAndDropState() {
     if (result != Orv::PipeRequestResult::NotSent)
         QThread::msleep(kAfterStatusQueryMs);
     // Answers cut short by the time-out count as none.
-    if (result == Orv::PipeRequestResult::TimedOut)
-        status = -1;
-    if (status < 0) {
-        emit activateOffered(false);
-        SetUnknownResult(row);
-    } else {
-        emit activateOffered(status == 0);
-        SetCheckResult(row, status == 1);
-    }
+    return result == Orv::PipeRequestResult::TimedOut ? -1 : status;
 }
 
-void QCheckPass::SendSetCommand(const std::wstring& value) {
+void SendSetCommand(const std::wstring& value) {
     Orv::PipeClient client;
     if (!client.Connect(Orv::kProductPipeName))
         return;
@@ -40,8 +32,9 @@ void QCheckPass::SendSetCommand(const std::wstring& value) {
     client.Close();
 }
 
-void QCheckPass::ActivateDragAndDrop() {
-    SendSetCommand(L"{DAD:1}");
+void SendSetCommandAndWait(const std::wstring& value) {
+    SendSetCommand(value);
     QThread::msleep(kAfterSetCommandMs);
-    QueryDragAndDropState();
 }
+
+} // namespace ProductPipe

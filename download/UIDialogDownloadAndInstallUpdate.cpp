@@ -1,6 +1,6 @@
 #include "UIDialogDownloadAndInstallUpdate.h"
 
-#include "NetworkLimits.h"
+#include "site/NetworkLimits.h"
 #include "QtFileDownloader.h"
 #include "ui_UIDialogDownloadAndInstallUpdate.h"
 

@@ -1,11 +1,8 @@
 #include "SiteAddress.h"
 
-#include "library_Orv/Config/ConfigFile.h"
+#include "library_Orv/Qt/Config/ConfigFile.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 #include <QUrl>
 
 namespace Orv {
@@ -34,21 +31,6 @@ QString SiteAddressProblem(const QString& address) {
                "SiteAddress", "The site address \"%1\" is not an https:// address, so nothing is sent to "
                               "it. Set an https:// address in data/GlobalConfig.xml (<Site address=\"...\"/>).")
         .arg(address);
-}
-
-int TrustConfiguredRoots() {
-    const QString files = qEnvironmentVariable("SKV_TRUSTED_ROOTS");
-    if (files.isEmpty())
-        return 0;
-    QList<QSslCertificate> roots;
-    for (const QString& file : files.split(QDir::listSeparator(), Qt::SkipEmptyParts))
-        roots += QSslCertificate::fromPath(file, QSsl::Pem);
-    if (roots.isEmpty())
-        return 0;
-    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.addCaCertificates(roots);
-    QSslConfiguration::setDefaultConfiguration(configuration);
-    return roots.size();
 }
 
 } // namespace Orv

@@ -50,7 +50,7 @@ ConfigFileGlobal::ConfigFileGlobal() : ConfigFile(GlobalConfigPath()) {
         return;
     }
     Error::Report("Can't open" + WStringToUtf8(path_), false, kErrorLevelError,
-                  "library_Orv/Config/ConfigFileGlobal.cpp", 18);
+                  "library_Orv/Qt/Config/ConfigFileGlobal.cpp", 18);
 }
 
 ConfigFileLocal::ConfigFileLocal() : ConfigFile(GetLocalConfigPath()) {
@@ -60,7 +60,7 @@ ConfigFileLocal::ConfigFileLocal() : ConfigFile(GetLocalConfigPath()) {
             return;
     }
     Error::Report("Can't open " + WStringToUtf8(path_), false, kErrorLevelError,
-                  "library_Orv/Config/ConfigFileLocal.cpp", 25);
+                  "library_Orv/Qt/Config/ConfigFileLocal.cpp", 25);
 }
 
 ConfigFileLocal::~ConfigFileLocal() {

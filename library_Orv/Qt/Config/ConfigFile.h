@@ -1,7 +1,7 @@
 #pragma once
 
 #include "library_Orv/BaseClass.h"
-#include "library_Orv/Xml/XmlFile.h"
+#include "library_Orv/Qt/Xml/XmlFile.h"
 
 #include <string>
 

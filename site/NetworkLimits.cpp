@@ -1,6 +1,6 @@
 #include "NetworkLimits.h"
 
-#include "library_Orv/Config/ConfigFile.h"
+#include "library_Orv/Qt/Config/ConfigFile.h"
 
 #include <QString>
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// The exchanges with the running product over its command pipe, with the waits the product needs after each.
+namespace ProductPipe {
+
+// Asks whether the product handles Explorer drag and drop: 1 yes, 0 no, -1 no answer (not running, no pipe, an
+// answer cut short by the time-out, or one that says nothing).
+int QueryDragAndDropStatus();
+// Sends a set command; no answer is awaited.
+void SendSetCommand(const std::wstring& value);
+// Sends a set command and waits for the product to apply it.
+void SendSetCommandAndWait(const std::wstring& value);
+
+} // namespace ProductPipe
