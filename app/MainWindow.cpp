@@ -16,6 +16,7 @@
 #include "library_Orv/Machine.h"
 #include "library_Orv/Processes.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
@@ -38,6 +39,10 @@ MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
       questionIcon_(QStringLiteral("://Resources/question_mark.svg")) {
     form_->setupUi(this);
     skinRegistration_.Apply();
+    // The form's placeholders never reach the screen: a row shows its result, or nothing until it has one.
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->text() == QLatin1String("Icon") || label->text() == QLatin1String("TextLabel"))
+            label->clear();
 
     connect(&pass_, &QCheckPass::resultChanged, this, &MainWindow::ShowResult);
     connect(&pass_, &QCheckPass::rowTextChanged, this, &MainWindow::ShowRowText);
@@ -61,6 +66,7 @@ MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
     form_->pushButtonCheck->hide();
     form_->statusbar->hide();
 
+    RefreshIntegrityLevels(pass_.RunningProcessId() != 0);
     refreshTimer_.setInterval(kRefreshIntervalMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &MainWindow::RefreshProcessStates);
     refreshTimer_.start();
@@ -95,6 +101,13 @@ void MainWindow::ShowResult(const QString& row, QCheckPass::Result result) {
                                                                : questionIcon_;
     iconLabel->setText(QString());
     iconLabel->setPixmap(icon.pixmap(kIconSize, kIconSize, QIcon::Normal));
+    // What a screen reader says of the icon, next to the row's title.
+    iconLabel->setAccessibleName(result == QCheckPass::Result::Passed   ? tr("passed")
+                                 : result == QCheckPass::Result::Failed ? tr("failed")
+                                                                        : tr("unknown"));
+    // "Skorvane is launched" follows the product's running row; the report keeps only the running row.
+    if (row == QLatin1String("labelIsRunning"))
+        ShowResult(QStringLiteral("labelSkorvaneLaunchedIcon"), result);
 }
 
 void MainWindow::ShowRowText(const QString& row, const QString& text) {
@@ -109,7 +122,10 @@ void MainWindow::AppendLogText(const QString& text) {
 }
 
 void MainWindow::RefreshProcessStates() {
-    const bool productRuns = pass_.RefreshRunningState();
+    RefreshIntegrityLevels(pass_.RefreshRunningState());
+}
+
+void MainWindow::RefreshIntegrityLevels(bool productRuns) {
     {
         const Orv::ProcessHandle explorer = Orv::OpenProcessByName(L"explorer.exe");
         SetIntegrityLevelText(form_->labelLevelUACExplorer, explorer.Native());
@@ -130,6 +146,10 @@ void MainWindow::SetIntegrityLevelText(QLabel* label, intptr_t processHandle) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     pass_.EndLaunchedProductAndStartDetached();
+    // The program ends with its window: the report dialogs, which have no parent, go with it.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != this && top->isVisible())
+            top->close();
 }
 
 void MainWindow::on_pushButtonFixAndCheck_clicked() {

@@ -74,6 +74,7 @@ private:
     void ShowRowText(const QString& row, const QString& text);
     void AppendLogText(const QString& text);
     void RefreshProcessStates();
+    void RefreshIntegrityLevels(bool productRuns);
     void SetIntegrityLevelText(QLabel* label, intptr_t processHandle);
 
     bool resourcesReady_ = false;

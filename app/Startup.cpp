@@ -44,6 +44,9 @@ int RunApplication(int argc, char** argv) {
     Orv::SetProcessDpiAware();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    // The screen's own scale, not a rounded one: at 150 % Qt 5 would otherwise draw everything at 200 %, and the
+    // window would not fit a laptop's screen.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QCoreApplication::setOrganizationName(kOrganisationName);
     QCoreApplication::setOrganizationDomain(kOrganisationDomain);
     QCoreApplication::setApplicationName(kApplicationName);
