@@ -18,6 +18,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QWindow>
 #include <QFile>
 #include <QLabel>
 #include <QTextCursor>
@@ -65,6 +69,16 @@ MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
     form_->labelAutomaticCommandLineClipboardIcon->hide();
     form_->pushButtonCheck->hide();
     form_->statusbar->hide();
+
+    // The rows in a scroll area of their own, for screens smaller than the window's natural size.
+    fullSize_ = sizeHint();
+    auto* rows = new QScrollArea(form_->widget);
+    rows->setObjectName(QStringLiteral("scrollAreaRows"));
+    rows->setFrameShape(QFrame::NoFrame);
+    rows->setWidgetResizable(true);
+    form_->verticalLayout_2->replaceWidget(form_->widget_2, rows);
+    rows->setWidget(form_->widget_2);
+    resize(fullSize_);
 
     RefreshIntegrityLevels(pass_.RunningProcessId() != 0);
     refreshTimer_.setInterval(kRefreshIntervalMs);
@@ -150,6 +164,33 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top != this && top->isVisible())
             top->close();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!fitted_) {
+        fitted_ = true;
+        // Once the window system has framed it: the frame's size counts.
+        QTimer::singleShot(0, this, &MainWindow::FitToScreen);
+    }
+}
+
+void MainWindow::FitToScreen() {
+    QScreen* screen =
+        windowHandle() && windowHandle()->screen() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize frameExtra(frame.width() - width(), frame.height() - height());
+    const QSize fitted = fullSize_.boundedTo(area.size() - frameExtra).expandedTo(minimumSizeHint());
+    resize(fitted);
+    // The whole frame inside the work area, not under the task bar.
+    const QRect now = frameGeometry();
+    QPoint topLeft = now.topLeft();
+    topLeft.setX(qBound(area.left(), topLeft.x(), qMax(area.left(), area.right() + 1 - now.width())));
+    topLeft.setY(qBound(area.top(), topLeft.y(), qMax(area.top(), area.bottom() + 1 - now.height())));
+    move(topLeft);
 }
 
 void MainWindow::on_pushButtonFixAndCheck_clicked() {

@@ -57,8 +57,13 @@ public:
     QString ReportJson() { return pass_.ReportJson(); }
     Ui::MainWindow* Form() const { return form_.get(); }
 
+    // Sizes the window to its rows, or to the screen's work area when they need more, and puts it inside that area:
+    // the rows scroll, the buttons stay in view.
+    void FitToScreen();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     // Connected by name; the order of declaration is the order of the meta-object's slots.
@@ -78,6 +83,9 @@ private:
     void SetIntegrityLevelText(QLabel* label, intptr_t processHandle);
 
     bool resourcesReady_ = false;
+    bool fitted_ = false;
+    // What the window would need to show every row without scrolling.
+    QSize fullSize_;
     std::unique_ptr<Ui::MainWindow> form_;
     Orv::QtStylesheetSkinRegisteredWidget skinRegistration_;
     QCheckPass pass_;

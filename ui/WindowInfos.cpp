@@ -31,9 +31,10 @@ void WindowInfos::KeepOnScreen() {
         return;
     const intptr_t handle = static_cast<intptr_t>(window_->internalWinId());
     if (NativeWindow::Available() && handle != 0) {
-        // Physical pixels throughout: the window's frame and the monitors as Windows gives them.
+        // Physical pixels throughout: the window's frame and the monitors' work areas as Windows gives them: a
+        // window kept on screen is not under the task bar.
         int primary = -1;
-        const std::vector<Frameless::Rect> monitors = NativeWindow::Monitors(primary);
+        const std::vector<Frameless::Rect> monitors = NativeWindow::WorkAreas(primary);
         const Frameless::Rect frame = NativeWindow::WindowRect(handle);
         Frameless::Rect moved;
         Frameless::Rect screen;
@@ -46,13 +47,13 @@ void WindowInfos::KeepOnScreen() {
             MoveNative(handle, now, clamped);
         return;
     }
-    // Qt's logical coordinates: the frame and the screens' geometries.
+    // Qt's logical coordinates: the frame and the screens' available areas.
     std::vector<Frameless::Rect> screens;
     int primary = -1;
     for (QScreen* screen : QGuiApplication::screens()) {
         if (screen == QGuiApplication::primaryScreen())
             primary = static_cast<int>(screens.size());
-        screens.push_back(ToRect(screen->geometry()));
+        screens.push_back(ToRect(screen->availableGeometry()));
     }
     const QRect frame = window_->frameGeometry();
     Frameless::Rect moved;

@@ -41,8 +41,9 @@ struct NativeMessage {
 
 // Whether windows have native handles these calls work on (Windows); elsewhere callers use Qt's own means.
 bool Available();
-// The monitors' rectangles in physical pixels, and which of them is the primary one.
-std::vector<Frameless::Rect> Monitors(int& primary);
+// The monitors' work areas (without the task bar and other docked bars) in physical pixels, and which of them is
+// the primary one.
+std::vector<Frameless::Rect> WorkAreas(int& primary);
 
 // The message of Qt's "windows_generic_MSG" native event; false elsewhere.
 bool Read(const void* nativeMessage, NativeMessage& out);

@@ -6,7 +6,7 @@ namespace Orv::NativeWindow {
 bool Available() {
     return false;
 }
-std::vector<Frameless::Rect> Monitors(int& primary) {
+std::vector<Frameless::Rect> WorkAreas(int& primary) {
     primary = -1;
     return {};
 }

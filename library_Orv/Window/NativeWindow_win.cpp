@@ -31,13 +31,13 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     if (GetMonitorInfoW(monitor, &info)) {
         if (info.dwFlags & MONITORINFOF_PRIMARY)
             found->primary = static_cast<int>(found->rects.size());
-        found->rects.push_back({info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom});
+        found->rects.push_back({info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
     }
     return TRUE;
 }
 } // namespace
 
-std::vector<Frameless::Rect> Monitors(int& primary) {
+std::vector<Frameless::Rect> WorkAreas(int& primary) {
     FoundMonitors found;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&found));
     primary = found.primary;
