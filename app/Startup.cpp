@@ -3,6 +3,7 @@
 #include "ApplicationNames.h"
 #include "MainWindow.h"
 #include "QCheckSplash.h"
+#include "SingleInstance.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Qt/Config/ConfigFile.h"
@@ -14,9 +15,11 @@
 #include "site/SiteAddress.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QtDebug>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -52,6 +55,12 @@ int RunApplication(int argc, char** argv) {
     QCoreApplication::setApplicationName(kApplicationName);
 
     QApplication application(argc, argv);
+    // One window per user session: a second start brings the first one's window to the front and ends.
+    SingleInstance instance(QString::fromLatin1(kApplicationName));
+    if (instance.AskRunningToShow()) {
+        std::fputs("SkorvaneDiagnostics runs already: its window was brought to the front\n", stderr);
+        return 0;
+    }
     Orv::InstallQtMessageBoxPresenter();
     Orv::TrustConfiguredRoots(); // test roots of a sandbox, for the report upload and the download
     if (const QString problem = Orv::SiteAddressProblem(); !problem.isEmpty())
@@ -59,7 +68,18 @@ int RunApplication(int argc, char** argv) {
     Orv::GetSkinManager(L"light");
 
     // The first pass runs before the window appears: the splash shows that something is under way, and which step.
+    // A second start during the pass is answered once it is over, with the window.
+    QPointer<QWidget> front;
+    instance.Listen([&front]() {
+        std::fputs("A second start asked for the window: brought to the front\n", stderr);
+        if (front) {
+            front->showNormal();
+            front->raise();
+            front->activateWindow();
+        }
+    });
     QCheckSplash splash;
+    front = &splash;
     splash.show();
     splash.ShowStep(0, MainWindow::kCheckSteps, "Starting");
     auto window =
@@ -67,6 +87,7 @@ int RunApplication(int argc, char** argv) {
             splash.ShowStep(step, steps, name);
         });
     window->show();
+    front = window.get();
     splash.finish(window.get());
     if (!Orv::SetWindowTopMost(static_cast<uintptr_t>(window->winId()))) {
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
