@@ -24,6 +24,7 @@
 #include <QWindow>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextCursor>
 
 namespace {
@@ -103,7 +104,22 @@ void MainWindow::SetResultValue(const QString& key, const QString& value) {
 }
 
 void MainWindow::RunChecks(bool fix) {
+    // One pass at a time, and nothing else meanwhile: a box the pass raises turns the event loop, where the refresh
+    // or a button would otherwise run in the middle of the pass.
+    if (passRunning_)
+        return;
+    passRunning_ = true;
+    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+    QList<QPushButton*> disabled;
+    for (QPushButton* button : buttons)
+        if (button->isEnabled()) {
+            button->setEnabled(false);
+            disabled << button;
+        }
     pass_.Run(fix);
+    for (QPushButton* button : disabled)
+        button->setEnabled(true);
+    passRunning_ = false;
 }
 
 void MainWindow::ShowResult(const QString& row, QCheckPass::Result result) {
@@ -136,6 +152,8 @@ void MainWindow::AppendLogText(const QString& text) {
 }
 
 void MainWindow::RefreshProcessStates() {
+    if (passRunning_)
+        return; // the pass records the running row itself
     RefreshIntegrityLevels(pass_.RefreshRunningState());
 }
 

@@ -84,6 +84,7 @@ private:
 
     bool resourcesReady_ = false;
     bool fitted_ = false;
+    bool passRunning_ = false;
     // What the window would need to show every row without scrolling.
     QSize fullSize_;
     std::unique_ptr<Ui::MainWindow> form_;

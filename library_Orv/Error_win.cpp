@@ -28,7 +28,9 @@ bool PlatformHasMessageBox() {
 }
 
 void ShowSystemMessageBox(const std::string& text, const std::string& caption, unsigned style) {
-    MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+    // Owned by this thread's active window (disabled while the box waits, so its buttons do nothing meanwhile) and
+    // top-most: a box never opens behind a top-most window.
+    MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), style | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 } // namespace Orv

@@ -29,8 +29,10 @@ void PresentWithQt(const std::string& text, const std::string& caption, unsigned
         return;
     }
     // The message is 8-bit text shown as it is, as the Windows box shows ANSI text.
-    QMessageBox box(IconForStyle(style), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok);
+    // Over the active window (window-modal to it), in front of it even when it stays on top.
+    QMessageBox box(IconForStyle(style), QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box.exec();
 }
 } // namespace

@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -267,6 +268,30 @@ private slots:
         QVERIFY(!dialogShown);
         QCOMPARE(gBoxes.size(), size_t(2));
         QVERIFY(QString::fromStdString(gBoxes[0]).contains(QStringLiteral("http://127.0.0.1:9")));
+    }
+
+    // A box raised during a pass turns the event loop: neither the refresh nor a button may run a second pass or
+    // touch the rows before the pass ends; afterwards the buttons work again.
+    void boxDuringAPassLetsNothingElseRun() {
+        int passesStarted = 0;
+        bool waited = false;
+        const auto connection = connect(&window->Pass(), &QCheckPass::stepStarted, [&](int step, int, const QString&) {
+            if (step == 1)
+                ++passesStarted;
+            if (step != 5 || waited)
+                return;
+            waited = true;
+            QSignalSpy rows(&window->Pass(), &QCheckPass::resultChanged);
+            QTest::qWait(1500); // as long as a box waits, past the one-second refresh
+            QVERIFY(!window->Form()->pushButtonFixAndCheck->isEnabled());
+            QTest::mouseClick(window->Form()->pushButtonFixAndCheck, Qt::LeftButton);
+            QCOMPARE(rows.count(), 0);
+        });
+        window->RunChecks(false);
+        disconnect(connection);
+        QVERIFY(waited);
+        QCOMPARE(passesStarted, 1);
+        QVERIFY(window->Form()->pushButtonFixAndCheck->isEnabled());
     }
 
     // "Quit" ends the program whatever is open: the report dialog, which has no parent, goes with the window.
