@@ -175,12 +175,18 @@ void UIPanelDumpSend::Send() {
     sending_ = reply;
     answer_.clear();
     stalled_ = false;
+    answerCut_ = false;
     const auto moved = [this]() { stallTimer_->start(stallMs); };
     connect(reply, &QNetworkReply::uploadProgress, this, moved);
     connect(reply, &QNetworkReply::downloadProgress, this, moved);
     connect(reply, &QIODevice::readyRead, this, [this, reply]() {
         answer_ += reply->read(qMax<qint64>(0, kAnswerCeiling - answer_.size()));
-        reply->skip(reply->bytesAvailable()); // past the ceiling: nobody reads it
+        if (reply->bytesAvailable() > 0) {
+            // An answer past the ceiling is not read on: the site took the report (its status is in), the rest
+            // of what it says is dropped.
+            answerCut_ = true;
+            reply->abort();
+        }
     });
     stallTimer_->start(stallMs);
     disconnect(&network_, nullptr, this, nullptr);
@@ -209,7 +215,8 @@ void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
     if (reply == sslFailed_)
         return; // its SSL errors were the news
     answered_ = true;
-    const bool ok = reply->error() == QNetworkReply::NoError && !stalled_;
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool ok = (reply->error() == QNetworkReply::NoError || (answerCut_ && status == 200)) && !stalled_;
     if (stalled_) {
         resultPanel_->ShowFailed(tr("The website did not answer for %1 seconds.").arg(stallMs / 1000));
         qInfo() << "DEBUG_DUMP_PANEL: no progress for" << stallMs << "ms";
@@ -218,7 +225,8 @@ void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
         qInfo() << "DEBUG_DUMP_PANEL: anwser error" << reply->errorString();
     } else {
         answer_ += reply->read(qMax<qint64>(0, kAnswerCeiling - answer_.size()));
-        qInfo() << "DEBUG_DUMP_PANEL: anwser result" << QString::fromUtf8(answer_);
+        qInfo() << "DEBUG_DUMP_PANEL: anwser result" << QString::fromUtf8(answer_.left(200))
+                << (answerCut_ ? "(cut short)" : "");
         resultPanel_->ShowSucceeded(diagnosticsMode ? tr("Thank you for sending your diagnostic report.")
                                                     : tr("Thank you for sending your crash report."));
     }

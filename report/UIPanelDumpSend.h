@@ -113,6 +113,7 @@ private:
     QByteArray answer_;
     QTimer* stallTimer_ = nullptr;
     bool stalled_ = false;
+    bool answerCut_ = false;
     bool waitOver_ = false;
     bool answered_ = false;
 };

@@ -5,7 +5,8 @@
 //        for the folder itself), else 404.
 // Failure modes (--mode), for uploads and downloads alike: ok, error500, redirect (302), close (no answer), delay
 // (answers after --delay-ms), never-answer (reads the request and stays silent), body-error (an upload is answered
-// 200 with the body "error"). A body over --max-body bytes is refused with 413. For downloads only: not-found (404),
+// 200 with the body "error"), long-answer (an upload is answered 200 with a body that never ends). A body over
+// --max-body bytes is refused with 413. For downloads only: not-found (404),
 // short-body (announces the file's length, sends half of it and closes), no-length (the file without a length,
 // ended by closing), chunked (the file in chunks, ended properly), chunked-cut (half the file in chunks, then
 // closed without the last chunk), endless (chunks of zeros for as long as the client reads).
@@ -118,6 +119,8 @@ private:
     }
 
     void Reply(bool download, const QString& path) {
+        if (!download && settings_.mode == QLatin1String("long-answer"))
+            return Endless();
         if (!download)
             return Answer(200, "OK", settings_.mode == QLatin1String("body-error") ? "error" : "OK");
         // "/software-download/?..." is the product's installer.

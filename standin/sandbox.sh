@@ -18,9 +18,9 @@
 #   --mode=MODES         the stand-in product misbehaves (SKV_STANDIN_MODE, see standin/Skorvane.cpp), e.g. dad0
 #   --site[=MODE]        starts the stand-in web site (standin/Site.cpp) over TLS on loopback, with a certificate of
 #                        the sandbox's test root, in a mode: ok (default), error500, redirect, close, delay,
-#                        never-answer, body-error, not-found, short-body, no-length, chunked, chunked-cut, endless
-#                        (see standin/Site.cpp), untrusted (a certificate of another root), small (bodies over 1 KiB
-#                        refused)
+#                        never-answer, body-error, long-answer, not-found, short-body, no-length, chunked,
+#                        chunked-cut, endless (see standin/Site.cpp), untrusted (a certificate of another root), small
+#                        (bodies over 1 KiB refused)
 # SKV_BUILD names the native build that holds the stand-in product (default build/native).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

@@ -38,6 +38,7 @@ run too-large small no failureKeepsTheDialogAndRetrySendsAgain
 run untrusted untrusted no sslErrorsAreShownAndNotIgnored
 run delay delay yes spinnerWhileWaiting
 run never-answer never-answer yes silentSiteFailsAfterTheStallTime
+run long-answer long-answer yes longAnswerIsCutShort
 
 # The saved page in a real browser: headless Chromium renders it, and the JSON block reads back as what was sent.
 page=$SKV_BUILD/tests/report/report.html

@@ -29,6 +29,9 @@ run() { # NAME SITE_MODE FUNCTIONS...
     fi
 }
 
-run ok ok sendReportOpensTheDialog uploadWithAnEmailClosesTheDialog anonymousAfterYesAndNothingAfterNo
+run ok ok sendReportOpensTheDialog uploadWithAnEmailClosesTheDialog anonymousAfterYesAndNothingAfterNo \
+    unsavedScreenshotIsNoScreenshot
 run untrusted untrusted sslErrorsAreShownAndNotIgnored
+run never-answer never-answer silentSiteFailsAfterTheStallTime
+run long-answer long-answer longAnswerIsCutShort
 [[ $failures -eq 0 ]]

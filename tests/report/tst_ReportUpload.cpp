@@ -390,6 +390,20 @@ private slots:
                QStringLiteral("jane@example.org"), QStringLiteral("Typed before the silence."));
     }
 
+    // --- an answer that never ends: read up to its ceiling, the upload a success ---
+
+    void longAnswerIsCutShort() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("A long answer."));
+        UIPanelDumpSend* panel = opened->panel;
+        QElapsedTimer time;
+        time.start();
+        QVERIFY(SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY2(time.elapsed() < 10000, "the answer is not read to its end");
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
+               QStringLiteral("jane@example.org"), QStringLiteral("A long answer."));
+    }
+
     // --- a certificate of a root the tool does not trust ---
 
     void sslErrorsAreShownAndNotIgnored() {
