@@ -20,23 +20,22 @@ private slots:
         QGraphicsItemModernWait wait(&owner, nullptr);
         auto* panel = new QLabel(QStringLiteral("Sent"));
         wait.initialize(&scene, panel);
-        wait.setRect(0, 0, 491, 305);
-        wait.updateLayout();
-        QCOMPARE(wait.topRing()->pos(), QPointF(174.5, 81.5));
-        QCOMPARE(wait.bottomRing()->pos(), QPointF(174.5, 81.5));
-        QCOMPARE(wait.topRing()->boundingRect().size(), QSizeF(142, 142));
-        QCOMPARE(wait.topRing()->transformOriginPoint(), QPointF(71, 71));
-        QCOMPARE(wait.bottomRing()->rotation(), 180.0);
-        QCOMPARE(panel->size(), QSize(491, 101));
-        QCOMPARE(wait.panelProxy()->pos(), QPointF(0, 81.5 + 142));
+        // Whatever the size: the two rings one over the other, centred across, turned half a turn from each other
+        // about their own centre; the panel as wide as the item, right under the rings; all hidden until shown.
+        for (const QSizeF size : {QSizeF(491, 305), QSizeF(40, 30), QSizeF(3000, 2000)}) {
+            wait.setRect(QRectF(QPointF(0, 0), size));
+            wait.updateLayout();
+            const QRectF ring(wait.topRing()->pos(), wait.topRing()->boundingRect().size());
+            QCOMPARE(wait.bottomRing()->pos(), ring.topLeft());
+            QCOMPARE(ring.center().x(), size.width() / 2);
+            QCOMPARE(wait.topRing()->transformOriginPoint(), QPointF(ring.width() / 2, ring.height() / 2));
+            QCOMPARE(qAbs(wait.bottomRing()->rotation() - wait.topRing()->rotation()), 180.0);
+            QVERIFY(ring.width() >= 100 && ring.width() <= 300); // never a dot, never a wall
+            QCOMPARE(wait.panelProxy()->pos().y(), ring.bottom());
+            QCOMPARE(panel->width(), qRound(size.width()));
+        }
         QCOMPARE(wait.panelProxy()->opacity(), 0.0);
         QCOMPARE(wait.opacity(), 0.0);
-        wait.setRect(0, 0, 40, 30);
-        wait.updateLayout();
-        QCOMPARE(wait.topRing()->boundingRect().size(), QSizeF(100, 100));
-        wait.setRect(0, 0, 3000, 2000);
-        wait.updateLayout();
-        QCOMPARE(wait.topRing()->boundingRect().size(), QSizeF(300, 300));
     }
 
     void animationFadesInTurnsForeverAndStopsInPlace() {
