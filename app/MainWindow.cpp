@@ -201,7 +201,14 @@ void MainWindow::FitToScreen() {
     const QRect area = screen->availableGeometry();
     const QRect frame = frameGeometry();
     const QSize frameExtra(frame.width() - width(), frame.height() - height());
-    const QSize fitted = fullSize_.boundedTo(area.size() - frameExtra).expandedTo(minimumSizeHint());
+    // The rows' natural size is known only now, with the window's fonts and style in force: the window needs what it
+    // has plus what the rows lack in the scroll area's view.
+    const auto* rows = findChild<QScrollArea*>(QStringLiteral("scrollAreaRows"));
+    const QSize content = form_->widget_2->sizeHint();
+    const QSize view = rows ? rows->viewport()->size() : content;
+    const QSize natural = fullSize_.expandedTo(
+        size() + QSize(qMax(0, content.width() - view.width()), qMax(0, content.height() - view.height())));
+    const QSize fitted = natural.boundedTo(area.size() - frameExtra).expandedTo(minimumSizeHint());
     resize(fitted);
     // The whole frame inside the work area, not under the task bar.
     const QRect now = frameGeometry();
