@@ -120,6 +120,33 @@ void TerminateProcessById(uint32_t processId) {
         kill(static_cast<pid_t>(processId), SIGKILL);
 }
 
+namespace {
+// Starts program with argv (its own name included) in a process group of its own, as on Windows, from workingFolder
+// when one is given. Nobody waits for it, as on Windows: a thread collects it when it ends. Returns 0 or the error
+// (glibc's posix_spawn reports a failed exec: a missing file, no execute permission, no program).
+int SpawnDetached(const std::string& program, std::vector<std::string> arguments, const std::wstring& workingFolder) {
+    std::vector<char*> argv;
+    for (std::string& item : arguments)
+        argv.push_back(item.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!workingFolder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, WStringToUtf8(workingFolder).c_str());
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    pid_t pid = 0;
+    const int error = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error == 0)
+        std::thread([pid]() { waitpid(pid, nullptr, 0); }).detach();
+    return error;
+}
+} // namespace
+
 bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>& args,
                    const std::wstring& workingFolder) {
     // As on Windows, where the command line is the arguments without the program in front, the first argument
@@ -133,29 +160,7 @@ bool LaunchProcess(const std::wstring& exePath, const std::vector<std::wstring>&
     }
     if (storage.empty())
         storage.push_back(WStringToUtf8(exePath));
-    std::vector<char*> argv;
-    for (std::string& item : storage)
-        argv.push_back(item.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (!workingFolder.empty())
-        posix_spawn_file_actions_addchdir_np(&actions, WStringToUtf8(workingFolder).c_str());
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP); // its own process group, as on Windows
-    posix_spawnattr_setpgroup(&attributes, 0);
-    pid_t pid = 0;
-    const std::string program = WStringToUtf8(exePath);
-    const int result = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    if (result != 0)
-        return false;
-    // Nobody waits for a launched process, as on Windows; this thread collects it when it ends.
-    std::thread([pid]() { waitpid(pid, nullptr, 0); }).detach();
-    return true;
+    return SpawnDetached(WStringToUtf8(exePath), std::move(storage), workingFolder) == 0;
 }
 
 ShellLaunchResult LaunchThroughShell(const std::wstring& exePath, const std::vector<std::wstring>& parameters) {
@@ -163,24 +168,12 @@ ShellLaunchResult LaunchThroughShell(const std::wstring& exePath, const std::vec
     std::vector<std::string> storage{WStringToUtf8(exePath)};
     for (const std::wstring& parameter : parameters)
         storage.push_back(WStringToUtf8(parameter));
-    std::vector<char*> argv;
-    for (std::string& item : storage)
-        argv.push_back(item.data());
-    argv.push_back(nullptr);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    pid_t pid = 0;
-    // glibc's posix_spawn reports a failed exec (a missing file, no execute permission, no program) as its result.
-    const int error = posix_spawn(&pid, storage.front().c_str(), nullptr, &attributes, argv.data(), environ);
-    posix_spawnattr_destroy(&attributes);
+    const int error = SpawnDetached(storage.front(), storage, std::wstring());
     ShellLaunchResult result;
     result.code = static_cast<uint32_t>(error);
     switch (error) {
     case 0:
         result.outcome = ShellLaunchOutcome::Started;
-        std::thread([pid]() { waitpid(pid, nullptr, 0); }).detach();
         break;
     case ENOENT:
     case ENOTDIR:
