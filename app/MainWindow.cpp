@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -30,6 +31,8 @@
 namespace {
 constexpr int kRefreshIntervalMs = 1000;
 constexpr int kIconSize = 24;
+// How long closing the window waits for a pass to stop before the program ends without it.
+constexpr unsigned long kPassStopWaitMs = 1000;
 } // namespace
 
 // The icons are compiled into this static library; its resources must be registered before first use.
@@ -54,6 +57,10 @@ MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
     connect(&pass_, &QCheckPass::logCleared, form_->plainTextEdit, &QPlainTextEdit::clear);
     connect(&pass_, &QCheckPass::logAppended, this, &MainWindow::AppendLogText);
     connect(&pass_, &QCheckPass::activateOffered, form_->pushButtonActivateDragAndDrop, &QWidget::setVisible);
+    // The step under way, as the start-up splash shows it, for the passes that run with the window shown.
+    connect(&pass_, &QCheckPass::stepStarted, this, [this](int step, int steps, const QString& name) {
+        form_->labelPassStep->setText(QStringLiteral("%1 - %2 of %3").arg(name).arg(step).arg(steps));
+    });
 
     if (firstPass == FirstPass::Run) {
         QMetaObject::Connection progress;
@@ -116,7 +123,14 @@ void MainWindow::RunChecks(bool fix) {
             button->setEnabled(false);
             disabled << button;
         }
-    pass_.Run(fix);
+    // The pass runs on a thread of its own; this one shows its rows as they come, repaints and answers.
+    QEventLoop untilPassEnds;
+    connect(&pass_, &QCheckPass::passFinished, &untilPassEnds, &QEventLoop::quit);
+    pass_.Start(fix);
+    untilPassEnds.exec();
+    if (pass_.IsRunning())
+        return; // the program is ending (the window closed during the pass): nothing more to show
+    form_->labelPassStep->clear();
     for (QPushButton* button : disabled)
         button->setEnabled(true);
     passRunning_ = false;
@@ -177,10 +191,16 @@ void MainWindow::SetIntegrityLevelText(QLabel* label, intptr_t processHandle) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
+    if (pass_.IsRunning()) {
+        // Out of sight at once; the pass stops before its next step, or is left behind when a call it cannot cut
+        // short holds it (the program then ends without waiting for it).
+        hide();
+        passAbandoned_ = !pass_.Stop(kPassStopWaitMs);
+    }
     pass_.EndLaunchedProductAndStartDetached();
-    // The program ends with its window: the report dialogs, which have no parent, go with it.
+    // The program ends with its window: the report windows and dialogs, which have no parent, go with it.
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (top != this && top->isVisible())
+        if (!qobject_cast<MainWindow*>(top) && top->isVisible())
             top->close();
 }
 

@@ -43,7 +43,11 @@ public:
     // Sets the report member key to value, creating it at the end on first use.
     void SetResultValue(const QString& key, const QString& value);
 
+    // Runs one pass and returns when it is over; meanwhile the window shows the rows as they come and answers.
     void RunChecks(bool fix);
+    // Whether the window closed while a pass was inside a call it could not cut short: the pass still runs, and
+    // the program must end without destroying what it uses.
+    bool PassAbandoned() const { return passAbandoned_; }
 
     QCheckPass& Pass() { return pass_; }
     // Where "Download and install Skorvane" fetches the installer: the site, the download path and its query.
@@ -85,6 +89,7 @@ private:
     bool resourcesReady_ = false;
     bool fitted_ = false;
     bool passRunning_ = false;
+    bool passAbandoned_ = false;
     // What the window would need to show every row without scrolling.
     QSize fullSize_;
     std::unique_ptr<Ui::MainWindow> form_;

@@ -14,9 +14,13 @@
 #include "pipe/PipeMessage.h"
 #include "pipe/PipeRequest.h"
 
+#include <QSemaphore>
 #include <QSysInfo>
 #include <QThread>
 #include <QtDebug>
+
+#include <chrono>
+#include <functional>
 
 namespace {
 constexpr unsigned long kAfterLaunchMs = 2000;
@@ -24,11 +28,68 @@ constexpr unsigned long kCloseSleepMs = 1000;
 constexpr unsigned long kAfterEndingMs = 500;
 constexpr int kEndWaitMs = 5000;
 constexpr unsigned long kAfterCopyAnswersMs = 2000;
+// How long a background pass waits for its thread of origin to start the product.
+constexpr int kProductStartWaitMs = 5000;
+constexpr int kStopPollMs = 20;
 } // namespace
 
-QCheckPass::QCheckPass(QObject* parent) : QObject(parent), productProcess_(this) {}
+QCheckPass::QCheckPass(QObject* parent) : QObject(parent), productProcess_(this) {
+    // Rows told by a background pass cross threads: their result travels in a queued signal.
+    qRegisterMetaType<QCheckPass::Result>("QCheckPass::Result");
+    // The shortcut manager is a QObject: made here, on this object's thread, not by a background pass.
+    Orv::QShortCutStartupManager::Instance();
+}
 
-QCheckPass::~QCheckPass() = default;
+// A background pass still running is stopped and waited for: its steps use this object. Each of its calls into
+// the system has a bound of its own.
+QCheckPass::~QCheckPass() {
+    if (passThread_) {
+        if (!Stop(kEndWaitMs))
+            passThread_->wait();
+        delete passThread_;
+    }
+}
+
+bool QCheckPass::Start(bool fix) {
+    if (passThread_)
+        return false;
+    stopRequested_ = false;
+    holdProductOutput_ = true;
+    passThread_ = QThread::create([this, fix]() { Run(fix); });
+    passThread_->setObjectName(QStringLiteral("CheckPass"));
+    // Emitted by the pass's thread, received here after every row the pass told.
+    connect(passThread_, &QThread::finished, this, &QCheckPass::FinishBackgroundPass, Qt::QueuedConnection);
+    passThread_->start();
+    return true;
+}
+
+bool QCheckPass::Stop(unsigned long timeoutMs) {
+    if (!passThread_)
+        return true;
+    {
+        std::lock_guard<std::mutex> lock(pauseMutex_);
+        stopRequested_ = true;
+    }
+    pauseWake_.notify_all();
+    return passThread_->wait(timeoutMs);
+}
+
+void QCheckPass::FinishBackgroundPass() {
+    if (!passThread_)
+        return;
+    passThread_->wait(); // finished already: this only joins it
+    delete passThread_;
+    passThread_ = nullptr;
+    holdProductOutput_ = false;
+    for (const auto& [text, ownLine] : std::exchange(heldProductOutput_, {}))
+        ProductOutput(text, ownLine);
+    emit passFinished();
+}
+
+void QCheckPass::Pause(unsigned long milliseconds) {
+    std::unique_lock<std::mutex> lock(pauseMutex_);
+    pauseWake_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this]() { return stopRequested_.load(); });
+}
 
 void QCheckPass::StartStep(int step, const char* name) {
     emit stepStarted(step, kSteps, QString::fromUtf8(name));
@@ -77,8 +138,9 @@ void QCheckPass::StartProductAgain() {
     uint32_t runningId = 0;
     if (productPath.empty() || Checks::FindProductProcess(Orv::GetProcessList(), productPath, runningId))
         return;
-    LaunchProduct(QString::fromStdWString(productPath),
-                  QString::fromStdWString(Checks::ProductInstallDir(productPath)));
+    // Nothing waits for it to come up: the window goes on answering.
+    StartProductProcess(QString::fromStdWString(productPath),
+                        QString::fromStdWString(Checks::ProductInstallDir(productPath)));
 }
 
 void QCheckPass::ClearLog() {
@@ -97,7 +159,44 @@ void QCheckPass::AppendLogLine(const QString& line) {
     AppendLogText(logText_.isEmpty() || logText_.endsWith(QLatin1Char('\n')) ? line : QLatin1Char('\n') + line);
 }
 
+void QCheckPass::ProductOutput(const QString& text, bool ownLine) {
+    if (holdProductOutput_)
+        heldProductOutput_.emplace_back(text, ownLine);
+    else if (ownLine)
+        AppendLogLine(text);
+    else
+        AppendLogText(text);
+}
+
 void QCheckPass::LaunchProduct(const QString& program, const QString& workingFolder) {
+    StartProductProcess(program, workingFolder);
+    // The child's signals wait for the event loop, which runs again once the pass is over.
+    QThread::msleep(kAfterLaunchMs);
+}
+
+void QCheckPass::LaunchProductForPass(const QString& program, const QString& workingFolder) {
+    if (QThread::currentThread() == thread()) {
+        LaunchProduct(program, workingFolder);
+        return;
+    }
+    // The child belongs to this object's thread (its output is read there); the pass waits for it to be started,
+    // within a bound, and not at all once asked to stop.
+    const auto started = std::make_shared<QSemaphore>();
+    QMetaObject::invokeMethod(
+        this,
+        [this, program, workingFolder, started]() {
+            if (!stopRequested_)
+                StartProductProcess(program, workingFolder);
+            started->release();
+        },
+        Qt::QueuedConnection);
+    for (int waited = 0; waited < kProductStartWaitMs && !stopRequested_; waited += kStopPollMs)
+        if (started->tryAcquire(1, kStopPollMs))
+            break;
+    Pause(kAfterLaunchMs);
+}
+
+void QCheckPass::StartProductProcess(const QString& program, const QString& workingFolder) {
     productProcess_.close(); // ends a child still running from an earlier start
     productProcess_.setProgram(program);
     productProcess_.setWorkingDirectory(workingFolder);
@@ -105,18 +204,17 @@ void QCheckPass::LaunchProduct(const QString& program, const QString& workingFol
     productProcess_.disconnect(this);
     connect(&productProcess_, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
             [this](int exitCode, QProcess::ExitStatus exitStatus) {
-                AppendLogLine(QStringLiteral("Exit"));
-                AppendLogLine(QStringLiteral("return: ") + QString::number(exitCode));
-                AppendLogLine(exitStatus == QProcess::CrashExit ? QStringLiteral("CrashExit")
-                                                                : QStringLiteral("NormalExit"));
+                ProductOutput(QStringLiteral("Exit"), true);
+                ProductOutput(QStringLiteral("return: ") + QString::number(exitCode), true);
+                ProductOutput(exitStatus == QProcess::CrashExit ? QStringLiteral("CrashExit")
+                                                                : QStringLiteral("NormalExit"),
+                              true);
             });
     connect(&productProcess_, &QProcess::readyReadStandardOutput, this,
-            [this]() { AppendLogText(QString::fromUtf8(productProcess_.readAllStandardOutput())); });
+            [this]() { ProductOutput(QString::fromUtf8(productProcess_.readAllStandardOutput()), false); });
     connect(&productProcess_, &QProcess::readyReadStandardError, this,
-            [this]() { AppendLogText(QString::fromUtf8(productProcess_.readAllStandardError())); });
+            [this]() { ProductOutput(QString::fromUtf8(productProcess_.readAllStandardError()), false); });
     productProcess_.start(QIODevice::ReadWrite);
-    // The child's signals wait for the event loop, which runs again once the pass is over.
-    QThread::msleep(kAfterLaunchMs);
 }
 
 void QCheckPass::EndLaunchedProductAndStartDetached() {
@@ -148,36 +246,28 @@ void QCheckPass::EndLaunchedProductAndStartDetached() {
 
 // One pass over every check, in a fixed order. Each step sets its own rows and its members of the report document.
 void QCheckPass::Run(bool fix) {
-    StartStep(1, "Architecture");
-    CheckArchitecture();
-    StartStep(2, "Windows version");
-    CheckWindowsVersion();
-    StartStep(3, "Installation paths");
-    ComputeSharedValues();
-    StartStep(4, "Integrity of the executable");
-    CheckInstallIntegrity();
-    StartStep(5, "Software version");
-    ReadSoftwareVersion();
-    StartStep(6, "Signatures");
-    CheckSignatures();
-    StartStep(7, "Explorer plugin registration");
-    CheckPluginRegistration();
-    StartStep(8, "Explorer plugin version");
-    ReadPluginVersion();
-    StartStep(9, fix ? "Start-up shortcuts (with repair)" : "Start-up shortcuts");
-    CheckStartupShortcuts(fix);
-    StartStep(10, "Start-up approval");
-    CheckStartupApproval();
-    StartStep(11, "Running state");
-    CheckRunningState();
-    StartStep(12, "Command line copy");
-    RunCommandLineCopyTest();
-    StartStep(13, "Launch");
-    RunLaunchStep();
-    StartStep(14, "Log area");
-    RecordLogArea();
-    StartStep(15, "Plugin simulation");
-    RunPluginSimulationTest();
+    const std::pair<const char*, std::function<void()>> steps[kSteps] = {
+        {"Architecture", [this]() { CheckArchitecture(); }},
+        {"Windows version", [this]() { CheckWindowsVersion(); }},
+        {"Installation paths", [this]() { ComputeSharedValues(); }},
+        {"Integrity of the executable", [this]() { CheckInstallIntegrity(); }},
+        {"Software version", [this]() { ReadSoftwareVersion(); }},
+        {"Signatures", [this]() { CheckSignatures(); }},
+        {"Explorer plugin registration", [this]() { CheckPluginRegistration(); }},
+        {"Explorer plugin version", [this]() { ReadPluginVersion(); }},
+        {fix ? "Start-up shortcuts (with repair)" : "Start-up shortcuts",
+         [this, fix]() { CheckStartupShortcuts(fix); }},
+        {"Start-up approval", [this]() { CheckStartupApproval(); }},
+        {"Running state", [this]() { CheckRunningState(); }},
+        {"Command line copy", [this]() { RunCommandLineCopyTest(); }},
+        {"Launch", [this]() { RunLaunchStep(); }},
+        {"Log area", [this]() { RecordLogArea(); }},
+        {"Plugin simulation", [this]() { RunPluginSimulationTest(); }},
+    };
+    for (int step = 0; step < kSteps && !stopRequested_; ++step) {
+        StartStep(step + 1, steps[step].first);
+        steps[step].second();
+    }
     copyTestFolder_.reset(); // the copy tests' files go with the pass
 }
 
@@ -283,7 +373,7 @@ void QCheckPass::RunLaunchStep() {
         // Nothing to launch: the log stays as empty as after a launch that failed.
     } else if (!running_ && productMayBeLaunched_) {
         productMayBeLaunched_ = false;
-        LaunchProduct(QString::fromStdWString(productPath_), QString::fromStdWString(installDirectory_));
+        LaunchProductForPass(QString::fromStdWString(productPath_), QString::fromStdWString(installDirectory_));
     } else {
         AppendLogLine(QStringLiteral("Is already running"));
     }
@@ -306,7 +396,9 @@ void QCheckPass::RunPluginSimulationTest() {
         [&](const std::wstring& replyPipeName) { return Orv::CopyRequestMessage(replyPipeName, target, sources); },
         Orv::MakeCopyReplyHandler());
     if (result != Orv::PipeRequestResult::NotSent)
-        QThread::msleep(kAfterCopyAnswersMs);
+        Pause(kAfterCopyAnswersMs);
+    if (stopRequested_)
+        return; // no second exchange for a pass asked to stop
     QueryDragAndDropState();
     SetCheckResult(QStringLiteral("labelSimulatePluginIcon"), folder.ExpectedCopiesMade());
 }

@@ -6,9 +6,16 @@
 #include <QProcess>
 #include <QString>
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
+
+class QThread;
 
 namespace Checks {
 class CopyTestFolder;
@@ -18,6 +25,9 @@ class CopyTestFolder;
 // order, the report document that records every result, the log of the product this pass launched, and the
 // exchanges with the product over its pipe. Rows are named as the window names their labels; whoever shows them
 // listens to the signals (the window), or only reads the report (the console runner).
+// Run works on the calling thread; Start runs the same pass on a thread of its own, so that a window keeps
+// answering. The object itself, and the product it launches, stay on the thread that made it: while a background
+// pass runs, that thread only listens (and reads the report once passFinished has come).
 class QCheckPass : public QObject {
     Q_OBJECT
 
@@ -32,8 +42,16 @@ public:
     explicit QCheckPass(QObject* parent = nullptr);
     ~QCheckPass() override;
 
-    // Runs every step; a pass never stops early. fix creates a missing start-up shortcut.
+    // Runs every step; a pass stops early only when Stop asks it to. fix creates a missing start-up shortcut.
     void Run(bool fix);
+    // Runs the pass on a thread of its own and returns at once; passFinished follows, after every row has been
+    // told. false when a pass runs already.
+    bool Start(bool fix);
+    // Whether a pass started by Start has not finished yet (as seen by this object's thread).
+    bool IsRunning() const { return passThread_ != nullptr; }
+    // Asks a running pass to stop before its next step (its own waits end at once) and waits for it up to timeoutMs.
+    // true when no pass runs any more; false when a step is still inside a call the pass cannot cut short.
+    bool Stop(unsigned long timeoutMs);
 
     // Records "true" or "false" under the row's name and tells the listener.
     void SetCheckResult(const QString& row, bool ok);
@@ -82,6 +100,8 @@ signals:
     void logAppended(const QString& text);
     // Whether "Activate" makes sense: the product answered that drag and drop is off.
     void activateOffered(bool offered);
+    // A pass started by Start is over.
+    void passFinished();
 
 private:
     void StartStep(int step, const char* name);
@@ -89,6 +109,16 @@ private:
     void ClearLog();
     void AppendLogText(const QString& text);
     void AppendLogLine(const QString& line);
+    // The launched product's output and exit, as they come; held back while a background pass runs, so that the
+    // log the pass records is what it would be on the calling thread.
+    void ProductOutput(const QString& text, bool ownLine);
+    // Starts the product as a child of this object's thread, without waiting.
+    void StartProductProcess(const QString& program, const QString& workingFolder);
+    // LaunchProduct for the pass: the child is started by this object's thread, wherever the pass runs.
+    void LaunchProductForPass(const QString& program, const QString& workingFolder);
+    // Waits milliseconds, or less when Stop asks the pass to end.
+    void Pause(unsigned long milliseconds);
+    void FinishBackgroundPass();
 
     // The steps, in the order Run calls them.
     void CheckArchitecture();
@@ -124,4 +154,13 @@ private:
     std::wstring installDirectory_;
     // The copy tests' own folder, from the command-line copy test to the end of the pass.
     std::unique_ptr<Checks::CopyTestFolder> copyTestFolder_;
+
+    // The background pass: its thread (owned by this object's thread), the stop request and what wakes its waits.
+    QThread* passThread_ = nullptr;
+    std::atomic<bool> stopRequested_{false};
+    std::mutex pauseMutex_;
+    std::condition_variable pauseWake_;
+    // The product's output held back during a background pass: text, and whether it is a line of this tool's own.
+    bool holdProductOutput_ = false;
+    std::vector<std::pair<QString, bool>> heldProductOutput_;
 };

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -96,6 +97,13 @@ int RunApplication(int argc, char** argv) {
     ScheduleScreenshotAndQuit(*window);
 
     const int exitCode = application.exec();
+    if (window->PassAbandoned()) {
+        // A pass is still inside a call the system bounds, using the window's objects: the program ends without
+        // destroying them (the product was already left as "Quit" leaves it).
+        Orv::ReleaseConfigFiles();
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
     window.reset();
     // The local configuration is saved while Qt is still whole: its text codecs are gone by static destruction.
     Orv::ReleaseConfigFiles();

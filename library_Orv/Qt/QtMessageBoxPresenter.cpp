@@ -22,9 +22,9 @@ QMessageBox::Icon IconForStyle(unsigned style) {
     }
 }
 
-void PresentWithQt(const std::string& text, const std::string& caption, unsigned style) {
+void Present(const std::string& text, const std::string& caption, unsigned style) {
     auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (!application || QThread::currentThread() != application->thread()) {
+    if (!application || PlatformHasMessageBox()) {
         ShowSystemMessageBox(text, caption, style);
         return;
     }
@@ -35,11 +35,22 @@ void PresentWithQt(const std::string& text, const std::string& caption, unsigned
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box.exec();
 }
+
+// A report made on another thread (a check pass running in the background) is shown by the GUI thread, over its
+// active window, and the reporting thread waits for the box to close as it would for its own.
+void PresentOnGuiThread(const std::string& text, const std::string& caption, unsigned style) {
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application && QThread::currentThread() != application->thread()) {
+        QMetaObject::invokeMethod(
+            application, [&]() { Present(text, caption, style); }, Qt::BlockingQueuedConnection);
+        return;
+    }
+    Present(text, caption, style);
+}
 } // namespace
 
 void InstallQtMessageBoxPresenter() {
-    if (!PlatformHasMessageBox())
-        Error::SetMessageBoxPresenter(PresentWithQt);
+    Error::SetMessageBoxPresenter(PresentOnGuiThread);
 }
 
 } // namespace Orv

@@ -2,8 +2,8 @@
 
 namespace Orv {
 
-// Where the platform has no message box of its own, shows the library's reports in a QMessageBox while a
-// QApplication exists (and on the GUI thread); elsewhere they keep the platform's own presentation.
+// Shows the library's reports on the GUI thread, whichever thread makes them: in the platform's own message box
+// where it has one (owned by the active window), otherwise in a QMessageBox while a QApplication exists.
 void InstallQtMessageBoxPresenter();
 
 } // namespace Orv

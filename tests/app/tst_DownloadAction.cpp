@@ -163,7 +163,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(product.state(), QProcess::NotRunning, 5000);
         productId_ = 0;
         // Nothing was installed: the product it ended runs again.
-        QVERIFY(ProductRuns());
+        QTRY_VERIFY_WITH_TIMEOUT(ProductRuns(), 5000);
     }
 
     // The site has no installer: the dialog says so and offers no Install; the ended product comes back.
@@ -181,7 +181,7 @@ private slots:
         QVERIFY(!window.DownloadDialog());
         QVERIFY(!QFile::exists(MainWindow::DownloadDestination()));
         QTRY_COMPARE_WITH_TIMEOUT(product.state(), QProcess::NotRunning, 5000);
-        QVERIFY(ProductRuns());
+        QTRY_VERIFY_WITH_TIMEOUT(ProductRuns(), 5000);
     }
 };
 

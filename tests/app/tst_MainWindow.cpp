@@ -20,10 +20,27 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 std::vector<std::string> gBoxes;
 void RecordBox(const std::string& text, const std::string&, unsigned) {
     gBoxes.push_back(text);
+}
+
+// A box that stays open a while: shown by the GUI thread whichever thread reports, as the program's own presenter
+// does; the reporting thread waits for it.
+std::function<void()> gWhileBoxIsOpen;
+void BoxThatWaits(const std::string& text, const std::string&, unsigned) {
+    const bool onGuiThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [&text]() {
+            gBoxes.push_back(text);
+            gWhileBoxIsOpen();
+        },
+        onGuiThread ? Qt::DirectConnection : Qt::BlockingQueuedConnection);
 }
 } // namespace
 
@@ -270,28 +287,41 @@ private slots:
         QVERIFY(QString::fromStdString(gBoxes[0]).contains(QStringLiteral("http://127.0.0.1:9")));
     }
 
-    // A box raised during a pass turns the event loop: neither the refresh nor a button may run a second pass or
-    // touch the rows before the pass ends; afterwards the buttons work again.
+    // A box raised by the pass (from its own thread) is shown by the window's thread while the pass waits for it:
+    // neither the refresh nor a button may run a second pass or touch the rows before the pass ends; afterwards the
+    // buttons work again.
     void boxDuringAPassLetsNothingElseRun() {
         int passesStarted = 0;
-        bool waited = false;
-        const auto connection = connect(&window->Pass(), &QCheckPass::stepStarted, [&](int step, int, const QString&) {
-            if (step == 1)
-                ++passesStarted;
-            if (step != 5 || waited)
-                return;
-            waited = true;
+        int rowsWhileOpen = -1;
+        bool fixEnabledWhileOpen = true;
+        const auto counter = connect(&window->Pass(), &QCheckPass::stepStarted, window.get(),
+                                     [&](int step, int, const QString&) { passesStarted += step == 1 ? 1 : 0; });
+        const auto reporter = connect(
+            &window->Pass(), &QCheckPass::stepStarted, &window->Pass(),
+            [](int step, int, const QString&) {
+                if (step == 5)
+                    Orv::Error::Report("Raised by the pass", false, Orv::kErrorLevelError, "t.cpp", 1);
+            },
+            Qt::DirectConnection); // on the pass's thread
+        gWhileBoxIsOpen = [&]() {
             QSignalSpy rows(&window->Pass(), &QCheckPass::resultChanged);
-            QTest::qWait(1500); // as long as a box waits, past the one-second refresh
-            QVERIFY(!window->Form()->pushButtonFixAndCheck->isEnabled());
+            QTest::qWait(1500); // as long as a user reads the box, past the one-second refresh
+            fixEnabledWhileOpen = window->Form()->pushButtonFixAndCheck->isEnabled();
             QTest::mouseClick(window->Form()->pushButtonFixAndCheck, Qt::LeftButton);
-            QCOMPARE(rows.count(), 0);
-        });
+            rowsWhileOpen = rows.count();
+        };
+        gBoxes.clear();
+        Orv::Error::SetMessageBoxPresenter(BoxThatWaits);
         window->RunChecks(false);
-        disconnect(connection);
-        QVERIFY(waited);
+        Orv::Error::SetMessageBoxPresenter(RecordBox);
+        disconnect(counter);
+        disconnect(reporter);
+        QVERIFY(std::find(gBoxes.begin(), gBoxes.end(), "Raised by the pass") != gBoxes.end());
+        QCOMPARE(rowsWhileOpen, 0);
+        QVERIFY(!fixEnabledWhileOpen);
         QCOMPARE(passesStarted, 1);
         QVERIFY(window->Form()->pushButtonFixAndCheck->isEnabled());
+        QVERIFY(window->Form()->labelPassStep->text().isEmpty());
     }
 
     // "Quit" ends the program whatever is open: the report dialog, which has no parent, goes with the window.

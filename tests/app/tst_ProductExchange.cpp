@@ -3,6 +3,8 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "StallMeter.h"
+
 #include "library_Orv/Processes.h"
 #include "library_Orv/WinUtils.h"
 
@@ -13,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -181,6 +184,72 @@ private slots:
         QCOMPARE(Recorded("plainTextEdit"), QStringLiteral("Is already running"));
         QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("unknown"));
         QCOMPARE(Recorded("labelSimulatePluginIcon"), QStringLiteral("false"));
+    }
+
+    // The pass runs beside the window: with a product that never answers on its pipe, the window keeps answering
+    // (no stall over a second; the goal, measured by scripts/bench-gui-stall.sh, is 50 ms), shows the step under way,
+    // and closing it in the middle of the silent exchange hides it at once and does not wait for the exchange.
+    void silentProductNeitherFreezesTheWindowNorHoldsItsClosing() {
+        EndAllProducts();
+        QVERIFY(StartProduct(QStringLiteral("never-answer")));
+        MainWindow fresh(MainWindow::FirstPass::Skip);
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        QStringList stepsShown;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, [&]() {
+            const QString shown = fresh.Form()->labelPassStep->text();
+            if (!shown.isEmpty() && !stepsShown.contains(shown))
+                stepsShown << shown;
+        });
+        sampler.start(20);
+        const StallMeter meter;
+        qint64 stallBeforeClose = -1;
+        qint64 closeTook = -1;
+        bool hiddenAtOnce = false;
+        connect(&fresh.Pass(), &QCheckPass::stepStarted, &fresh, [&](int step, int, const QString&) {
+            if (step != QCheckPass::kSteps)
+                return;
+            QTimer::singleShot(1500, &fresh, [&]() { // inside the exchange the product never answers
+                stallBeforeClose = meter.LongestStallMs();
+                QElapsedTimer closing;
+                closing.start();
+                fresh.close();
+                closeTook = closing.elapsed();
+                hiddenAtOnce = !fresh.isVisible();
+            });
+        });
+        fresh.RunChecks(false); // returns once the abandoned exchange has timed out on its own
+        QVERIFY(stallBeforeClose >= 0);
+        QVERIFY2(stallBeforeClose < 1000, qPrintable(QString::number(stallBeforeClose)));
+        QVERIFY2(stepsShown.contains(QStringLiteral("Signatures - 6 of 15")), qPrintable(stepsShown.join('|')));
+        QVERIFY(hiddenAtOnce);
+        QVERIFY(fresh.PassAbandoned());
+        // At most a second for the pass to stop, then what "Quit" does (its one-second wait, the product running).
+        QVERIFY2(closeTook < 2600, qPrintable(QString::number(closeTook)));
+        QVERIFY(fresh.Form()->labelPassStep->text().isEmpty());
+        StopProduct();
+    }
+
+    // Closed during the last step (the copy exchange, then a two-second wait), the pass stops within the second that
+    // closing allows it: the wait ends at once, and the pass is not left behind.
+    void closingDuringAWaitStopsThePass() {
+        EndAllProducts();
+        QVERIFY(StartProduct(QString()));
+        MainWindow fresh(MainWindow::FirstPass::Skip);
+        fresh.show();
+        bool closed = false;
+        connect(&fresh.Pass(), &QCheckPass::stepStarted, &fresh, [&](int step, int, const QString&) {
+            if (step == QCheckPass::kSteps) {
+                closed = true;
+                fresh.close();
+            }
+        });
+        fresh.RunChecks(false);
+        QVERIFY(closed);
+        QVERIFY(!fresh.isVisible());
+        QVERIFY(!fresh.PassAbandoned());
+        StopProduct();
     }
 
     // Closing the window ends the instance its pass launched, then starts the product again on its own, so that it

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -15,7 +16,7 @@ class TestQtMessageBoxPresenter : public QObject {
 private slots:
     void reportShowsABoxCaptionedWithTheLevel() {
         Orv::InstallQtMessageBoxPresenter();
-        if (!Orv::Error::CurrentMessageBoxPresenter()) { // the system's own box
+        if (Orv::PlatformHasMessageBox()) { // the system's own box
             NativeMessageBoxAnswerer answerer("Warning");
             Orv::Error::Report("Can't open the file", false, Orv::kErrorLevelWarning, "t.cpp", 1);
             QVERIFY(answerer.Answered());
@@ -36,6 +37,40 @@ private slots:
         QCOMPARE(title, QStringLiteral("Warning"));
         QCOMPARE(text, QStringLiteral("Can't open the file"));
         QCOMPARE(icon, QMessageBox::Warning);
+    }
+
+    // A report made on another thread (a pass in the background) is shown by the GUI thread, and the reporting
+    // thread goes on once the box is closed.
+    void reportFromAnotherThreadIsShownByTheGuiThread() {
+        Orv::InstallQtMessageBoxPresenter();
+        bool reportReturned = false;
+        QThread* reporter = QThread::create([&reportReturned]() {
+            Orv::Error::Report("From the pass", false, Orv::kErrorLevelError, "t.cpp", 3);
+            reportReturned = true;
+        });
+        QThread* boxThread = nullptr;
+        std::unique_ptr<NativeMessageBoxAnswerer> answerer;
+        if (Orv::PlatformHasMessageBox()) {
+            answerer = std::make_unique<NativeMessageBoxAnswerer>("Error", 5000);
+        } else {
+            QTimer::singleShot(100, [&]() {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    boxThread = box->thread();
+                    box->accept();
+                }
+            });
+        }
+        reporter->start();
+        QTRY_VERIFY_WITH_TIMEOUT(reporter->isFinished(), 10000);
+        reporter->wait();
+        delete reporter;
+        QVERIFY(reportReturned);
+        if (answerer) {
+            QVERIFY(answerer->Answered());
+            QCOMPARE(QString::fromStdString(answerer->Message()), QStringLiteral("From the pass"));
+        } else {
+            QCOMPARE(boxThread, QApplication::instance()->thread());
+        }
     }
 
     void quietReportShowsNothing() {
