@@ -47,6 +47,9 @@ MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
       questionIcon_(QStringLiteral("://Resources/question_mark.svg")) {
     form_->setupUi(this);
     skinRegistration_.Apply();
+    // Enter presses the button in focus (Tab reaches them in reading order), as in a dialog.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
     // The form's placeholders never reach the screen: a row shows its result, or nothing until it has one.
     for (QLabel* label : findChildren<QLabel*>())
         if (label->text() == QLatin1String("Icon") || label->text() == QLatin1String("TextLabel"))

@@ -121,9 +121,14 @@ void UIDialogDownloadAndInstallUpdate::on_pushButtonRetry_clicked() {
 }
 
 void UIDialogDownloadAndInstallUpdate::on_pushButtonCancel_clicked() {
+    close(); // as Esc and the window's close button: reject
+}
+
+// However the dialog is dismissed, the transfer stops with it.
+void UIDialogDownloadAndInstallUpdate::reject() {
     if (job)
         job->cancel = true;
-    close();
+    QDialog::reject();
 }
 
 QString UIDialogDownloadAndInstallUpdate::LaunchFailureText(const ShellLaunchResult& result, const QString& program) {

@@ -49,6 +49,9 @@ public:
     // Why a launch failed, in plain words.
     static QString LaunchFailureText(const ShellLaunchResult& result, const QString& program);
 
+public slots:
+    void reject() override;
+
 private slots:
     void on_progressbar(float percentage, double curtime);
     void on_pushButtonCancel_clicked();

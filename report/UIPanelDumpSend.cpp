@@ -25,6 +25,7 @@
 #include <QNetworkReply>
 #include <QPropertyAnimation>
 #include <QSaveFile>
+#include <QPushButton>
 #include <QTimer>
 #include <QtDebug>
 
@@ -71,6 +72,9 @@ UIPanelDumpSend::UIPanelDumpSend(QWidget* parent)
             sending_->abort(); // its end reports the failure
     });
     form_->setupUi(this);
+    // Enter presses the button in focus, as in a dialog (the panel sits in a window that is not one).
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
     form_->pushButtonSubmitDiagnostics->hide();
     const QSize size = sizeHint();
 

@@ -324,6 +324,42 @@ private slots:
         QVERIFY(window->Form()->labelPassStep->text().isEmpty());
     }
 
+    // From the keyboard: Tab reaches every shown button in reading order (top to bottom, left to right), Enter
+    // presses the one in focus, and Esc closes the report window it opened.
+    void keyboardReachesEveryButton() {
+        QList<QPushButton*> shown;
+        for (QPushButton* button : window->findChildren<QPushButton*>())
+            if (button->isVisible())
+                shown << button;
+        const auto globalTopLeft = [](QWidget* widget) { return widget->mapToGlobal(QPoint(0, 0)); };
+        QList<QPushButton*> readingOrder = shown;
+        std::sort(readingOrder.begin(), readingOrder.end(), [&](QPushButton* a, QPushButton* b) {
+            const QPoint pa = globalTopLeft(a), pb = globalTopLeft(b);
+            return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+        });
+        QApplication::setActiveWindow(window.get());
+        readingOrder.first()->setFocus(Qt::TabFocusReason);
+        QList<QPushButton*> reached{readingOrder.first()};
+        for (int presses = 0; presses < 40 && reached.size() < shown.size(); ++presses) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            if (focused && !reached.contains(focused))
+                reached << focused;
+        }
+        QCOMPARE(reached, readingOrder);
+
+        window->Form()->pushButtonSendReport->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window->Form()->pushButtonSendReport, Qt::Key_Return);
+        QPointer<UIDialogDumpSend> report;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<UIDialogDumpSend*>(top); found && found->isVisible())
+                report = found;
+        QVERIFY(report);
+        QApplication::setActiveWindow(report);
+        QTest::keyClick(report, Qt::Key_Escape);
+        QTRY_VERIFY(!report || !report->isVisible());
+    }
+
     // "Quit" ends the program whatever is open: the report dialog, which has no parent, goes with the window.
     void quitClosesTheWindowAndItsDialogs() {
         QVERIFY(window->isVisible());

@@ -48,6 +48,28 @@ private slots:
         QTRY_VERIFY(dialog.isNull()); // the dialog goes once its button ended it
     }
 
+    // From the keyboard: Tab goes from button to button in their order, Enter presses the one in focus (the first
+    // when the dialog opens), Esc answers with no button at all (0: neither Yes nor any other).
+    void keyboardAnswers() {
+        for (const int key : {Qt::Key_Return, Qt::Key_Escape}) {
+            UIDialogQuestion dialog;
+            dialog.setButtons(0x14000);
+            const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+            QSignalSpy finished(&dialog, &QDialog::finished);
+            dialog.open();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QApplication::setActiveWindow(&dialog);
+            QTRY_VERIFY(buttons[0]->hasFocus());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(buttons[1]->hasFocus());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(buttons[0]->hasFocus());
+            QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(finished.at(0).at(0).toInt(), key == Qt::Key_Return ? 0x4000 : 0);
+        }
+    }
+
     void everyButtonBitHasItsText() {
         UIDialogQuestion all;
         all.setButtons(0x0FFFFC00);
