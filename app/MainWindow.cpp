@@ -114,6 +114,10 @@ void MainWindow::SetResultValue(const QString& key, const QString& value) {
 }
 
 void MainWindow::RunChecks(bool fix) {
+    RunInBackground([this, fix]() { return pass_.Start(fix); });
+}
+
+void MainWindow::RunInBackground(const std::function<bool()>& start) {
     // One pass at a time, and nothing else meanwhile: a box the pass raises turns the event loop, where the refresh
     // or a button would otherwise run in the middle of the pass.
     if (passRunning_)
@@ -126,11 +130,11 @@ void MainWindow::RunChecks(bool fix) {
             button->setEnabled(false);
             disabled << button;
         }
-    // The pass runs on a thread of its own; this one shows its rows as they come, repaints and answers.
+    // The work runs on a thread of its own; this one shows its rows as they come, repaints and answers.
     QEventLoop untilPassEnds;
     connect(&pass_, &QCheckPass::passFinished, &untilPassEnds, &QEventLoop::quit);
-    pass_.Start(fix);
-    untilPassEnds.exec();
+    if (start())
+        untilPassEnds.exec();
     if (pass_.IsRunning())
         return; // the program is ending (the window closed during the pass): nothing more to show
     form_->labelPassStep->clear();
@@ -316,5 +320,5 @@ void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
 }
 
 void MainWindow::on_pushButtonActivateDragAndDrop_clicked() {
-    pass_.ActivateDragAndDrop();
+    RunInBackground([this]() { return pass_.StartActivation(); });
 }

@@ -79,6 +79,9 @@ private slots:
     void on_pushButtonActivateDragAndDrop_clicked();
 
 private:
+    // Runs what start begins on the pass's thread (a pass, "Activate"), the buttons disabled, and returns once it
+    // is over; meanwhile the window answers.
+    void RunInBackground(const std::function<bool()>& start);
     void ShowResult(const QString& row, QCheckPass::Result result);
     void ShowRowText(const QString& row, const QString& text);
     void AppendLogText(const QString& text);

@@ -20,7 +20,6 @@
 #include <QtDebug>
 
 #include <chrono>
-#include <functional>
 
 namespace {
 constexpr unsigned long kAfterLaunchMs = 2000;
@@ -51,11 +50,19 @@ QCheckPass::~QCheckPass() {
 }
 
 bool QCheckPass::Start(bool fix) {
+    return StartInBackground([this, fix]() { Run(fix); });
+}
+
+bool QCheckPass::StartActivation() {
+    return StartInBackground([this]() { ActivateDragAndDrop(); });
+}
+
+bool QCheckPass::StartInBackground(const std::function<void()>& work) {
     if (passThread_)
         return false;
     stopRequested_ = false;
     holdProductOutput_ = true;
-    passThread_ = QThread::create([this, fix]() { Run(fix); });
+    passThread_ = QThread::create(work);
     passThread_->setObjectName(QStringLiteral("CheckPass"));
     // Emitted by the pass's thread, received here after every row the pass told.
     connect(passThread_, &QThread::finished, this, &QCheckPass::FinishBackgroundPass, Qt::QueuedConnection);

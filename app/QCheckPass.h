@@ -9,6 +9,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -47,6 +48,8 @@ public:
     // Runs the pass on a thread of its own and returns at once; passFinished follows, after every row has been
     // told. false when a pass runs already.
     bool Start(bool fix);
+    // The same for "Activate" (ActivateDragAndDrop), which waits on the product for two seconds and more.
+    bool StartActivation();
     // Whether a pass started by Start has not finished yet (as seen by this object's thread).
     bool IsRunning() const { return passThread_ != nullptr; }
     // Asks a running pass to stop before its next step (its own waits end at once) and waits for it up to timeoutMs.
@@ -118,6 +121,7 @@ private:
     void LaunchProductForPass(const QString& program, const QString& workingFolder);
     // Waits milliseconds, or less when Stop asks the pass to end.
     void Pause(unsigned long milliseconds);
+    bool StartInBackground(const std::function<void()>& work);
     void FinishBackgroundPass();
 
     // The steps, in the order Run calls them.

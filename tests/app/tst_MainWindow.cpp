@@ -24,7 +24,28 @@
 #include <algorithm>
 #include <functional>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
+// Windows itself says where the window's frame is and where its work area ends (in device pixels both): what a user
+// sees, whatever Qt believes.
+bool FrameInsideSystemWorkArea(QWidget* window) {
+#ifdef _WIN32
+    RECT frame{}, work{};
+    if (!GetWindowRect(reinterpret_cast<HWND>(window->winId()), &frame) ||
+        !SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0))
+        return false;
+    qInfo("%s: frame %ld,%ld-%ld,%ld, work area %ld,%ld-%ld,%ld", qPrintable(window->objectName()), frame.left,
+          frame.top, frame.right, frame.bottom, work.left, work.top, work.right, work.bottom);
+    return frame.left >= work.left && frame.top >= work.top && frame.right <= work.right && frame.bottom <= work.bottom;
+#else
+    Q_UNUSED(window);
+    return true; // the X tests compare Qt's geometry with the screen's available area
+#endif
+}
+
 std::vector<std::string> gBoxes;
 void RecordBox(const std::string& text, const std::string&, unsigned) {
     gBoxes.push_back(text);
@@ -88,6 +109,7 @@ private slots:
     void windowFitsTheScreen() {
         const QRect area = window->screen()->availableGeometry();
         QTRY_VERIFY(area.contains(window->frameGeometry()));
+        QVERIFY(FrameInsideSystemWorkArea(window.get()));
         for (QPushButton* button : window->findChildren<QPushButton*>()) {
             if (!button->isVisible())
                 continue;
@@ -109,6 +131,7 @@ private slots:
         for (QWidget* opened : {report, static_cast<QWidget*>(download)}) {
             QVERIFY(QTest::qWaitForWindowExposed(opened));
             QTRY_VERIFY2(area.contains(opened->frameGeometry()), qPrintable(opened->objectName()));
+            QVERIFY2(FrameInsideSystemWorkArea(opened), qPrintable(opened->objectName()));
             for (QPushButton* button : opened->findChildren<QPushButton*>())
                 if (button->isVisible())
                     QVERIFY2(area.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())),
