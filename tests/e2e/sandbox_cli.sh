@@ -121,10 +121,11 @@ MAX_MS=7000 inBackground copy-first-only product "$unsignedExe labelAutomaticCom
 MAX_MS=7000 inBackground no-pipe product "$unsignedExe labelDragAndDropActivated=unknown
     labelSimulatePluginIcon=false" --mode=no-pipe
 # The bounds: 10 s for the "--copy" run, 10 s for each wait on a reply pipe, 10 s for a write the product never
-# reads. A product that copies and then never answers still passes the plugin simulation: only the copies count.
-MAX_MS=16000 inBackground hang-copy product "$unsignedExe labelAutomaticCommandLineCopyIcon=false" --mode=hang-copy
-MAX_MS=25000 inBackground never-answer product "$unsignedExe labelDragAndDropActivated=unknown" --mode=never-answer
-MAX_MS=36000 inBackground silent-reply product "$unsignedExe labelDragAndDropActivated=unknown" --mode=silent-reply
+# reads, and 2 to 4 s of margin (these passes run side by side, with sanitizers). A product that copies and then
+# never answers still passes the plugin simulation: only the copies count.
+MAX_MS=18000 inBackground hang-copy product "$unsignedExe labelAutomaticCommandLineCopyIcon=false" --mode=hang-copy
+MAX_MS=27000 inBackground never-answer product "$unsignedExe labelDragAndDropActivated=unknown" --mode=never-answer
+MAX_MS=38000 inBackground silent-reply product "$unsignedExe labelDragAndDropActivated=unknown" --mode=silent-reply
 wait
 
 failures=0
