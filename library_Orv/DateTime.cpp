@@ -6,11 +6,12 @@
 
 namespace Orv {
 
-bool LocalTimeOf(time_t seconds, tm& out);
+// 64-bit seconds on every platform: the 32-bit Windows program's time_t ends in 2038.
+bool LocalTimeOf(int64_t seconds, tm& out);
 
 bool BreakDownLocalTime(int64_t secondsSinceEpoch, DateTime& out) {
     tm local{};
-    if (!LocalTimeOf(static_cast<time_t>(secondsSinceEpoch), local))
+    if (!LocalTimeOf(secondsSinceEpoch, local))
         return false;
     out.year = local.tm_year + 1900;
     out.month = local.tm_mon + 1;
@@ -23,7 +24,9 @@ bool BreakDownLocalTime(int64_t secondsSinceEpoch, DateTime& out) {
 
 DateTime DateTime::Now() {
     DateTime now;
-    BreakDownLocalTime(static_cast<int64_t>(std::time(nullptr)), now);
+    BreakDownLocalTime(
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count(),
+        now);
     // The milliseconds come from a second, separate reading of the clock.
     const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
     now.millisecond = std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000;
