@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -60,6 +62,10 @@ MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
     connect(&pass_, &QCheckPass::logCleared, form_->plainTextEdit, &QPlainTextEdit::clear);
     connect(&pass_, &QCheckPass::logAppended, this, &MainWindow::AppendLogText);
     connect(&pass_, &QCheckPass::activateOffered, form_->pushButtonActivateDragAndDrop, &QWidget::setVisible);
+    connect(&pass_, &QCheckPass::passFinished, this, &MainWindow::ShowExplanations);
+    form_->groupBoxWhatToDo->hide();
+    // The list wraps to the rows' width; it never widens the window.
+    form_->labelWhatToDo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // The step under way, as the start-up splash shows it, for the passes that run with the window shown.
     connect(&pass_, &QCheckPass::stepStarted, this, [this](int step, int steps, const QString& name) {
         form_->labelPassStep->setText(QStringLiteral("%1 - %2 of %3").arg(name).arg(step).arg(steps));
@@ -176,6 +182,68 @@ void MainWindow::RefreshProcessStates() {
     if (passRunning_)
         return; // the pass records the running row itself
     RefreshIntegrityLevels(pass_.RefreshRunningState());
+    ShowExplanations();
+}
+
+namespace {
+// The label beside an icon label in its row: the row's caption.
+QLabel* CaptionOf(QLabel* iconLabel) {
+    QWidget* parent = iconLabel->parentWidget();
+    if (!parent || !parent->layout())
+        return nullptr;
+    if (auto* form = qobject_cast<QFormLayout*>(parent->layout())) {
+        int row = -1;
+        QFormLayout::ItemRole role;
+        form->getWidgetPosition(iconLabel, &row, &role);
+        QLayoutItem* caption = row < 0 ? nullptr : form->itemAt(row, QFormLayout::FieldRole);
+        return caption ? qobject_cast<QLabel*>(caption->widget()) : nullptr;
+    }
+    if (auto* grid = qobject_cast<QGridLayout*>(parent->layout())) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        const int index = grid->indexOf(iconLabel);
+        if (index < 0)
+            return nullptr;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        QLayoutItem* caption = grid->itemAtPosition(row, column + 1);
+        return caption ? qobject_cast<QLabel*>(caption->widget()) : nullptr;
+    }
+    return nullptr;
+}
+
+// Long paths and keys may break after each separator: the list wraps to the window's width, whatever it names.
+QString Breakable(QString html) {
+    html.replace(QLatin1Char('/'), QStringLiteral("/&#8203;"));
+    html.replace(QLatin1Char('\\'), QStringLiteral("\\&#8203;"));
+    return html;
+}
+
+} // namespace
+
+void MainWindow::ShowExplanations() {
+    const QVector<CheckExplanation>& explanations = pass_.Explanations();
+    if (explanations == shownExplanations_)
+        return;
+    shownExplanations_ = explanations;
+    QMap<QString, QString> tips;
+    QString list;
+    for (const CheckExplanation& explanation : explanations) {
+        tips[explanation.row] = tr("<b>%1</b><br>%2<br><b>Cause:</b> %3<br><b>What to do:</b> %4")
+                                    .arg(explanation.title.toHtmlEscaped(), explanation.meaning.toHtmlEscaped(),
+                                         explanation.cause.toHtmlEscaped(), explanation.fix.toHtmlEscaped());
+        list += QStringLiteral("<li style=\"margin-bottom: 4px\"><b>%1</b>: %2<br>%3</li>")
+                    .arg(explanation.title.toHtmlEscaped(), Breakable(explanation.cause.toHtmlEscaped()),
+                         Breakable(explanation.fix.toHtmlEscaped()));
+    }
+    for (const QString& row : CheckExplanations::Rows()) {
+        auto* iconLabel = findChild<QLabel*>(row);
+        if (!iconLabel)
+            continue;
+        iconLabel->setToolTip(tips.value(row));
+        if (QLabel* caption = CaptionOf(iconLabel))
+            caption->setToolTip(tips.value(row));
+    }
+    form_->labelWhatToDo->setText(list.isEmpty() ? QString() : QStringLiteral("<ul>%1</ul>").arg(list));
+    form_->groupBoxWhatToDo->setVisible(!list.isEmpty());
 }
 
 void MainWindow::RefreshIntegrityLevels(bool productRuns) {
@@ -268,7 +336,20 @@ void MainWindow::on_pushButtonSendReport_clicked() {
     if (!SiteAddressUsable())
         return;
     // A new screenshot, dialog and panel for every use; the dialog is modeless and goes when closed.
-    OpenReportDialog(this, ReportJson(), pass_.ProductVersion());
+    OpenReportDialog(this, ReportJson(), pass_.ProductVersion(), ReportRowTexts());
+}
+
+QMap<QString, ReportRowText> MainWindow::ReportRowTexts() {
+    QMap<QString, ReportRowText> texts;
+    for (Orv::JsonNode* member : ReportDocument().Children()) {
+        const QString key = QString::fromStdString(member->Name());
+        texts[key].title = CheckExplanations::Title(key);
+    }
+    for (const CheckExplanation& explanation : pass_.Explanations()) {
+        texts[explanation.row].cause = explanation.cause;
+        texts[explanation.row].fix = explanation.fix;
+    }
+    return texts;
 }
 
 QString MainWindow::DownloadAddress() {

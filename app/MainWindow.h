@@ -4,6 +4,7 @@
 
 #include "library_Orv/Json/JsonDocument.h"
 #include "download/UIDialogDownloadAndInstallUpdate.h"
+#include "report/ReportForm.h"
 #include "library_Orv/Qt/SkinManager.h"
 
 #include <QIcon>
@@ -59,6 +60,9 @@ public:
     Orv::UIDialogDownloadAndInstallUpdate* DownloadDialog() const { return downloadDialog_; }
     Orv::JsonDocument& ReportDocument() { return pass_.ReportDocument(); }
     QString ReportJson() { return pass_.ReportJson(); }
+    // What the saved report page and the details show beside the report: each member's title, and each failed
+    // row's cause and fix.
+    QMap<QString, ReportRowText> ReportRowTexts();
     Ui::MainWindow* Form() const { return form_.get(); }
 
     // Sizes the window to its rows, or to the screen's work area when they need more, and puts it inside that area:
@@ -85,6 +89,8 @@ private:
     void ShowResult(const QString& row, QCheckPass::Result result);
     void ShowRowText(const QString& row, const QString& text);
     void AppendLogText(const QString& text);
+    // Each failed row's explanation as its tooltip, and all of them under the rows in "What to do".
+    void ShowExplanations();
     void RefreshProcessStates();
     void RefreshIntegrityLevels(bool productRuns);
     void SetIntegrityLevelText(QLabel* label, intptr_t processHandle);
@@ -104,4 +110,6 @@ private:
     QIcon questionIcon_;
     // At most one download dialog, while a download action runs.
     QPointer<Orv::UIDialogDownloadAndInstallUpdate> downloadDialog_;
+    // What the window shows of the last explanations, so that the refresh changes nothing when they did not change.
+    QVector<CheckExplanation> shownExplanations_;
 };

@@ -4,6 +4,7 @@
 #include "pipe/PipeRequest.h"
 #include "pipe/PipeTransport.h"
 
+#include <QElapsedTimer>
 #include <QThread>
 
 namespace {
@@ -13,15 +14,20 @@ constexpr unsigned long kAfterSetCommandMs = 1000;
 
 namespace ProductPipe {
 
-int QueryDragAndDropStatus() {
+StatusAnswer QueryDragAndDrop() {
+    StatusAnswer answer;
     int status = -1;
-    const Orv::PipeRequestResult result = Orv::SendRequestWithReply(
+    QElapsedTimer exchange;
+    exchange.start();
+    answer.request = Orv::SendRequestWithReply(
         Orv::kProductPipeName, [](const std::wstring& replyPipeName) { return Orv::StatusQueryMessage(replyPipeName); },
         Orv::MakeStatusReplyHandler(status));
-    if (result != Orv::PipeRequestResult::NotSent)
+    answer.exchangeMs = exchange.elapsed();
+    if (answer.request != Orv::PipeRequestResult::NotSent)
         QThread::msleep(kAfterStatusQueryMs);
     // Answers cut short by the time-out count as none.
-    return result == Orv::PipeRequestResult::TimedOut ? -1 : status;
+    answer.status = answer.request == Orv::PipeRequestResult::TimedOut ? -1 : status;
+    return answer;
 }
 
 void SendSetCommand(const std::wstring& value) {

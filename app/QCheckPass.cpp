@@ -5,6 +5,7 @@
 #include "checks/InstallationChecks.h"
 
 #include "library_Orv/Authenticode.h"
+#include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Machine.h"
 #include "library_Orv/Processes.h"
@@ -14,6 +15,7 @@
 #include "pipe/PipeMessage.h"
 #include "pipe/PipeRequest.h"
 
+#include <QElapsedTimer>
 #include <QSemaphore>
 #include <QSysInfo>
 #include <QThread>
@@ -104,12 +106,22 @@ void QCheckPass::StartStep(int step, const char* name) {
 
 void QCheckPass::SetCheckResult(const QString& row, bool ok) {
     SetResultValue(row, ok ? QStringLiteral("true") : QStringLiteral("false"));
+    RecordResult(row, ok ? CheckExplanations::Result::Passed : CheckExplanations::Result::Failed);
     emit resultChanged(row, ok ? Result::Passed : Result::Failed);
 }
 
 void QCheckPass::SetUnknownResult(const QString& row) {
     SetResultValue(row, QStringLiteral("unknown"));
+    RecordResult(row, CheckExplanations::Result::Unknown);
     emit resultChanged(row, Result::Unknown);
+}
+
+void QCheckPass::RecordResult(const QString& row, CheckExplanations::Result result) {
+    results_[row] = result;
+}
+
+void QCheckPass::UpdateExplanations() {
+    explanations_ = CheckExplanations::Explain(facts_, results_);
 }
 
 void QCheckPass::SetResultValue(const QString& key, const QString& value) {
@@ -128,6 +140,10 @@ QString QCheckPass::ReportJson() {
 bool QCheckPass::RefreshRunningState() {
     running_ = Checks::FindProductProcess(Orv::GetProcessList(), Orv::GetProductExePath(), runningProcessId_);
     SetCheckResult(QStringLiteral("labelIsRunning"), running_);
+    if (!inPass_) { // the one-second refresh: the row may have changed since the pass
+        facts_.launchedByPass = false;
+        UpdateExplanations();
+    }
     return running_;
 }
 
@@ -271,16 +287,23 @@ void QCheckPass::Run(bool fix) {
         {"Log area", [this]() { RecordLogArea(); }},
         {"Plugin simulation", [this]() { RunPluginSimulationTest(); }},
     };
+    inPass_ = true;
+    facts_ = CheckFacts();
+    facts_.pipeName = QString::fromWCharArray(Orv::kProductPipeName);
     for (int step = 0; step < kSteps && !stopRequested_; ++step) {
         StartStep(step + 1, steps[step].first);
         steps[step].second();
     }
     copyTestFolder_.reset(); // the copy tests' files go with the pass
+    inPass_ = false;
+    UpdateExplanations();
 }
 
 void QCheckPass::CheckArchitecture() {
     const std::string architecture = QSysInfo::currentCpuArchitecture().toStdString();
     const Orv::MachineInfo machine = Orv::GetMachineInfo();
+    facts_.cpuArchitecture = QString::fromStdString(architecture);
+    facts_.windows32 = !machine.wow64 && machine.nativeIntel32;
     SetCheckResult(QStringLiteral("labelWindows64BitsIcon"), Checks::Is64BitWindowsOnX64(architecture, machine));
     SetRowText(QStringLiteral("labelArchitecture"),
                QString::fromStdWString(Checks::ArchitectureText(architecture, machine)));
@@ -299,10 +322,20 @@ void QCheckPass::ComputeSharedValues() {
     executablePath_ = productPath_.empty() ? std::wstring() : Orv::ToLongPath(productPath_);
     installDirectory_ = Checks::ProductInstallDir(productPath_);
     shellDllPath_ = Checks::ShellDllPath(installDirectory_);
+    facts_.productPath = QString::fromStdWString(productPath_);
+    facts_.uninstallKey = QString::fromWCharArray(Orv::kProductUninstallKey);
+    facts_.productInstalled = !productPath_.empty() && Orv::FileExists(executablePath_);
+    facts_.shellDllPath = QString::fromStdWString(shellDllPath_);
+    facts_.shellDllInstalled = !shellDllPath_.empty() && Orv::FileExists(shellDllPath_);
 }
 
 void QCheckPass::CheckInstallIntegrity() {
-    SetCheckResult(QStringLiteral("labelInstallIntegrityExeIcon"), Checks::Md5FileMatches(executablePath_));
+    const Checks::Md5Comparison md5 = Checks::CompareMd5File(executablePath_);
+    facts_.md5Path = facts_.productPath.isEmpty() ? QString() : facts_.productPath + QStringLiteral(".md5");
+    facts_.md5FileRead = md5.md5FileRead;
+    facts_.md5Expected = QString::fromStdString(md5.expected);
+    facts_.md5Actual = QString::fromStdString(md5.actual);
+    SetCheckResult(QStringLiteral("labelInstallIntegrityExeIcon"), md5.Matches());
 }
 
 void QCheckPass::ReadSoftwareVersion() {
@@ -312,17 +345,29 @@ void QCheckPass::ReadSoftwareVersion() {
 
 void QCheckPass::CheckSignatures() {
     const QString expectedSigner = QStringLiteral("QUELLANOR");
+    facts_.expectedSigner = expectedSigner;
     SetCheckResult(QStringLiteral("labelCheckExeSignedIcon"), Orv::IsFileSigned(executablePath_));
     SetCheckResult(QStringLiteral("labelCheckPluginSignedIcon"), Orv::IsFileSigned(shellDllPath_));
-    SetCheckResult(QStringLiteral("labelCheckPluginSignedNameIcon"),
-                   QString::fromStdWString(Orv::GetSignerName(shellDllPath_)) == expectedSigner);
-    SetCheckResult(QStringLiteral("labelCheckExeSignedNameIcon"),
-                   QString::fromStdWString(Orv::GetSignerName(executablePath_)) == expectedSigner);
+    facts_.dllSigner = QString::fromStdWString(Orv::GetSignerName(shellDllPath_));
+    SetCheckResult(QStringLiteral("labelCheckPluginSignedNameIcon"), facts_.dllSigner == expectedSigner);
+    facts_.exeSigner = QString::fromStdWString(Orv::GetSignerName(executablePath_));
+    SetCheckResult(QStringLiteral("labelCheckExeSignedNameIcon"), facts_.exeSigner == expectedSigner);
 }
 
 void QCheckPass::CheckPluginRegistration() {
-    SetCheckResult(QStringLiteral("labelCheckInstallExplorerPluginIcon"),
-                   Checks::AreShellExtensionClassesRegistered(shellDllPath_));
+    bool all = !shellDllPath_.empty();
+    for (const char* clsid : Checks::kShellExtensionClasses) {
+        const Checks::ClsidRegistration found = Checks::ReadClsidRegistration(clsid);
+        CheckFacts::Registration registration;
+        registration.key = QString::fromStdString(found.key);
+        registration.present = found.present;
+        registration.server = QString::fromStdWString(found.server);
+        registration.threadingModel = QString::fromStdString(found.threadingModel);
+        registration.expected = Checks::IsExpectedRegistration(found, shellDllPath_);
+        all = all && registration.expected;
+        facts_.registrations << registration;
+    }
+    SetCheckResult(QStringLiteral("labelCheckInstallExplorerPluginIcon"), all);
 }
 
 void QCheckPass::ReadPluginVersion() {
@@ -345,6 +390,15 @@ void QCheckPass::CheckStartupShortcuts(bool fix) {
         return shortcuts.Exists(scope) &&
                Checks::SamePath(shortcuts.Target(scope).toStdWString(), executable.toStdWString());
     };
+    const auto shortcutFacts = [&](int scope) {
+        CheckFacts::Shortcut shortcut;
+        shortcut.path = shortcuts.ShortcutPath(scope);
+        shortcut.exists = shortcuts.Exists(scope);
+        shortcut.target = shortcut.exists ? shortcuts.Target(scope) : QString();
+        return shortcut;
+    };
+    facts_.allUsersShortcut = shortcutFacts(Manager::AllUsers);
+    facts_.currentUserShortcut = shortcutFacts(Manager::CurrentUser);
     SetCheckResult(QStringLiteral("labelShortcutInstalledGlobal"), shortcuts.Exists(Manager::AllUsers));
     SetCheckResult(QStringLiteral("labelPointToInstalledDirCurrentAllUsers"), pointsAtExecutable(Manager::AllUsers));
     shortcuts.SetShortcutName(QStringLiteral("Skorvane"));
@@ -353,7 +407,13 @@ void QCheckPass::CheckStartupShortcuts(bool fix) {
 }
 
 void QCheckPass::CheckStartupApproval() {
-    SetCheckResult(QStringLiteral("labelShortcutAllowedToRunIcon"), Checks::IsStartupApproved());
+    const Checks::StartupApproval approval = Checks::ReadStartupApproval();
+    facts_.approvalKey = QString::fromWCharArray(Checks::kStartupApprovedKey);
+    facts_.approvalPresent = approval.present;
+    facts_.approvalValue =
+        QByteArray(reinterpret_cast<const char*>(approval.value.data()), static_cast<int>(approval.value.size()))
+            .toHex(' ');
+    SetCheckResult(QStringLiteral("labelShortcutAllowedToRunIcon"), approval.Allowed());
 }
 
 void QCheckPass::CheckRunningState() {
@@ -368,9 +428,14 @@ void QCheckPass::RunCommandLineCopyTest() {
         qInfo().noquote() << "The copy tests' source files could not be written in the temporary folder"
                           << QString::fromStdWString(folder.Path());
     // A "--copy" run that does not end in time is ended; its copies are then missing or late, and the test fails.
-    if (folder.IsValid() && !productPath_.empty())
-        Orv::RunProcessAndWait(productPath_, {L"--copy", L"\"" + folder.CopyArgument() + L"\""},
-                               kCommandLineCopyTimeoutMs);
+    facts_.copyFolder = QString::fromStdWString(folder.Path());
+    facts_.commandLineTimeoutMs = kCommandLineCopyTimeoutMs;
+    facts_.commandLineRun = folder.IsValid() && !productPath_.empty();
+    if (facts_.commandLineRun)
+        facts_.commandLineExitCode = Orv::RunProcessAndWait(
+            productPath_, {L"--copy", L"\"" + folder.CopyArgument() + L"\""}, kCommandLineCopyTimeoutMs);
+    for (const std::wstring& copy : folder.MissingCopies())
+        facts_.commandLineMissingCopies << QString::fromStdWString(copy);
     SetCheckResult(QStringLiteral("labelAutomaticCommandLineCopyIcon"), folder.ExpectedCopiesMade());
 }
 
@@ -380,6 +445,7 @@ void QCheckPass::RunLaunchStep() {
         // Nothing to launch: the log stays as empty as after a launch that failed.
     } else if (!running_ && productMayBeLaunched_) {
         productMayBeLaunched_ = false;
+        facts_.launchedByPass = true;
         LaunchProductForPass(QString::fromStdWString(productPath_), QString::fromStdWString(installDirectory_));
     } else {
         AppendLogLine(QStringLiteral("Is already running"));
@@ -398,21 +464,31 @@ void QCheckPass::RunPluginSimulationTest() {
     folder.ResetTargetFolder();
     const std::vector<std::wstring> sources = folder.SourcePaths(); // written by the command-line test
     const std::wstring target = folder.TargetFolder();
+    QElapsedTimer exchange;
+    exchange.start();
     const Orv::PipeRequestResult result = Orv::SendRequestWithReply(
         Orv::kProductPipeName,
         [&](const std::wstring& replyPipeName) { return Orv::CopyRequestMessage(replyPipeName, target, sources); },
         Orv::MakeCopyReplyHandler());
+    facts_.simulationRequest = static_cast<int>(result);
+    facts_.simulationMs = exchange.elapsed();
     if (result != Orv::PipeRequestResult::NotSent)
         Pause(kAfterCopyAnswersMs);
     if (stopRequested_)
         return; // no second exchange for a pass asked to stop
     QueryDragAndDropState();
+    for (const std::wstring& copy : folder.MissingCopies())
+        facts_.simulationMissingCopies << QString::fromStdWString(copy);
     SetCheckResult(QStringLiteral("labelSimulatePluginIcon"), folder.ExpectedCopiesMade());
 }
 
 void QCheckPass::QueryDragAndDropState() {
     const QString row = QStringLiteral("labelDragAndDropActivated");
-    const int status = ProductPipe::QueryDragAndDropStatus();
+    const ProductPipe::StatusAnswer answer = ProductPipe::QueryDragAndDrop();
+    const int status = answer.status;
+    facts_.dragAndDropStatus = status;
+    facts_.dragAndDropRequest = static_cast<int>(answer.request);
+    facts_.dragAndDropMs = answer.exchangeMs;
     if (status < 0) {
         emit activateOffered(false);
         SetUnknownResult(row);
@@ -429,4 +505,5 @@ void QCheckPass::SendSetCommand(const std::wstring& value) {
 void QCheckPass::ActivateDragAndDrop() {
     ProductPipe::SendSetCommandAndWait(L"{DAD:1}");
     QueryDragAndDropState();
+    UpdateExplanations();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CheckExplanations.h"
+
 #include "library_Orv/Json/JsonDocument.h"
 
 #include <QObject>
@@ -69,6 +71,9 @@ public:
     const QString& LogText() const { return logText_; }
     // The product's software version as the last pass read it (empty when it could not be read).
     const QString& ProductVersion() const { return productVersion_; }
+    // Why each row of the last pass failed, and what to do: made once the pass is over, from its own findings, and
+    // again when the running row or the drag-and-drop row is checked anew.
+    const QVector<CheckExplanation>& Explanations() const { return explanations_; }
 
     // Ends the running product (exit code 0) and waits 500 ms; false when it was not running.
     bool EndRunningProduct();
@@ -108,6 +113,8 @@ signals:
 
 private:
     void StartStep(int step, const char* name);
+    void RecordResult(const QString& row, CheckExplanations::Result result);
+    void UpdateExplanations();
     void SetRowText(const QString& row, const QString& text);
     void ClearLog();
     void AppendLogText(const QString& text);
@@ -145,6 +152,11 @@ private:
     QString reportText_;
     QString logText_;
     QString productVersion_;
+    // What the steps found, the results they gave, and what explains them.
+    CheckFacts facts_;
+    QMap<QString, CheckExplanations::Result> results_;
+    QVector<CheckExplanation> explanations_;
+    bool inPass_ = false;
     QProcess productProcess_;
     bool running_ = false;
     uint32_t runningProcessId_ = 0;

@@ -19,9 +19,11 @@ static std::FILE* const gReportStream = Orv::TakeStandardOutput();
 static ProductInformations gProductInformations;
 
 namespace {
-const char* const kUsage = "Usage: SkorvaneDiagnosticsCli [--fix]\n"
+const char* const kUsage = "Usage: SkorvaneDiagnosticsCli [--fix] [--text]\n"
                            "Runs the diagnostics' check pass without showing a window and prints the report as JSON.\n"
                            "  --fix   create a missing start-up shortcut during the pass\n"
+                           "  --text  print a table instead: each row's result, and for each that failed, the cause\n"
+                           "          and the fix\n"
                            "Exit code: 0 when every check passed, 1 when one did not, 2 for a usage error.\n";
 
 // Messages that would be boxes go to the error stream: nobody is there to close a box.
@@ -39,6 +41,31 @@ bool AllChecksPassed(Orv::JsonDocument& report) {
     }
     return true;
 }
+// The rows in the window's order, a result each, and under each row that did not pass its cause and its fix.
+QString ResultTable(Orv::JsonDocument& report, const QVector<CheckExplanation>& explanations) {
+    QMap<QString, QString> values;
+    for (Orv::JsonNode* member : report.Children())
+        values.insert(QString::fromStdString(member->Name()), QString::fromStdString(member->ValueText()));
+    QStringList rows;
+    int width = 0;
+    for (const QString& row : CheckExplanations::Rows())
+        if (values.contains(row)) {
+            rows << row;
+            width = qMax(width, CheckExplanations::Title(row).size());
+        }
+    QString table = QStringLiteral("%1  %2\n").arg(QStringLiteral("Row"), -width).arg(QStringLiteral("Result"));
+    for (const QString& row : rows) {
+        const QString& value = values[row];
+        const QString result = value == QLatin1String("true")    ? QStringLiteral("passed")
+                               : value == QLatin1String("false") ? QStringLiteral("failed")
+                                                                 : value;
+        table += QStringLiteral("%1  %2\n").arg(CheckExplanations::Title(row), -width).arg(result);
+        for (const CheckExplanation& explanation : explanations)
+            if (explanation.row == row)
+                table += QStringLiteral("    Cause: %1\n    Fix:   %2\n").arg(explanation.cause, explanation.fix);
+    }
+    return table;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -47,9 +74,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     bool fix = false;
+    bool text = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--fix") == 0) {
             fix = true;
+        } else if (std::strcmp(argv[i], "--text") == 0) {
+            text = true;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, gReportStream);
             return 0;
@@ -79,9 +109,9 @@ int main(int argc, char** argv) {
     pass.Run(fix);
     std::fprintf(stderr, "Pass took %lld ms\n", static_cast<long long>(passTime.elapsed()));
     Orv::JsonDocument& report = pass.ReportDocument();
-    const std::string json = report.ToString(report, "  ");
-    std::fwrite(json.data(), 1, json.size(), gReportStream);
-    std::fputc('\n', gReportStream);
+    const std::string output =
+        text ? ResultTable(report, pass.Explanations()).toStdString() : report.ToString(report, "  ") + '\n';
+    std::fwrite(output.data(), 1, output.size(), gReportStream);
     std::fclose(gReportStream);
     const int exitCode = AllChecksPassed(report) ? 0 : 1;
     pass.EndLaunchedProductAndStartDetached(); // as "Quit" leaves the product

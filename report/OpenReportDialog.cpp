@@ -12,7 +12,8 @@
 
 #include <cstdio>
 
-UIDialogDumpSend* OpenReportDialog(QWidget* window, const QString& reportJson, const QString& productVersion) {
+UIDialogDumpSend* OpenReportDialog(QWidget* window, const QString& reportJson, const QString& productVersion,
+                                   const QMap<QString, ReportRowText>& rowTexts) {
     auto* dialog = new UIDialogDumpSend();
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The window's picture in a file of this dialog's own, removed with it: two dialogs never share one, and a
@@ -28,6 +29,7 @@ UIDialogDumpSend* OpenReportDialog(QWidget* window, const QString& reportJson, c
 
     auto* panel = new UIPanelDumpSend(dialog);
     panel->reportText = reportJson;
+    panel->rowTexts = rowTexts;
     panel->screenshotPath = saved ? screenshot->fileName() : QString();
     panel->productName = QStringLiteral("Skorvane");
     panel->productVersion = productVersion;

@@ -1,10 +1,19 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 
 #include <string>
 
 class QHttpMultiPart;
+
+// How the window names a report member and, for a row that did not pass, why and what to do. People read these in
+// the saved page and in the details; the site gets the report as it always did, without them.
+struct ReportRowText {
+    QString title;
+    QString cause;
+    QString fix;
+};
 
 // What one report carries, read from the panel when it is sent.
 struct ReportFields {
@@ -15,6 +24,7 @@ struct ReportFields {
     QString explanation; // always sent, empty or not
     QString screenshotPath;
     QString reportText;
+    QMap<QString, ReportRowText> rowTexts; // by report member
     QString dumpPath;
     QString parametersPath;
     bool withParameters = false;

@@ -2,10 +2,34 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPair>
+#include <QVector>
 
 #include <algorithm>
 
 namespace {
+// The report's members as (name, value), in the order the text holds them: QJsonObject sorts its keys.
+QVector<QPair<QString, QString>> OrderedMembers(const QString& reportText) {
+    const QJsonObject report = QJsonDocument::fromJson(reportText.toUtf8()).object();
+    QStringList keys = report.keys();
+    std::sort(keys.begin(), keys.end(), [&](const QString& a, const QString& b) {
+        return reportText.indexOf(QLatin1Char('"') + a + QLatin1String("\":")) <
+               reportText.indexOf(QLatin1Char('"') + b + QLatin1String("\":"));
+    });
+    QVector<QPair<QString, QString>> members;
+    for (const QString& key : keys)
+        members.append({key, report.value(key).toString()});
+    return members;
+}
+
+QString ResultWord(const QString& value) {
+    if (value == QLatin1String("true"))
+        return QStringLiteral("passed");
+    if (value == QLatin1String("false"))
+        return QStringLiteral("failed");
+    return value;
+}
+
 QString ResultCell(const QString& value) {
     if (value == QLatin1String("true"))
         return QStringLiteral("<td class=\"pass\">passed</td>");
@@ -63,17 +87,15 @@ QString IndentedReportJson(const QString& json) {
 
 QString ReportHtml(const ReportFields& fields, const QByteArray& screenshot) {
     QString rows;
-    const QJsonDocument document = QJsonDocument::fromJson(fields.reportText.toUtf8());
-    // The members in the report's own order: QJsonObject sorts its keys, so the text is walked instead.
-    const QJsonObject report = document.object();
-    QStringList keys = report.keys();
-    std::sort(keys.begin(), keys.end(), [&](const QString& a, const QString& b) {
-        return fields.reportText.indexOf(QLatin1Char('"') + a + QLatin1String("\":")) <
-               fields.reportText.indexOf(QLatin1Char('"') + b + QLatin1String("\":"));
-    });
-    for (const QString& key : keys)
-        rows += QStringLiteral("<tr><th>%1</th>%2</tr>\n")
-                    .arg(key.toHtmlEscaped(), ResultCell(report.value(key).toString()));
+    // Each row by the title the window shows; the JSON block below keeps the members' own names.
+    for (const auto& [key, value] : OrderedMembers(fields.reportText)) {
+        const ReportRowText text = fields.rowTexts.value(key);
+        const QString whatToDo = text.cause.isEmpty() ? QString()
+                                                      : QStringLiteral("%1<br><b>What to do:</b> %2")
+                                                            .arg(text.cause.toHtmlEscaped(), text.fix.toHtmlEscaped());
+        rows += QStringLiteral("<tr><th>%1</th>%2<td class=\"why\">%3</td></tr>\n")
+                    .arg((text.title.isEmpty() ? key : text.title).toHtmlEscaped(), ResultCell(value), whatToDo);
+    }
     // "</" cannot end the JSON block early: "<\/" reads back as "</".
     QString json = fields.reportText;
     json.replace(QLatin1String("</"), QLatin1String("<\\/"));
@@ -87,16 +109,32 @@ QString ReportHtml(const ReportFields& fields, const QByteArray& screenshot) {
                "body { font-family: sans-serif; margin: 24px; color: #1f2a37; background: #f4f6f9; }\n"
                "table { border-collapse: collapse; background: #fff; }\n"
                "th, td { border: 1px solid #d5dbe3; padding: 4px 10px; text-align: left; font-weight: normal; }\n"
+               "td.why { max-width: 60em; overflow-wrap: anywhere; }\n"
                "td.pass { color: #1e7b3a; } td.fail { color: #b3261e; font-weight: bold; } td.unknown { color: "
                "#8a6d00; }\n"
                "img { max-width: 100%; border: 1px solid #c9d1db; }\n"
                "pre { background: #fff; border: 1px solid #d5dbe3; padding: 8px; white-space: pre-wrap; }\n"
                "</style>\n</head>\n<body>\n<h1>%1 %2 - diagnostic report</h1>\n"
-               "<h2>Results</h2>\n<table>\n%3</table>\n"
+               "<h2>Results</h2>\n<table>\n<tr><th>Check</th><th>Result</th><th>Why it failed</th></tr>\n%3</table>\n"
                "<h2>Explanation</h2>\n<pre>%4</pre>\n<h2>E-mail</h2>\n<p>%5</p>\n"
                "<h2>Screenshot</h2>\n%6\n"
                "<script type=\"application/json\" id=\"report-json\">%7</script>\n</body>\n</html>\n")
         .arg(fields.productName.toHtmlEscaped(), fields.productVersion.toHtmlEscaped(), rows,
              fields.explanation.toHtmlEscaped(),
              fields.email.isEmpty() ? QStringLiteral("(none: anonymous)") : fields.email.toHtmlEscaped(), image, json);
+}
+
+QString ReadableResults(const ReportFields& fields) {
+    QString text;
+    for (const auto& [key, value] : OrderedMembers(fields.reportText)) {
+        const ReportRowText row = fields.rowTexts.value(key);
+        // Texts that span lines (the log area) are shown by the report itself.
+        const QString shown = value.contains(QLatin1Char('\n'))
+                                  ? QStringLiteral("(%1 lines)").arg(value.count('\n') + 1)
+                                  : ResultWord(value);
+        text += QStringLiteral("%1: %2\n").arg(row.title.isEmpty() ? key : row.title, shown);
+        if (!row.cause.isEmpty())
+            text += QStringLiteral("    Cause: %1\n    What to do: %2\n").arg(row.cause, row.fix);
+    }
+    return text;
 }

@@ -20,6 +20,9 @@ UIDialogReportDetails::UIDialogReportDetails(const ReportFields& fields, QWidget
     form_->labelEmail->setText(fields.email.isEmpty() ? tr("(none: the report is anonymous)") : fields.email);
     form_->labelProduct->setText(fields.productName + QLatin1Char(' ') + fields.productVersion);
     form_->plainTextEditExplanation->setPlainText(fields.explanation);
+    form_->plainTextEditResults->setPlainText(ReadableResults(fields));
+    form_->labelResultsCaption->setVisible(fields.diagnosticsMode);
+    form_->plainTextEditResults->setVisible(fields.diagnosticsMode);
     form_->plainTextEditReport->setPlainText(fields.diagnosticsMode
                                                  ? IndentedReportJson(fields.reportText)
                                                  : tr("A crash report: the crash dump file %1").arg(fields.dumpPath));

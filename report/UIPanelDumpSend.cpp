@@ -150,6 +150,7 @@ ReportFields UIPanelDumpSend::Fields() const {
     fields.explanation = form_->textEditReport->toPlainText();
     fields.screenshotPath = screenshotPath;
     fields.reportText = reportText;
+    fields.rowTexts = rowTexts;
     fields.dumpPath = QString::fromStdString(DumpFilePath());
     fields.parametersPath = QString::fromStdString(ParametersFilePath());
     fields.withParameters = form_->checkBoxParameters->isChecked();

@@ -48,6 +48,7 @@ public:
     // Written by the opener.
     bool diagnosticsMode = false;
     QString reportText;
+    QMap<QString, ReportRowText> rowTexts; // shown in the saved page and the details, never sent
     QString screenshotPath;
     QString productName;
     QString productVersion;

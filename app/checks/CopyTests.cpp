@@ -66,13 +66,16 @@ std::wstring CopyTestFolder::CopyArgument() const {
 }
 
 bool CopyTestFolder::ExpectedCopiesMade() const {
-    if (!IsValid())
-        return false;
+    return IsValid() && MissingCopies().empty();
+}
+
+std::vector<std::wstring> CopyTestFolder::MissingCopies() const {
+    std::vector<std::wstring> missing;
     const std::wstring target = TargetFolder();
     for (const wchar_t* name : kSourceNames)
-        if (!HoldsSourceContent(Orv::PathJoin(target, name)))
-            return false;
-    return true;
+        if (!IsValid() || !HoldsSourceContent(Orv::PathJoin(target, name)))
+            missing.push_back(Orv::PathJoin(target, name));
+    return missing;
 }
 
 } // namespace Checks

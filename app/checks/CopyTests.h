@@ -39,6 +39,8 @@ public:
     std::wstring CopyArgument() const;
     // Both copies are in the target folder, as files holding what the sources were written with.
     bool ExpectedCopiesMade() const;
+    // The paths of the copies that are missing or do not hold what the sources were written with.
+    std::vector<std::wstring> MissingCopies() const;
 
 private:
     std::wstring folder_;

@@ -59,16 +59,23 @@ std::wstring ArchitectureText(const std::string& cpuArchitecture, const Orv::Mac
     return L"CPU:" + Orv::Utf8ToWString(cpuArchitecture) + (windows32 ? L" (32-bit Windows)" : L"");
 }
 
-bool Md5FileMatches(const std::wstring& executablePath) {
+Md5Comparison CompareMd5File(const std::wstring& executablePath) {
+    Md5Comparison comparison;
     if (executablePath.empty())
-        return false;
-    const std::vector<uint8_t> bytes = Orv::ReadFileBytes(executablePath + L".md5", kMd5FileCeiling);
-    std::string expected(bytes.begin(), bytes.end());
-    while (expected.rfind("\xEF\xBB\xBF", 0) == 0)
-        expected.erase(0, 3);
+        return comparison;
+    const std::wstring md5Path = executablePath + L".md5";
+    comparison.md5FileRead = Orv::FileExists(md5Path);
+    const std::vector<uint8_t> bytes = Orv::ReadFileBytes(md5Path, kMd5FileCeiling);
+    comparison.expected.assign(bytes.begin(), bytes.end());
+    while (comparison.expected.rfind("\xEF\xBB\xBF", 0) == 0)
+        comparison.expected.erase(0, 3);
     // An executable that cannot be read has no digest, whatever the .md5 file holds (or lacks).
-    const std::string actual = Orv::FileMD5(executablePath);
-    return !actual.empty() && expected == actual;
+    comparison.actual = Orv::FileMD5(executablePath);
+    return comparison;
+}
+
+bool Md5FileMatches(const std::wstring& executablePath) {
+    return CompareMd5File(executablePath).Matches();
 }
 
 std::wstring ReadSoftwareVersion(const std::wstring& installDir) {
@@ -85,13 +92,25 @@ std::wstring ReadSoftwareVersion(const std::wstring& installDir) {
     return close == std::wstring::npos ? std::wstring() : page.substr(start, close - start);
 }
 
-bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellDllPath) {
+ClsidRegistration ReadClsidRegistration(const std::string& clsid) {
+    ClsidRegistration registration;
+    registration.key = "CLSID\\" + clsid + "\\InprocServer32";
     Orv::CRegKeyOrv key;
-    if (!key.Open("CLSID\\" + clsid + "\\InprocServer32"))
-        return false;
-    if (key.GetValue("ThreadingModel") != "Apartment")
-        return false;
-    return Orv::SameFileName(Orv::Utf8ToWString(key.GetValue("")), shellDllPath);
+    if (!key.Open(registration.key))
+        return registration;
+    registration.present = true;
+    registration.server = Orv::Utf8ToWString(key.GetValue(""));
+    registration.threadingModel = key.GetValue("ThreadingModel");
+    return registration;
+}
+
+bool IsExpectedRegistration(const ClsidRegistration& registration, const std::wstring& shellDllPath) {
+    return registration.present && registration.threadingModel == "Apartment" &&
+           Orv::SameFileName(registration.server, shellDllPath);
+}
+
+bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellDllPath) {
+    return IsExpectedRegistration(ReadClsidRegistration(clsid), shellDllPath);
 }
 
 bool AreShellExtensionClassesRegistered(const std::wstring& shellDllPath) {
@@ -118,11 +137,17 @@ bool IsStartupApprovalAllowed(const std::vector<uint8_t>& value, bool present) {
     return value.size() == 12 && value[0] == 2 && value[1] == 0 && value[2] == 0 && value[3] == 0;
 }
 
-bool IsStartupApproved() {
+StartupApproval ReadStartupApproval() {
+    StartupApproval approval;
     Orv::RegistryValue value;
-    const bool present =
+    approval.present =
         Orv::ReadRegistryValue(Orv::RegistryRoot::CurrentUser, kStartupApprovedKey, L"Skorvane.lnk", value);
-    return IsStartupApprovalAllowed(value.bytes, present);
+    approval.value = value.bytes;
+    return approval;
+}
+
+bool IsStartupApproved() {
+    return ReadStartupApproval().Allowed();
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {

@@ -26,13 +26,31 @@ std::wstring ArchitectureText(const std::string& cpuArchitecture, const Orv::Mac
 constexpr size_t kMd5FileCeiling = 4096;
 constexpr size_t kVersionsPageCeiling = 256 * 1024;
 
-// The ".md5" file beside the executable (leading UTF-8 byte-order marks skipped) holds exactly its digest.
+// What the ".md5" file beside the executable holds (leading UTF-8 byte-order marks skipped) and the executable's
+// own digest; either is empty when its file cannot be read.
+struct Md5Comparison {
+    bool md5FileRead = false;
+    std::string expected;
+    std::string actual;
+    bool Matches() const { return !actual.empty() && expected == actual; }
+};
+Md5Comparison CompareMd5File(const std::wstring& executablePath);
+// The ".md5" file holds exactly the executable's digest.
 bool Md5FileMatches(const std::wstring& executablePath);
 // The text of the first <h3> element of data/Versions.html in the install folder; empty without one.
 std::wstring ReadSoftwareVersion(const std::wstring& installDir);
 
 // The shell extension's classes, in the order they are checked.
 extern const char* const kShellExtensionClasses[4];
+// A class's in-process server as registered: its key, the server's path and its threading model.
+struct ClsidRegistration {
+    std::string key;
+    bool present = false;
+    std::wstring server;
+    std::string threadingModel;
+};
+ClsidRegistration ReadClsidRegistration(const std::string& clsid);
+bool IsExpectedRegistration(const ClsidRegistration& registration, const std::wstring& shellDllPath);
 // The class is registered as an apartment-threaded in-process server at the shell DLL path (the same file name as
 // the file system compares names; the threading model exactly).
 bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellDllPath);
@@ -45,6 +63,13 @@ extern const wchar_t* const kStartupApprovedKey;
 // No approval entry, or an enabled one: the six bytes 02 00 00 00 00 00, or the twelve-byte form that Windows
 // itself writes, which begins with 02 00 00 00.
 bool IsStartupApprovalAllowed(const std::vector<uint8_t>& value, bool present);
+// The approval entry of the start-up shortcut, as Explorer keeps it for the current user.
+struct StartupApproval {
+    bool present = false;
+    std::vector<uint8_t> value;
+    bool Allowed() const { return IsStartupApprovalAllowed(value, present); }
+};
+StartupApproval ReadStartupApproval();
 bool IsStartupApproved();
 
 // Two paths name the same file once their extended-length prefixes are set aside (case matters).

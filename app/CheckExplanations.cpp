@@ -1,0 +1,431 @@
+#include "CheckExplanations.h"
+
+#include "pipe/PipeRequest.h"
+
+#include "library_Orv/Qt/QtWinUtils.h"
+
+namespace {
+using Button = CheckExplanation::Button;
+
+// Paths, values and names as they appear in a sentence.
+QString Quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// A value read from a file, with what cannot be seen (a line end, a byte-order mark) made visible.
+QString Visible(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else if (c == QLatin1Char('\t'))
+            out += QLatin1String("\\t");
+        else if (c.isPrint())
+            out += c;
+        else
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    }
+    return out;
+}
+
+QString DownloadFix() {
+    return CheckExplanations::tr("Press \"Download and install Skorvane\": it installs Skorvane again.");
+}
+
+QString ShortcutFix() {
+    return CheckExplanations::tr("Press \"Fix and check again\": it creates the start-up shortcut.");
+}
+} // namespace
+
+const QStringList& CheckExplanations::Rows() {
+    static const QStringList rows = {
+        QStringLiteral("labelWindows64BitsIcon"),
+        QStringLiteral("labelWindowsNameIcon"),
+        QStringLiteral("labelInstallIntegrityExeIcon"),
+        QStringLiteral("labelCheckExeSignedIcon"),
+        QStringLiteral("labelCheckExeSignedNameIcon"),
+        QStringLiteral("labelShortcutInstalledGlobal"),
+        QStringLiteral("labelPointToInstalledDirCurrentAllUsers"),
+        QStringLiteral("labelShortcutInstalledCurrentUser"),
+        QStringLiteral("labelPointToInstalledDirCurrentUser"),
+        QStringLiteral("labelShortcutAllowedToRunIcon"),
+        QStringLiteral("labelCheckInstallExplorerPluginIcon"),
+        QStringLiteral("labelCheckPluginSignedIcon"),
+        QStringLiteral("labelCheckPluginSignedNameIcon"),
+        QStringLiteral("labelDragAndDropActivated"),
+        QStringLiteral("labelAutomaticCommandLineCopyIcon"),
+        QStringLiteral("labelIsRunning"),
+        QStringLiteral("labelSimulatePluginIcon"),
+    };
+    return rows;
+}
+
+QString CheckExplanations::Title(const QString& member) {
+    static const QMap<QString, const char*> titles = {
+        {QStringLiteral("labelWindows64BitsIcon"), QT_TR_NOOP("Window 64 bits (x64 Mandatory)")},
+        {QStringLiteral("Windows"), QT_TR_NOOP("Windows")},
+        {QStringLiteral("labelWindowsNameIcon"), QT_TR_NOOP("Windows version")},
+        {QStringLiteral("labelInstallIntegrityExeIcon"), QT_TR_NOOP("Integrity of software exe")},
+        {QStringLiteral("labelCheckExeSignedIcon"), QT_TR_NOOP("Check exe is signed")},
+        {QStringLiteral("labelCheckExeSignedNameIcon"), QT_TR_NOOP("Check exe is signed with good certificate name")},
+        {QStringLiteral("labelShortcutInstalledGlobal"), QT_TR_NOOP("Shortcut installed for all users")},
+        {QStringLiteral("labelPointToInstalledDirCurrentAllUsers"),
+         QT_TR_NOOP("Shortcut point to the uninstall dir ? (all users)")},
+        {QStringLiteral("labelShortcutInstalledCurrentUser"), QT_TR_NOOP("Shortcut installed for current user")},
+        {QStringLiteral("labelPointToInstalledDirCurrentUser"),
+         QT_TR_NOOP("Shortcut point to the uninstall dir ? (current user)")},
+        {QStringLiteral("labelShortcutAllowedToRunIcon"), QT_TR_NOOP("Shortcut allowed to run")},
+        {QStringLiteral("labelCheckInstallExplorerPluginIcon"), QT_TR_NOOP("Check install Explorer plugin registered")},
+        {QStringLiteral("labelCheckPluginSignedIcon"), QT_TR_NOOP("Check plugin is signed")},
+        {QStringLiteral("labelCheckPluginSignedNameIcon"),
+         QT_TR_NOOP("Check plugin is signed with good certificate name")},
+        {QStringLiteral("labelDragAndDropActivated"), QT_TR_NOOP("Explorer Drag and Drop activated")},
+        {QStringLiteral("labelAutomaticCommandLineCopyIcon"), QT_TR_NOOP("Command line copy")},
+        {QStringLiteral("labelIsRunning"), QT_TR_NOOP("is Skorvane is running")},
+        {QStringLiteral("plainTextEdit"), QT_TR_NOOP("Interact with Skorvane (log)")},
+        {QStringLiteral("labelSimulatePluginIcon"), QT_TR_NOOP("Simulate communication from plugin")},
+    };
+    const auto title = titles.find(member);
+    return title == titles.end() ? member : tr(title.value());
+}
+
+namespace {
+// One row's explanation, written by the function for its row.
+struct Writer {
+    const CheckFacts& facts;
+    CheckExplanation& out;
+
+    void Set(const QString& meaning, const QString& cause, const QString& fix, Button button = Button::None) {
+        out.meaning = meaning;
+        out.cause = cause;
+        out.fix = fix;
+        out.button = button;
+    }
+
+    // A row about an installed file that is not there: the installation itself is missing.
+    bool FileMissing(const QString& meaning, const QString& path) {
+        if (!facts.productInstalled) {
+            Set(meaning,
+                facts.productPath.isEmpty()
+                    ? CheckExplanations::tr("Skorvane is not installed: HKEY_LOCAL_MACHINE\\%1 names no program "
+                                            "(value \"DisplayIcon\").")
+                          .arg(facts.uninstallKey)
+                    : CheckExplanations::tr("Skorvane is not installed: %1 does not exist.")
+                          .arg(Quoted(facts.productPath)),
+                DownloadFix(), Button::DownloadAndInstall);
+            return true;
+        }
+        if (path.isEmpty() || (path == facts.shellDllPath && !facts.shellDllInstalled)) {
+            Set(meaning, CheckExplanations::tr("The file %1 is missing from the installation.").arg(Quoted(path)),
+                DownloadFix(), Button::DownloadAndInstall);
+            return true;
+        }
+        return false;
+    }
+
+    void Architecture() {
+        const QString meaning = CheckExplanations::tr("Skorvane needs 64-bit Windows on an x64 processor.");
+        if (facts.windows32)
+            Set(meaning, CheckExplanations::tr("This is 32-bit Windows (processor: %1).").arg(facts.cpuArchitecture),
+                CheckExplanations::tr("Install 64-bit Windows: Skorvane does not run on 32-bit Windows."));
+        else
+            Set(meaning, CheckExplanations::tr("The processor is %1, not x64.").arg(Quoted(facts.cpuArchitecture)),
+                CheckExplanations::tr("Use Skorvane on a PC with an x64 processor."));
+    }
+
+    void WindowsName() {
+        Set(CheckExplanations::tr("The tool asks Windows for its name and version."),
+            CheckExplanations::tr("Windows did not give its name (the system information service did not answer)."),
+            CheckExplanations::tr("Start the service \"Windows Management Instrumentation\" (in Services), then press "
+                                  "\"Fix and check again\"."));
+    }
+
+    void Integrity() {
+        const QString meaning =
+            CheckExplanations::tr("The program file must be exactly the one the installer wrote: its MD5 digest is "
+                                  "compared with the one in the file beside it.");
+        if (FileMissing(meaning, facts.productPath))
+            return;
+        QString cause;
+        if (!facts.md5FileRead)
+            cause = CheckExplanations::tr("The digest file %1 is missing.").arg(Quoted(facts.md5Path));
+        else if (facts.md5Actual.isEmpty())
+            cause = CheckExplanations::tr("The program file %1 cannot be read.").arg(Quoted(facts.productPath));
+        else
+            cause = CheckExplanations::tr("The MD5 digest of %1 is %2, but %3 holds %4.")
+                        .arg(Quoted(facts.productPath), facts.md5Actual, Quoted(facts.md5Path),
+                             Quoted(Visible(facts.md5Expected)));
+        Set(meaning, cause, DownloadFix(), Button::DownloadAndInstall);
+    }
+
+    void Signed(const QString& path, const QString& signer, const QString& meaning) {
+        if (FileMissing(meaning, path))
+            return;
+        Set(meaning,
+            signer.isEmpty() ? CheckExplanations::tr("%1 has no digital signature.").arg(Quoted(path))
+                             : CheckExplanations::tr("The signature of %1 (signer %2) does not verify: the file was "
+                                                     "changed after it was signed, or its certificate is not trusted.")
+                                   .arg(Quoted(path), Quoted(signer)),
+            DownloadFix(), Button::DownloadAndInstall);
+    }
+
+    void SignerName(const QString& path, const QString& signer, const QString& meaning) {
+        if (FileMissing(meaning, path))
+            return;
+        Set(meaning,
+            signer.isEmpty() ? CheckExplanations::tr("%1 has no digital signature, so no signer; %2 is expected.")
+                                   .arg(Quoted(path), Quoted(facts.expectedSigner))
+                             : CheckExplanations::tr("%1 is signed by %2, not by %3.")
+                                   .arg(Quoted(path), Quoted(signer), Quoted(facts.expectedSigner)),
+            DownloadFix(), Button::DownloadAndInstall);
+    }
+
+    void Registration() {
+        const QString meaning = CheckExplanations::tr(
+            "Explorer finds the Skorvane extension through four registered classes, each naming the installed DLL "
+            "with the threading model \"Apartment\".");
+        if (FileMissing(meaning, facts.shellDllPath))
+            return;
+        // The classes grouped by what is wrong with them: usually all four share it.
+        QStringList problems;
+        QMap<QString, QStringList> keysByProblem;
+        for (const CheckFacts::Registration& registration : facts.registrations) {
+            if (registration.expected)
+                continue;
+            QString problem;
+            if (!registration.present)
+                problem = CheckExplanations::tr("missing");
+            else if (registration.threadingModel != QLatin1String("Apartment"))
+                problem = CheckExplanations::tr("the threading model is %1, not \"Apartment\"")
+                              .arg(Quoted(registration.threadingModel));
+            else
+                problem = CheckExplanations::tr("it names %1, not %2")
+                              .arg(Quoted(registration.server), Quoted(facts.shellDllPath));
+            if (!keysByProblem.contains(problem))
+                problems << problem;
+            keysByProblem[problem] << QStringLiteral("HKEY_CLASSES_ROOT\\") + registration.key;
+        }
+        QStringList causes;
+        for (const QString& problem : problems)
+            causes << CheckExplanations::tr("%1: %2.").arg(keysByProblem[problem].join(QStringLiteral(", ")), problem);
+        Set(meaning, causes.join(QLatin1Char(' ')),
+            CheckExplanations::tr("Press \"Download and install Skorvane\": the installer registers the extension "
+                                  "again."),
+            Button::DownloadAndInstall);
+    }
+
+    // The shortcut of one scope is missing; other is the other scope's.
+    void ShortcutMissing(const CheckFacts::Shortcut& shortcut, const CheckFacts::Shortcut& other, bool allUsers) {
+        const QString meaning =
+            CheckExplanations::tr("A shortcut in a start-up folder starts Skorvane when you log on.");
+        if (FileMissing(meaning, facts.productPath))
+            return;
+        const QString cause = CheckExplanations::tr("There is no shortcut %1.").arg(Quoted(shortcut.path));
+        if (other.exists)
+            Set(meaning, cause,
+                CheckExplanations::tr("Nothing to do while the shortcut %1 starts Skorvane: one shortcut is enough.")
+                    .arg(Quoted(other.path)));
+        else if (allUsers)
+            Set(meaning, cause, ShortcutFix(), Button::FixAndCheck);
+        else
+            Set(meaning, cause,
+                CheckExplanations::tr("Press \"Fix and check again\": it creates one shortcut, for all users when "
+                                      "it may, else this one."));
+    }
+
+    void ShortcutTarget(const CheckFacts::Shortcut& shortcut, const CheckFacts::Shortcut& other, bool allUsers) {
+        if (!shortcut.exists) {
+            ShortcutMissing(shortcut, other, allUsers);
+            out.meaning = CheckExplanations::tr("The start-up shortcut must start the installed Skorvane.");
+            return;
+        }
+        Set(CheckExplanations::tr("The start-up shortcut must start the installed Skorvane."),
+            shortcut.target.isEmpty()
+                ? CheckExplanations::tr("The shortcut %1 does not start any program.").arg(Quoted(shortcut.path))
+                : CheckExplanations::tr("The shortcut %1 starts %2, not %3.")
+                      .arg(Quoted(shortcut.path), Quoted(shortcut.target), Quoted(facts.productPath)),
+            CheckExplanations::tr("Delete the shortcut %1, then press \"Fix and check again\" to create it anew.")
+                .arg(Quoted(shortcut.path)));
+    }
+
+    void Approval() {
+        Set(CheckExplanations::tr("Windows starts a start-up shortcut only while its entry is enabled."),
+            CheckExplanations::tr("The start-up entry \"Skorvane.lnk\" is disabled: HKEY_CURRENT_USER\\%1 holds %2.")
+                .arg(facts.approvalKey, facts.approvalValue),
+            CheckExplanations::tr("Open the Task Manager, page \"Start-up\", select Skorvane and press \"Enable\"."));
+    }
+
+    void Running() {
+        const QString meaning = CheckExplanations::tr("Skorvane must run for its copies and its Explorer extension "
+                                                      "to work.");
+        if (FileMissing(meaning, facts.productPath))
+            return;
+        Set(meaning,
+            CheckExplanations::tr("No process runs %1 (it was looked for by its file name and path).")
+                .arg(Quoted(facts.productPath)),
+            facts.launchedByPass
+                ? CheckExplanations::tr("Nothing to do: this pass started Skorvane after this check.")
+                : CheckExplanations::tr("Start Skorvane from the Start menu; \"Quit\" also starts it as this tool "
+                                        "ends."));
+    }
+
+    QString CopiesText(const QStringList& missing) const {
+        return missing.isEmpty() ? QString()
+                                 : CheckExplanations::tr("Not copied: %1.").arg(missing.join(QStringLiteral(", ")));
+    }
+
+    void CommandLineCopy() {
+        const QString meaning =
+            CheckExplanations::tr("The tool runs Skorvane with \"--copy\" to copy two test files into %1.")
+                .arg(Quoted(facts.copyFolder + QStringLiteral("Target")));
+        if (FileMissing(meaning, facts.productPath))
+            return;
+        const QString retry = CheckExplanations::tr(
+            "Press \"Fix and check again\" to repeat the test; if it fails again, press \"Download and install "
+            "Skorvane\".");
+        if (!facts.commandLineRun) {
+            Set(meaning,
+                CheckExplanations::tr("The test files could not be written in %1.").arg(Quoted(facts.copyFolder)),
+                CheckExplanations::tr("Make room on the drive of the temporary folder, then press \"Fix and check "
+                                      "again\"."));
+            return;
+        }
+        QString run;
+        switch (facts.commandLineExitCode) {
+        case Orv::kRunProcessTimedOut:
+            run = CheckExplanations::tr("%1 --copy did not end within %2 s and was stopped.")
+                      .arg(Quoted(facts.productPath))
+                      .arg(facts.commandLineTimeoutMs / 1000);
+            break;
+        case -2:
+            run = CheckExplanations::tr("%1 could not be started.").arg(Quoted(facts.productPath));
+            break;
+        case -1:
+            run = CheckExplanations::tr("%1 --copy crashed.").arg(Quoted(facts.productPath));
+            break;
+        default:
+            run = CheckExplanations::tr("%1 --copy ended with exit code %2.")
+                      .arg(Quoted(facts.productPath))
+                      .arg(facts.commandLineExitCode);
+        }
+        Set(meaning, run + QLatin1Char(' ') + CopiesText(facts.commandLineMissingCopies), retry);
+    }
+
+    QString PipeText() const { return Quoted(QStringLiteral("\\\\.\\pipe\\") + facts.pipeName); }
+
+    // Why an exchange on the product's pipe brought nothing; empty when it was answered.
+    QString ExchangeProblem(int request, qint64 ms) const {
+        switch (static_cast<Orv::PipeRequestResult>(request)) {
+        case Orv::PipeRequestResult::NotSent:
+            return CheckExplanations::tr("Nothing took the request on the pipe %1 (given up after %2 ms): Skorvane "
+                                         "does not run, or does not listen.")
+                .arg(PipeText())
+                .arg(ms);
+        case Orv::PipeRequestResult::TimedOut:
+            return CheckExplanations::tr("Skorvane took the request on the pipe %1 but did not finish its answer "
+                                         "(given up after %2 ms).")
+                .arg(PipeText())
+                .arg(ms);
+        case Orv::PipeRequestResult::Answered:
+            break;
+        }
+        return {};
+    }
+
+    QString RestartFix() const {
+        return CheckExplanations::tr("Quit Skorvane (from its icon by the clock) and start it again, then press "
+                                     "\"Fix and check again\".");
+    }
+
+    void DragAndDrop() {
+        const QString meaning = CheckExplanations::tr("Skorvane must handle the files you drag and drop in "
+                                                      "Explorer; the tool asks it over its pipe.");
+        if (FileMissing(meaning, facts.productPath))
+            return;
+        if (facts.dragAndDropStatus == 0) {
+            Set(meaning,
+                CheckExplanations::tr("Skorvane answered on the pipe %1 that drag and drop is off.").arg(PipeText()),
+                CheckExplanations::tr("Press \"Activate\" beside this row."), Button::Activate);
+            return;
+        }
+        const QString problem = ExchangeProblem(facts.dragAndDropRequest, facts.dragAndDropMs);
+        Set(meaning,
+            problem.isEmpty()
+                ? CheckExplanations::tr("Skorvane answered on the pipe %1 without saying whether drag and drop is "
+                                        "on (after %2 ms).")
+                      .arg(PipeText())
+                      .arg(facts.dragAndDropMs)
+                : problem,
+            RestartFix());
+    }
+
+    void Simulation() {
+        const QString meaning =
+            CheckExplanations::tr(
+                "The tool sends Skorvane the copy request that its Explorer extension sends, over the pipe %1.")
+                .arg(PipeText());
+        if (FileMissing(meaning, facts.productPath))
+            return;
+        const QString problem = ExchangeProblem(facts.simulationRequest, facts.simulationMs);
+        Set(meaning,
+            (problem.isEmpty() ? CheckExplanations::tr("Skorvane answered (after %1 ms) but did not make every copy.")
+                                     .arg(facts.simulationMs)
+                               : problem) +
+                QLatin1Char(' ') + CopiesText(facts.simulationMissingCopies),
+            RestartFix());
+    }
+};
+} // namespace
+
+QVector<CheckExplanation> CheckExplanations::Explain(const CheckFacts& facts, const QMap<QString, Result>& results) {
+    QVector<CheckExplanation> explanations;
+    for (const QString& row : Rows()) {
+        const auto result = results.find(row);
+        if (result == results.end() || result.value() == Result::Passed)
+            continue;
+        CheckExplanation explanation;
+        explanation.row = row;
+        explanation.title = Title(row);
+        Writer writer{facts, explanation};
+        const QString signedMeaning = tr("The file must carry a valid digital signature.");
+        const QString signerMeaning = tr("The file must be signed by its maker, %1.").arg(Quoted(facts.expectedSigner));
+        if (row == QLatin1String("labelWindows64BitsIcon"))
+            writer.Architecture();
+        else if (row == QLatin1String("labelWindowsNameIcon"))
+            writer.WindowsName();
+        else if (row == QLatin1String("labelInstallIntegrityExeIcon"))
+            writer.Integrity();
+        else if (row == QLatin1String("labelCheckExeSignedIcon"))
+            writer.Signed(facts.productPath, facts.exeSigner, signedMeaning);
+        else if (row == QLatin1String("labelCheckExeSignedNameIcon"))
+            writer.SignerName(facts.productPath, facts.exeSigner, signerMeaning);
+        else if (row == QLatin1String("labelShortcutInstalledGlobal"))
+            writer.ShortcutMissing(facts.allUsersShortcut, facts.currentUserShortcut, true);
+        else if (row == QLatin1String("labelPointToInstalledDirCurrentAllUsers"))
+            writer.ShortcutTarget(facts.allUsersShortcut, facts.currentUserShortcut, true);
+        else if (row == QLatin1String("labelShortcutInstalledCurrentUser"))
+            writer.ShortcutMissing(facts.currentUserShortcut, facts.allUsersShortcut, false);
+        else if (row == QLatin1String("labelPointToInstalledDirCurrentUser"))
+            writer.ShortcutTarget(facts.currentUserShortcut, facts.allUsersShortcut, false);
+        else if (row == QLatin1String("labelShortcutAllowedToRunIcon"))
+            writer.Approval();
+        else if (row == QLatin1String("labelCheckInstallExplorerPluginIcon"))
+            writer.Registration();
+        else if (row == QLatin1String("labelCheckPluginSignedIcon"))
+            writer.Signed(facts.shellDllPath, facts.dllSigner, signedMeaning);
+        else if (row == QLatin1String("labelCheckPluginSignedNameIcon"))
+            writer.SignerName(facts.shellDllPath, facts.dllSigner, signerMeaning);
+        else if (row == QLatin1String("labelDragAndDropActivated"))
+            writer.DragAndDrop();
+        else if (row == QLatin1String("labelAutomaticCommandLineCopyIcon"))
+            writer.CommandLineCopy();
+        else if (row == QLatin1String("labelIsRunning"))
+            writer.Running();
+        else if (row == QLatin1String("labelSimulatePluginIcon"))
+            writer.Simulation();
+        explanations << explanation;
+    }
+    return explanations;
+}

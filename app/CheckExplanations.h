@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// What one check pass found out on the way to its rows: the paths, keys and values behind each result, so that a
+// row that failed can say why in this machine's own terms. Filled by the pass's steps, read once it is over.
+struct CheckFacts {
+    // The machine.
+    QString cpuArchitecture;
+    bool windows32 = false;
+    // The installation: the executable as the installation names it (empty: no absolute path found) and whether it
+    // is there.
+    QString productPath;
+    bool productInstalled = false;
+    QString uninstallKey; // under HKEY_LOCAL_MACHINE: its value "DisplayIcon" names the executable
+    QString md5Path;
+    bool md5FileRead = false;
+    QString md5Expected;
+    QString md5Actual;
+    QString shellDllPath;
+    bool shellDllInstalled = false;
+    QString exeSigner;
+    QString dllSigner;
+    QString expectedSigner;
+    struct Registration {
+        QString key; // under HKEY_CLASSES_ROOT
+        bool present = false;
+        QString server;
+        QString threadingModel;
+        bool expected = false;
+    };
+    QVector<Registration> registrations;
+    struct Shortcut {
+        QString path;
+        bool exists = false;
+        QString target;
+    };
+    Shortcut allUsersShortcut;
+    Shortcut currentUserShortcut;
+    QString approvalKey;
+    bool approvalPresent = false;
+    QString approvalValue; // the bytes, in hexadecimal
+    // The product at work.
+    QString pipeName;
+    bool launchedByPass = false; // the pass started the product after the running row was checked
+    int commandLineExitCode = 0;
+    bool commandLineRun = false;
+    int commandLineTimeoutMs = 0;
+    QString copyFolder;
+    QStringList commandLineMissingCopies;
+    int simulationRequest = 0; // Orv::PipeRequestResult
+    qint64 simulationMs = 0;
+    QStringList simulationMissingCopies;
+    int dragAndDropStatus = -1;
+    int dragAndDropRequest = 0; // Orv::PipeRequestResult
+    qint64 dragAndDropMs = 0;
+};
+
+// Why a row failed, and what to do about it. button names the tool's own button that repairs it, when one does.
+struct CheckExplanation {
+    enum class Button { None, FixAndCheck, DownloadAndInstall, Activate };
+    QString row;
+    QString title;
+    QString meaning;
+    QString cause;
+    QString fix;
+    Button button = Button::None;
+
+    bool operator==(const CheckExplanation& other) const {
+        return row == other.row && cause == other.cause && fix == other.fix && meaning == other.meaning;
+    }
+};
+
+// The explanations of one pass's failed and unknown rows, made from its facts and results, in the window's order of
+// rows; passing rows have none.
+class CheckExplanations {
+    Q_DECLARE_TR_FUNCTIONS(CheckExplanations)
+
+public:
+    enum class Result { Passed, Failed, Unknown };
+
+    // The rows that carry a result, as the report names them, in the order the window shows them.
+    static const QStringList& Rows();
+    // The title the window shows for a report member (the member's own name for one it does not know).
+    static QString Title(const QString& member);
+    static QVector<CheckExplanation> Explain(const CheckFacts& facts, const QMap<QString, Result>& results);
+};
