@@ -1,5 +1,6 @@
 #include "CheckExplanations.h"
 
+#include "pipe/PipeMessage.h"
 #include "pipe/PipeRequest.h"
 
 #include "library_Orv/Qt/QtWinUtils.h"
@@ -313,7 +314,9 @@ struct Writer {
         Set(meaning, run + QLatin1Char(' ') + CopiesText(facts.commandLineMissingCopies), retry);
     }
 
-    QString PipeText() const { return Quoted(QStringLiteral("\\\\.\\pipe\\") + facts.pipeName); }
+    QString PipeText() const {
+        return Quoted(QStringLiteral("\\\\.\\pipe\\") + QString::fromWCharArray(Orv::kProductPipeName));
+    }
 
     // Why an exchange on the product's pipe brought nothing; empty when it was answered.
     QString ExchangeProblem(int request, qint64 ms) const {
@@ -342,14 +345,15 @@ struct Writer {
     void DragAndDrop() {
         const QString meaning = CheckExplanations::tr("Skorvane must handle the files you drag and drop in "
                                                       "Explorer; the tool asks it over its pipe.");
-        if (FileMissing(meaning, facts.productPath))
-            return;
+        // A product that answers runs, wherever it was installed from.
         if (facts.dragAndDropStatus == 0) {
             Set(meaning,
                 CheckExplanations::tr("Skorvane answered on the pipe %1 that drag and drop is off.").arg(PipeText()),
                 CheckExplanations::tr("Press \"Activate\" beside this row."), Button::Activate);
             return;
         }
+        if (FileMissing(meaning, facts.productPath))
+            return;
         const QString problem = ExchangeProblem(facts.dragAndDropRequest, facts.dragAndDropMs);
         Set(meaning,
             problem.isEmpty()

@@ -45,7 +45,6 @@ struct CheckFacts {
     bool approvalPresent = false;
     QString approvalValue; // the bytes, in hexadecimal
     // The product at work.
-    QString pipeName;
     bool launchedByPass = false; // the pass started the product after the running row was checked
     int commandLineExitCode = 0;
     bool commandLineRun = false;

@@ -195,8 +195,10 @@ QLabel* CaptionOf(QLabel* iconLabel) {
         int row = -1;
         QFormLayout::ItemRole role;
         form->getWidgetPosition(iconLabel, &row, &role);
-        QLayoutItem* caption = row < 0 ? nullptr : form->itemAt(row, QFormLayout::FieldRole);
-        return caption ? qobject_cast<QLabel*>(caption->widget()) : nullptr;
+        QLayoutItem* field = row < 0 ? nullptr : form->itemAt(row, QFormLayout::FieldRole);
+        if (field && field->layout()) // the caption, then the row's text, in a layout of their own
+            field = field->layout()->count() > 0 ? field->layout()->itemAt(0) : nullptr;
+        return field ? qobject_cast<QLabel*>(field->widget()) : nullptr;
     }
     if (auto* grid = qobject_cast<QGridLayout*>(parent->layout())) {
         int row = 0, column = 0, rowSpan = 0, columnSpan = 0;

@@ -289,7 +289,6 @@ void QCheckPass::Run(bool fix) {
     };
     inPass_ = true;
     facts_ = CheckFacts();
-    facts_.pipeName = QString::fromWCharArray(Orv::kProductPipeName);
     for (int step = 0; step < kSteps && !stopRequested_; ++step) {
         StartStep(step + 1, steps[step].first);
         steps[step].second();
@@ -496,6 +495,8 @@ void QCheckPass::QueryDragAndDropState() {
         emit activateOffered(status == 0);
         SetCheckResult(row, status == 1);
     }
+    if (!inPass_) // asked again after the pass ("Activate")
+        UpdateExplanations();
 }
 
 void QCheckPass::SendSetCommand(const std::wstring& value) {
@@ -505,5 +506,4 @@ void QCheckPass::SendSetCommand(const std::wstring& value) {
 void QCheckPass::ActivateDragAndDrop() {
     ProductPipe::SendSetCommandAndWait(L"{DAD:1}");
     QueryDragAndDropState();
-    UpdateExplanations();
 }

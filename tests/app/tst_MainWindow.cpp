@@ -245,6 +245,62 @@ private slots:
                  Find<QLabel>("labelIsRunning")->accessibleName());
     }
 
+    // Each row that did not pass says why in its tooltip, on its icon and its caption, and in "What to do"; a row
+    // that passed has no tooltip. The titles the report page and the runner use are the window's captions.
+    void failedRowsExplainThemselves() {
+        const QMap<QString, const char*> captions = {
+            {"labelWindows64BitsIcon", "label_7"},
+            {"labelWindowsNameIcon", "labelWindow"},
+            {"labelInstallIntegrityExeIcon", "label_4"},
+            {"labelCheckExeSignedIcon", "label_6"},
+            {"labelCheckExeSignedNameIcon", "label_9"},
+            {"labelShortcutInstalledGlobal", "label_15"},
+            {"labelPointToInstalledDirCurrentAllUsers", "label_21"},
+            {"labelShortcutInstalledCurrentUser", "label_3"},
+            {"labelPointToInstalledDirCurrentUser", "label_22"},
+            {"labelShortcutAllowedToRunIcon", "label_5"},
+            {"labelCheckInstallExplorerPluginIcon", "label"},
+            {"labelCheckPluginSignedIcon", "label_2"},
+            {"labelCheckPluginSignedNameIcon", "label_11"},
+            {"labelDragAndDropActivated", "label_19"},
+            {"labelAutomaticCommandLineCopyIcon", "label_14"},
+            {"labelIsRunning", "label_12"},
+            {"labelSimulatePluginIcon", "label_13"},
+        };
+        QCOMPARE(CheckExplanations::Rows().size(), captions.size());
+        for (const QString& row : CheckExplanations::Rows())
+            QVERIFY2(CheckExplanations::Title(row).startsWith(Find<QLabel>(captions[row])->text()), qPrintable(row));
+        const auto recorded = [&](const QString& row) {
+            return QString::fromStdString(window->ReportDocument().Member(row.toStdString()).ValueText());
+        };
+        const QString whatToDo = Find<QLabel>("labelWhatToDo")->text();
+        int failed = 0;
+        for (const QString& row : CheckExplanations::Rows()) {
+            const QString tip = Find<QLabel>(row)->toolTip();
+            QCOMPARE(Find<QLabel>(captions[row])->toolTip(), tip);
+            if (recorded(row) == QLatin1String("true")) {
+                QVERIFY2(tip.isEmpty(), qPrintable(row));
+                QVERIFY2(!whatToDo.contains(CheckExplanations::Title(row).toHtmlEscaped() + "</b>"), qPrintable(row));
+                continue;
+            }
+            ++failed;
+            const QVector<CheckExplanation>& explanations = window->Pass().Explanations();
+            const auto explanation = std::find_if(explanations.begin(), explanations.end(),
+                                                  [&](const CheckExplanation& e) { return e.row == row; });
+            QVERIFY2(explanation != explanations.end(), qPrintable(row));
+            QVERIFY2(tip.contains(explanation->cause.toHtmlEscaped()), qPrintable(tip));
+            QVERIFY2(tip.contains(explanation->fix.toHtmlEscaped()), qPrintable(tip));
+            QVERIFY2(whatToDo.contains(CheckExplanations::Title(row).toHtmlEscaped() + "</b>"), qPrintable(row));
+        }
+        // Nothing is installed in the tests' world: the installation's rows fail, and the button that installs is
+        // named.
+        QVERIFY(failed > 0);
+        QVERIFY(Find<QGroupBox>("groupBoxWhatToDo")->isVisible());
+        QVERIFY(Find<QLabel>("labelInstallIntegrityExeIcon")
+                    ->toolTip()
+                    .contains(QStringLiteral("Download and install Skorvane")));
+    }
+
     void rowOperationsSetIconAndReport() {
         auto* label = Find<QLabel>("labelCheckExeSignedIcon");
         window->SetCheckResult(label, true);

@@ -119,6 +119,18 @@ private slots:
         QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("false"));
         QCOMPARE(IconOf(row), crossImage);
         QVERIFY(activate->isVisible());
+        // The row says so, and names the button that repairs it.
+        const auto explanation = [this]() {
+            for (const CheckExplanation& e : window->Pass().Explanations())
+                if (e.row == QLatin1String("labelDragAndDropActivated"))
+                    return e;
+            return CheckExplanation();
+        };
+        QCOMPARE(explanation().button, CheckExplanation::Button::Activate);
+        QVERIFY2(
+            explanation().cause.contains(QStringLiteral("pipe \"\\\\.\\pipe\\Skorvane\" that drag and drop is off")),
+            qPrintable(explanation().cause));
+        QTRY_VERIFY(row->toolTip().contains(QStringLiteral("Press &quot;Activate&quot;")));
 
         QElapsedTimer time;
         time.start();
@@ -128,6 +140,8 @@ private slots:
         QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("true"));
         QCOMPARE(IconOf(row), checkImage);
         QVERIFY(activate->isHidden());
+        QVERIFY(explanation().row.isEmpty());
+        QVERIFY(row->toolTip().isEmpty());
         StopProduct();
     }
 

@@ -178,6 +178,10 @@ private slots:
     void uploadWithAnEmailClosesTheDialog() {
         auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("It crashed at once."));
         UIPanelDumpSend* panel = opened->panel;
+        // Shown to people beside the report, never sent: the parts below are the same with or without them.
+        panel->rowTexts[QStringLiteral("labelIsRunning")] = {QStringLiteral("is Skorvane is running"),
+                                                             QStringLiteral("No process runs it"),
+                                                             QStringLiteral("Start Skorvane")};
         QSignalSpy close(panel, &UIPanelDumpSend::sCloseDumpDialog);
         QElapsedTimer time;
         time.start();
@@ -276,7 +280,17 @@ private slots:
     void detailsAndSavedPageShowWhatIsSent() {
         auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("<b>not markup</b>"));
         UIPanelDumpSend* panel = opened->panel;
+        // The window's titles and a failed row's explanation: for people, never sent.
+        panel->rowTexts[QStringLiteral("labelWindows64BitsIcon")].title =
+            QStringLiteral("Window 64 bits (x64 Mandatory)");
+        panel->rowTexts[QStringLiteral("labelIsRunning")] = {QStringLiteral("is Skorvane is running"),
+                                                             QStringLiteral("No process runs <C:\\Skorvane.exe>"),
+                                                             QStringLiteral("Start Skorvane")};
         UIDialogReportDetails details(panel->Fields());
+        QCOMPARE(details.Form()->plainTextEditResults->toPlainText(),
+                 QStringLiteral("Window 64 bits (x64 Mandatory): passed\nWindows: Debian GNU/Linux 12 - 6.1\n"
+                                "is Skorvane is running: failed\n    Cause: No process runs <C:\\Skorvane.exe>\n"
+                                "    What to do: Start Skorvane\nplainTextEdit: Is already running\n"));
         // Readable, in the report's own order, every string as sent.
         QCOMPARE(IndentedReportJson(QStringLiteral("{\"b\": \"x, \\\"{y}\\\"\",\"a\": \"1\"}")),
                  QStringLiteral("{\n    \"b\": \"x, \\\"{y}\\\"\",\n    \"a\": \"1\"\n}"));
@@ -294,6 +308,13 @@ private slots:
         const QString html = QString::fromUtf8(file.readAll());
         QVERIFY(html.contains(QStringLiteral("&lt;b&gt;not markup&lt;/b&gt;")));
         QVERIFY(html.contains(QStringLiteral("<td class=\"fail\">failed</td>")));
+        // Rows by the window's titles, with the cause and the fix; the JSON block keeps the members' names.
+        QVERIFY(html.contains(QStringLiteral("<tr><th>is Skorvane is running</th><td class=\"fail\">failed</td><td "
+                                             "class=\"why\">No process runs &lt;C:\\Skorvane.exe&gt;<br><b>What to "
+                                             "do:</b> Start Skorvane</td></tr>")));
+        QVERIFY(html.contains(QStringLiteral("<th>Window 64 bits (x64 Mandatory)</th>")));
+        QVERIFY(!html.contains(QStringLiteral("<th>labelWindows64BitsIcon</th>")));
+        QVERIFY(html.contains(QStringLiteral("id=\"report-json\">") + kReport + QStringLiteral("</script>")));
         // A page that cannot be written says so, and the panel keeps everything.
         gBoxes.clear();
         QVERIFY(!panel->SaveReport(Out(QStringLiteral("no-such-folder/report.html"))));
