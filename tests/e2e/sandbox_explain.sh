@@ -3,50 +3,13 @@
 # stand-in product misbehaving one way at a time. Every row that did not pass has a cause and a fix, no row that
 # passed has either, the cause names the fact of this breakage (the file, key, value or pipe), and where the fix is
 # the tool's own "Fix and check again", a pass with --fix makes the row pass.
+# (tests/e2e/explain_table.py reads the tables.)
 # Usage: sandbox_explain.sh CLI BUILD_DIR
 set -uo pipefail
 cli=$1
 export SKV_BUILD=$2
 . "$(dirname "$0")/sandbox_work.sh"
 sandbox=$here/../../standin/sandbox.sh
-
-# Reads a --text table on standard input; each argument is "Title|regex": the row must not have passed and its cause
-# and fix together must match the regex; or "+Title": the row must have passed. A row that passed must have neither
-# cause nor fix.
-check='
-import re, sys
-rows, current = {}, None
-for line in sys.stdin.read().splitlines()[1:]:
-    if line.startswith("    Cause: "):
-        rows[current]["cause"] = line[11:]
-    elif line.startswith("    Fix:   "):
-        rows[current]["fix"] = line[11:]
-    else:
-        title, result = re.match(r"(.*\S)\s+(\S+)$", line).groups()
-        current = title
-        rows[title] = {"result": result}
-problems = []
-if len(rows) < 15:
-    problems.append("only %d rows" % len(rows))
-for title, row in rows.items():
-    explained = "cause" in row and "fix" in row and row["cause"] and row["fix"]
-    if row["result"] == "passed" and ("cause" in row or "fix" in row):
-        problems.append("%s passed but has an explanation" % title)
-    if row["result"] != "passed" and not explained:
-        problems.append("%s is %s without cause and fix" % (title, row["result"]))
-for expectation in sys.argv[1:]:
-    if expectation.startswith("+"):
-        if rows.get(expectation[1:], {}).get("result") != "passed":
-            problems.append("%s should have passed" % expectation[1:])
-        continue
-    title, pattern = expectation.split("|", 1)
-    row = rows.get(title)
-    if row is None or row["result"] == "passed":
-        problems.append("%s should not have passed" % title)
-    elif not re.search(pattern, row.get("cause", "") + " / " + row.get("fix", "")):
-        problems.append("%s: %r does not match %r" % (title, row.get("cause", "") + " / " + row.get("fix", ""), pattern))
-print("\n".join(problems))
-'
 
 # explain NAME KIND "Title|regex"... [-- sandbox options] [--- cli options]
 #   KIND install: the installation alone; product: the stand-in product is started first in the sandbox.
@@ -67,7 +30,7 @@ explain() {
     local table problems
     table=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" "${cliOptions[@]}") 2>"$folder.err")
     endProducts "$folder"
-    problems=$(python3 -c "$check" "${expectations[@]}" <<<"$table" 2>&1)
+    problems=$(python3 "$here/explain_table.py" "${expectations[@]}" <<<"$table" 2>&1)
     if [[ -z $problems ]]; then
         echo "PASS $name" >"$result"
     else

@@ -3,7 +3,8 @@
 # stand-in product (standin/wine-install.sh) in a prefix of its own:
 #   1. the console runner with the product launched by the pass; "Quit" ends that instance and starts one detached
 #   2. the console runner with the product already running
-#   3. "Fix and check again" with no start-up shortcut: it makes one, storing the plain path
+#   3. "Fix and check again" with no start-up shortcut: the runner's table explains the missing shortcut and names
+#      the button; the button's pass makes one, storing the plain path
 #   4. the window on the healthy installation, saved as a PNG, with the firewall registration at start; closing it
 #      ends the instance it launched and starts one detached
 # With WINEARCH=win32 the prefix is a 32-bit Windows (and the build must be the 32-bit one): there the "64-bit
@@ -137,6 +138,17 @@ rm -f "$pids"
 
 echo "== 3. \"Fix and check again\" without a shortcut"
 bash "$root/standin/wine-install.sh" "$build" --no-shortcut >/dev/null
+# First the table: each row that fails says why, with the shortcut's Windows path, and names the button that fixes
+# it (the pass below with --fix is that button's pass).
+code=$(cli explained --text)
+expectations=("Shortcut installed for all users|There is no shortcut \"C:.ProgramData.Microsoft.Windows.Start Menu.Programs.StartUp.Skorvane\.lnk\"\..*Press \"Fix and check again\""
+    "Shortcut installed for current user|There is no shortcut \"C:.users.*Skorvane\.lnk\"")
+[[ -n $suffix ]] && expectations+=("Window 64 bits (x64 Mandatory)|This is 32-bit Windows")
+problems=$(python3 "$root/tests/e2e/explain_table.py" "${expectations[@]}" <"$work/explained.json")
+[[ -z $problems ]] && ok "each failed row explained, naming the shortcut and the button" ||
+    fail "explanations: $problems"$'\n'"$(cat "$work/explained.json")"
+end_all
+rm -f "$pids"
 code=$(cli fixed --fix)
 if report "$work/fixed.json" $windows64 labelIsRunning=false plainTextEdit= labelShortcutInstalledCurrentUser=false \
     labelPointToInstalledDirCurrentUser=false; then
