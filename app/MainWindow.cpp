@@ -24,6 +24,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWindow>
 #include <QFile>
 #include <QLabel>
@@ -303,8 +304,11 @@ void MainWindow::FitToScreen() {
     const auto* rows = findChild<QScrollArea*>(QStringLiteral("scrollAreaRows"));
     const QSize content = form_->widget_2->sizeHint();
     const QSize view = rows ? rows->viewport()->size() : content;
-    const QSize natural = fullSize_.expandedTo(
+    QSize natural = fullSize_.expandedTo(
         size() + QSize(qMax(0, content.width() - view.width()), qMax(0, content.height() - view.height())));
+    // Rows taller than the area scroll: their scroll bar takes its width from the rows, which would scroll sideways.
+    if (rows && natural.height() > area.height() - frameExtra.height())
+        natural.rwidth() += rows->verticalScrollBar()->sizeHint().width();
     const QSize fitted = natural.boundedTo(area.size() - frameExtra).expandedTo(minimumSizeHint());
     resize(fitted);
     // The whole frame inside the work area, not under the task bar.
