@@ -22,11 +22,7 @@ explain() {
     [[ $# -gt 0 ]] && shift && cliOptions+=("$@")
     local folder=$work/$name result=$work/$name.result
     "$sandbox" "$folder" "${options[@]}" >"$folder.env" || { echo "FAIL $name: sandbox" >"$result"; return; }
-    if [[ $kind == product ]]; then
-        (. "$folder.env"; "$folder/install/Skorvane.exe" >/dev/null 2>&1 &)
-        for _ in $(seq 100); do [[ -S $folder/pipes/Skorvane ]] && break; sleep 0.05; done
-        [[ " ${options[*]:-} " == *no-pipe* ]] && sleep 0.3
-    fi
+    [[ $kind == product ]] && startProduct "$folder" "${options[@]}"
     local table problems
     table=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" "${cliOptions[@]}") 2>"$folder.err")
     endProducts "$folder"
