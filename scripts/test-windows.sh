@@ -8,6 +8,9 @@ jobs=$2
 shift 2
 export WINEPREFIX="${SKV_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/skorvane/wine64}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A prefix that a failed start left without its drive (a Wine that could not run) is made again: Wine would
+# otherwise take it as made, and every test would wait on a Windows that is not there.
+[[ -d $WINEPREFIX/drive_c/windows/system32 ]] || rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 # One Wine server for the whole run, detached from our output: otherwise each test waits for the server's idle
 # time-out before its output pipe closes.

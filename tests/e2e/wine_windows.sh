@@ -141,7 +141,7 @@ bash "$root/standin/wine-install.sh" "$build" --no-shortcut >/dev/null
 # First the table: each row that fails says why, with the shortcut's Windows path, and names the button that fixes
 # it (the pass below with --fix is that button's pass).
 code=$(cli explained --text)
-expectations=("Shortcut installed for all users|There is no shortcut \"C:.ProgramData.Microsoft.Windows.Start Menu.Programs.StartUp.Skorvane\.lnk\"\..*Press \"Fix and check again\""
+expectations=("Shortcut installed for all users|(?i)There is no shortcut \"C:.ProgramData.Microsoft.Windows.Start Menu.Programs.StartUp.Skorvane\.lnk\"\..*Press \"Fix and check again\""
     "Shortcut installed for current user|There is no shortcut \"C:.users.*Skorvane\.lnk\"")
 [[ -n $suffix ]] && expectations+=("Window 64 bits (x64 Mandatory)|This is 32-bit Windows")
 problems=$(python3 "$root/tests/e2e/explain_table.py" "${expectations[@]}" <"$work/explained.json")
