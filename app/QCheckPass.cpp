@@ -354,19 +354,18 @@ void QCheckPass::CheckSignatures() {
 }
 
 void QCheckPass::CheckPluginRegistration() {
-    bool all = !shellDllPath_.empty();
-    for (const char* clsid : Checks::kShellExtensionClasses) {
-        const Checks::ClsidRegistration found = Checks::ReadClsidRegistration(clsid);
-        CheckFacts::Registration registration;
-        registration.key = QString::fromStdString(found.key);
-        registration.present = found.present;
-        registration.server = QString::fromStdWString(found.server);
-        registration.threadingModel = QString::fromStdString(found.threadingModel);
-        registration.expected = Checks::IsExpectedRegistration(found, shellDllPath_);
-        all = all && registration.expected;
-        facts_.registrations << registration;
+    const std::vector<Checks::ClsidRegistration> found = Checks::ReadShellExtensionRegistrations();
+    for (const Checks::ClsidRegistration& registration : found) {
+        CheckFacts::Registration fact;
+        fact.key = QString::fromStdString(registration.key);
+        fact.present = registration.present;
+        fact.server = QString::fromStdWString(registration.server);
+        fact.threadingModel = QString::fromStdString(registration.threadingModel);
+        fact.expected = Checks::IsExpectedRegistration(registration, shellDllPath_);
+        facts_.registrations << fact;
     }
-    SetCheckResult(QStringLiteral("labelCheckInstallExplorerPluginIcon"), all);
+    SetCheckResult(QStringLiteral("labelCheckInstallExplorerPluginIcon"),
+                   Checks::AreShellExtensionClassesRegistered(found, shellDllPath_));
 }
 
 void QCheckPass::ReadPluginVersion() {
@@ -385,10 +384,7 @@ void QCheckPass::CheckStartupShortcuts(bool fix) {
     // The shortcut stores the plain path: Explorer may not start an extended-length target at logon.
     if (fix && !productPath_.empty() && !shortcuts.Exists(Manager::CurrentUser) && !shortcuts.Exists(Manager::AllUsers))
         shortcuts.Create(Manager::Either, QString::fromStdWString(productPath_));
-    const auto pointsAtExecutable = [&](int scope) {
-        return shortcuts.Exists(scope) &&
-               Checks::SamePath(shortcuts.Target(scope).toStdWString(), executable.toStdWString());
-    };
+    // What the rows and their explanations say comes from one look at each shortcut.
     const auto shortcutFacts = [&](int scope) {
         CheckFacts::Shortcut shortcut;
         shortcut.path = shortcuts.ShortcutPath(scope);
@@ -396,13 +392,18 @@ void QCheckPass::CheckStartupShortcuts(bool fix) {
         shortcut.target = shortcut.exists ? shortcuts.Target(scope) : QString();
         return shortcut;
     };
+    const auto pointsAtExecutable = [&](const CheckFacts::Shortcut& shortcut) {
+        return shortcut.exists && Checks::SamePath(shortcut.target.toStdWString(), executable.toStdWString());
+    };
     facts_.allUsersShortcut = shortcutFacts(Manager::AllUsers);
     facts_.currentUserShortcut = shortcutFacts(Manager::CurrentUser);
-    SetCheckResult(QStringLiteral("labelShortcutInstalledGlobal"), shortcuts.Exists(Manager::AllUsers));
-    SetCheckResult(QStringLiteral("labelPointToInstalledDirCurrentAllUsers"), pointsAtExecutable(Manager::AllUsers));
+    SetCheckResult(QStringLiteral("labelShortcutInstalledGlobal"), facts_.allUsersShortcut.exists);
+    SetCheckResult(QStringLiteral("labelPointToInstalledDirCurrentAllUsers"),
+                   pointsAtExecutable(facts_.allUsersShortcut));
     shortcuts.SetShortcutName(QStringLiteral("Skorvane"));
-    SetCheckResult(QStringLiteral("labelShortcutInstalledCurrentUser"), shortcuts.Exists(Manager::CurrentUser));
-    SetCheckResult(QStringLiteral("labelPointToInstalledDirCurrentUser"), pointsAtExecutable(Manager::CurrentUser));
+    SetCheckResult(QStringLiteral("labelShortcutInstalledCurrentUser"), facts_.currentUserShortcut.exists);
+    SetCheckResult(QStringLiteral("labelPointToInstalledDirCurrentUser"),
+                   pointsAtExecutable(facts_.currentUserShortcut));
 }
 
 void QCheckPass::CheckStartupApproval() {

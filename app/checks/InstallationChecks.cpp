@@ -74,10 +74,6 @@ Md5Comparison CompareMd5File(const std::wstring& executablePath) {
     return comparison;
 }
 
-bool Md5FileMatches(const std::wstring& executablePath) {
-    return CompareMd5File(executablePath).Matches();
-}
-
 std::wstring ReadSoftwareVersion(const std::wstring& installDir) {
     if (installDir.empty())
         return {};
@@ -109,17 +105,20 @@ bool IsExpectedRegistration(const ClsidRegistration& registration, const std::ws
            Orv::SameFileName(registration.server, shellDllPath);
 }
 
-bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellDllPath) {
-    return IsExpectedRegistration(ReadClsidRegistration(clsid), shellDllPath);
+std::vector<ClsidRegistration> ReadShellExtensionRegistrations() {
+    std::vector<ClsidRegistration> registrations;
+    for (const char* clsid : kShellExtensionClasses)
+        registrations.push_back(ReadClsidRegistration(clsid));
+    return registrations;
 }
 
-bool AreShellExtensionClassesRegistered(const std::wstring& shellDllPath) {
-    if (shellDllPath.empty())
+bool AreShellExtensionClassesRegistered(const std::vector<ClsidRegistration>& registrations,
+                                        const std::wstring& shellDllPath) {
+    if (shellDllPath.empty() || registrations.empty())
         return false;
-    bool all = true;
-    for (const char* clsid : kShellExtensionClasses)
-        all = CheckClsidRegistration(clsid, shellDllPath) && all; // every class is looked at
-    return all;
+    return std::all_of(registrations.begin(), registrations.end(), [&](const ClsidRegistration& registration) {
+        return IsExpectedRegistration(registration, shellDllPath);
+    });
 }
 
 std::wstring PluginVersionText(const std::wstring& shellDllPath, std::string* diagnostic) {
@@ -144,10 +143,6 @@ StartupApproval ReadStartupApproval() {
         Orv::ReadRegistryValue(Orv::RegistryRoot::CurrentUser, kStartupApprovedKey, L"Skorvane.lnk", value);
     approval.value = value.bytes;
     return approval;
-}
-
-bool IsStartupApproved() {
-    return ReadStartupApproval().Allowed();
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {

@@ -34,9 +34,8 @@ struct Md5Comparison {
     std::string actual;
     bool Matches() const { return !actual.empty() && expected == actual; }
 };
+// Matches: the ".md5" file holds exactly the executable's digest.
 Md5Comparison CompareMd5File(const std::wstring& executablePath);
-// The ".md5" file holds exactly the executable's digest.
-bool Md5FileMatches(const std::wstring& executablePath);
 // The text of the first <h3> element of data/Versions.html in the install folder; empty without one.
 std::wstring ReadSoftwareVersion(const std::wstring& installDir);
 
@@ -50,11 +49,14 @@ struct ClsidRegistration {
     std::string threadingModel;
 };
 ClsidRegistration ReadClsidRegistration(const std::string& clsid);
-bool IsExpectedRegistration(const ClsidRegistration& registration, const std::wstring& shellDllPath);
 // The class is registered as an apartment-threaded in-process server at the shell DLL path (the same file name as
 // the file system compares names; the threading model exactly).
-bool CheckClsidRegistration(const std::string& clsid, const std::wstring& shellDllPath);
-bool AreShellExtensionClassesRegistered(const std::wstring& shellDllPath);
+bool IsExpectedRegistration(const ClsidRegistration& registration, const std::wstring& shellDllPath);
+// The registrations of the shell extension's classes, in their order.
+std::vector<ClsidRegistration> ReadShellExtensionRegistrations();
+// Every class is registered as expected (none when there is no shell DLL path).
+bool AreShellExtensionClassesRegistered(const std::vector<ClsidRegistration>& registrations,
+                                        const std::wstring& shellDllPath);
 // The DLL's file version, or "Plugin DLL file do not exist"; a failed read of the version is described in
 // diagnostic.
 std::wstring PluginVersionText(const std::wstring& shellDllPath, std::string* diagnostic = nullptr);
@@ -70,7 +72,6 @@ struct StartupApproval {
     bool Allowed() const { return IsStartupApprovalAllowed(value, present); }
 };
 StartupApproval ReadStartupApproval();
-bool IsStartupApproved();
 
 // Two paths name the same file once their extended-length prefixes are set aside (case matters).
 bool SamePath(const std::wstring& a, const std::wstring& b);

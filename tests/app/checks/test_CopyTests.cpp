@@ -62,7 +62,8 @@ TEST_F(CopyTests, OnlyWholeCopiesCount) {
     EXPECT_TRUE(DirectoryExists(target));
     EXPECT_FALSE(folder.ExpectedCopiesMade());
     ASSERT_TRUE(CopyOneFile(folder.SourcePaths()[1], target + L"tmp2.txt"));
-    EXPECT_FALSE(folder.ExpectedCopiesMade()); // one of two
+    EXPECT_FALSE(folder.ExpectedCopiesMade());                                          // one of two
+    EXPECT_EQ(folder.MissingCopies(), std::vector<std::wstring>{target + L"tmp1.txt"}); // what a failed row names
     ASSERT_TRUE(CreateDirectories(target + L"tmp1.txt"));
     EXPECT_FALSE(folder.ExpectedCopiesMade()); // a folder is no copy
     RemoveFolder(target + L"tmp1.txt");
@@ -74,6 +75,7 @@ TEST_F(CopyTests, OnlyWholeCopiesCount) {
     EXPECT_FALSE(folder.ExpectedCopiesMade()); // nor other content
     CopyBoth(folder);
     EXPECT_TRUE(folder.ExpectedCopiesMade());
+    EXPECT_TRUE(folder.MissingCopies().empty());
 
     // A new test never counts the copies of the one before.
     folder.ResetTargetFolder();

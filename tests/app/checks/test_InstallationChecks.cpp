@@ -80,7 +80,7 @@ TEST(InstallationChecks, Md5FileMustHoldExactlyTheDigest) {
     WriteTextFile(exe, "abc");
     const auto withMd5 = [&](const std::string& text) {
         WriteTextFile(exe + L".md5", text);
-        return Checks::Md5FileMatches(exe);
+        return Checks::CompareMd5File(exe).Matches();
     };
     EXPECT_TRUE(withMd5("900150983cd24fb0d6963f7d28e17f72"));
     EXPECT_TRUE(withMd5("\xEF\xBB\xBF\xEF\xBB\xBF"
@@ -90,7 +90,17 @@ TEST(InstallationChecks, Md5FileMustHoldExactlyTheDigest) {
     EXPECT_FALSE(withMd5(""));
     DeleteOneFile(exe);
     DeleteOneFile(exe + L".md5");
-    EXPECT_FALSE(Checks::Md5FileMatches(exe)); // nothing installed: both texts empty, still a failure
+    const Checks::Md5Comparison nothing = Checks::CompareMd5File(exe);
+    EXPECT_FALSE(nothing.Matches()); // nothing installed: both texts empty, still a failure
+    EXPECT_FALSE(nothing.md5FileRead);
+    // What a failed row reports: the digest found, and what the digest file holds.
+    WriteTextFile(exe, "abc");
+    WriteTextFile(exe + L".md5", "\xEF\xBB\xBF"
+                                 "0123");
+    const Checks::Md5Comparison other = Checks::CompareMd5File(exe);
+    EXPECT_TRUE(other.md5FileRead);
+    EXPECT_EQ(other.expected, "0123");
+    EXPECT_EQ(other.actual, "900150983cd24fb0d6963f7d28e17f72");
 }
 
 TEST(InstallationChecks, SoftwareVersionFromTheFirstHeading) {
@@ -121,25 +131,38 @@ TEST(InstallationChecks, ShellExtensionRegistration) {
         registry.SetString(RegistryRoot::ClassesRoot, key, L"", path);
         registry.SetString(RegistryRoot::ClassesRoot, key, L"ThreadingModel", model);
     };
+    const auto registered = [&](const char* clsid) {
+        return Checks::IsExpectedRegistration(Checks::ReadClsidRegistration(clsid), dll);
+    };
+    const auto allRegistered = [&](const std::wstring& path) {
+        return Checks::AreShellExtensionClassesRegistered(Checks::ReadShellExtensionRegistrations(), path);
+    };
     registerClass(Checks::kShellExtensionClasses[0], L"Apartment", dll);
     registerClass(Checks::kShellExtensionClasses[1], L"Apartment", dll);
     registerClass(Checks::kShellExtensionClasses[2], L"Apartment", dll);
-    EXPECT_TRUE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[0], dll));
-    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll)); // not registered
-    EXPECT_FALSE(Checks::AreShellExtensionClassesRegistered(dll));
+    EXPECT_TRUE(registered(Checks::kShellExtensionClasses[0]));
+    EXPECT_FALSE(registered(Checks::kShellExtensionClasses[3])); // not registered
+    EXPECT_FALSE(allRegistered(dll));
     registerClass(Checks::kShellExtensionClasses[3], L"Both", dll);
-    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll));
+    EXPECT_FALSE(registered(Checks::kShellExtensionClasses[3]));
+    // What a failed row reports: the key, the server and the model found.
+    const Checks::ClsidRegistration both = Checks::ReadClsidRegistration(Checks::kShellExtensionClasses[3]);
+    EXPECT_TRUE(both.present);
+    EXPECT_EQ(both.threadingModel, "Both");
+    EXPECT_EQ(both.server, dll);
+    EXPECT_EQ(both.key, std::string("CLSID\\") + Checks::kShellExtensionClasses[3] + "\\InprocServer32");
     registerClass(Checks::kShellExtensionClasses[3], L"Apartment", temp / L"SKORVANESHELLDLL.DLL");
     // The same file in other letter case: Windows compares file names without regard to case, POSIX does not.
 #ifdef _WIN32
-    EXPECT_TRUE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll));
+    EXPECT_TRUE(registered(Checks::kShellExtensionClasses[3]));
 #else
-    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll));
+    EXPECT_FALSE(registered(Checks::kShellExtensionClasses[3]));
 #endif
     registerClass(Checks::kShellExtensionClasses[3], L"apartment", dll);
-    EXPECT_FALSE(Checks::CheckClsidRegistration(Checks::kShellExtensionClasses[3], dll)); // the model is exact
+    EXPECT_FALSE(registered(Checks::kShellExtensionClasses[3])); // the model is exact
     registerClass(Checks::kShellExtensionClasses[3], L"Apartment", dll);
-    EXPECT_TRUE(Checks::AreShellExtensionClassesRegistered(dll));
+    EXPECT_TRUE(allRegistered(dll));
+    EXPECT_FALSE(allRegistered(L"")); // no shell DLL path: nothing is its registration
 }
 
 TEST(InstallationChecks, PluginVersion) {
@@ -165,9 +188,9 @@ TEST(InstallationChecks, HugeFilesAreTheWrongContent) {
     const std::wstring executable = temp / L"Skorvane.exe";
     ASSERT_TRUE(WriteTextFile(executable, "MZ"));
     ASSERT_TRUE(WriteTextFile(executable + L".md5", FileMD5(executable)));
-    EXPECT_TRUE(Checks::Md5FileMatches(executable));
+    EXPECT_TRUE(Checks::CompareMd5File(executable).Matches());
     std::filesystem::resize_file(WStringToUtf8(executable + L".md5"), 4ull << 30);
-    EXPECT_FALSE(Checks::Md5FileMatches(executable));
+    EXPECT_FALSE(Checks::CompareMd5File(executable).Matches());
     ASSERT_TRUE(WriteTextFile(temp / L"data/Versions.html", "<h3>1.2</h3>"));
     EXPECT_EQ(Checks::ReadSoftwareVersion(temp.Path()), L"1.2");
     std::filesystem::resize_file(WStringToUtf8(temp / L"data/Versions.html"), 4ull << 30);
