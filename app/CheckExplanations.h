@@ -42,7 +42,6 @@ struct CheckFacts {
     Shortcut allUsersShortcut;
     Shortcut currentUserShortcut;
     QString approvalKey;
-    bool approvalPresent = false;
     QString approvalValue; // the bytes, in hexadecimal
     // The product at work.
     bool launchedByPass = false; // the pass started the product after the running row was checked

@@ -409,7 +409,6 @@ void QCheckPass::CheckStartupShortcuts(bool fix) {
 void QCheckPass::CheckStartupApproval() {
     const Checks::StartupApproval approval = Checks::ReadStartupApproval();
     facts_.approvalKey = QString::fromWCharArray(Checks::kStartupApprovedKey);
-    facts_.approvalPresent = approval.present;
     facts_.approvalValue =
         QByteArray(reinterpret_cast<const char*>(approval.value.data()), static_cast<int>(approval.value.size()))
             .toHex(' ');

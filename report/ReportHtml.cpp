@@ -31,13 +31,12 @@ QString ResultWord(const QString& value) {
 }
 
 QString ResultCell(const QString& value) {
-    if (value == QLatin1String("true"))
-        return QStringLiteral("<td class=\"pass\">passed</td>");
-    if (value == QLatin1String("false"))
-        return QStringLiteral("<td class=\"fail\">failed</td>");
-    if (value == QLatin1String("unknown"))
-        return QStringLiteral("<td class=\"unknown\">unknown</td>");
-    return QStringLiteral("<td class=\"text\">%1</td>").arg(value.toHtmlEscaped().replace(QLatin1Char('\n'), "<br>"));
+    const QString kind = value == QLatin1String("true")      ? QStringLiteral("pass")
+                         : value == QLatin1String("false")   ? QStringLiteral("fail")
+                         : value == QLatin1String("unknown") ? QStringLiteral("unknown")
+                                                             : QStringLiteral("text");
+    return QStringLiteral("<td class=\"%1\">%2</td>")
+        .arg(kind, ResultWord(value).toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
 }
 } // namespace
 
