@@ -345,11 +345,14 @@ void QCheckPass::ReadSoftwareVersion() {
 void QCheckPass::CheckSignatures() {
     const QString expectedSigner = QStringLiteral("QUELLANOR");
     facts_.expectedSigner = expectedSigner;
-    SetCheckResult(QStringLiteral("labelCheckExeSignedIcon"), Orv::IsFileSigned(executablePath_));
-    SetCheckResult(QStringLiteral("labelCheckPluginSignedIcon"), Orv::IsFileSigned(shellDllPath_));
-    facts_.dllSigner = QString::fromStdWString(Orv::GetSignerName(shellDllPath_));
+    // One look at each file answers both of its rows.
+    const Orv::SignatureInspection executable = Orv::InspectFileSignature(executablePath_);
+    const Orv::SignatureInspection shellDll = Orv::InspectFileSignature(shellDllPath_);
+    SetCheckResult(QStringLiteral("labelCheckExeSignedIcon"), executable.verified);
+    SetCheckResult(QStringLiteral("labelCheckPluginSignedIcon"), shellDll.verified);
+    facts_.dllSigner = QString::fromStdWString(shellDll.signerName);
     SetCheckResult(QStringLiteral("labelCheckPluginSignedNameIcon"), facts_.dllSigner == expectedSigner);
-    facts_.exeSigner = QString::fromStdWString(Orv::GetSignerName(executablePath_));
+    facts_.exeSigner = QString::fromStdWString(executable.signerName);
     SetCheckResult(QStringLiteral("labelCheckExeSignedNameIcon"), facts_.exeSigner == expectedSigner);
 }
 

@@ -63,8 +63,9 @@ InstallerVerdict CheckInstaller(const QString& path) {
     }
 #endif
     const std::wstring file = path.toStdWString();
-    verdict.signer = QString::fromStdWString(Orv::GetSignerName(file));
-    if (!Orv::IsFileSigned(file))
+    const Orv::SignatureInspection inspection = Orv::InspectFileSignature(file);
+    verdict.signer = QString::fromStdWString(inspection.signerName);
+    if (!inspection.verified)
         verdict.kind = CarriesSignature(path) ? InstallerVerdict::SignatureBroken : InstallerVerdict::NotSigned;
     else if (verdict.signer != QLatin1String(kInstallerSigner))
         verdict.kind = InstallerVerdict::OtherSigner;

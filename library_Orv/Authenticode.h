@@ -7,6 +7,14 @@
 
 namespace Orv {
 
+// What one look at a file's Authenticode signature finds: whether it verifies (as IsFileSigned) and who signed it
+// (as GetSignerName). The file is read and its signature checked once for both.
+struct SignatureInspection {
+    bool verified = false;
+    std::wstring signerName;
+};
+SignatureInspection InspectFileSignature(const std::wstring& path);
+
 // Whether the file carries an Authenticode signature that verifies: the image's digest matches the signed one,
 // the signature is valid and the signer's chain leads to a trusted root (revocation is not checked).
 bool IsFileSigned(const std::wstring& path);

@@ -14,6 +14,7 @@
 #include <memory>
 #include <mutex>
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 // Authenticode with OpenSSL: the image digest of the PE file, the PKCS#7 signature over the
@@ -75,11 +76,20 @@ std::wstring SimpleDisplayName(X509* certificate) {
     return {};
 }
 
-StorePtr NewTrustedStore(const std::string& roots) {
+// The system's roots are looked up by subject hash in its certificate folder (SSL_CERT_DIR, else OpenSSL's own),
+// one file when a chain needs it. Loading the whole bundle, as X509_STORE_set_default_paths does, parses every
+// root (about 30 ms) for a verification that needs one at most; on Debian the folder holds the same roots.
+std::string SystemRootFolders() {
+    const char* folderVariable = std::getenv(X509_get_default_cert_dir_env());
+    return folderVariable && *folderVariable ? folderVariable : X509_get_default_cert_dir();
+}
+
+StorePtr NewTrustedStore(const std::string& systemFolders, const std::string& roots) {
     StorePtr store(X509_STORE_new());
     if (!store)
         return store;
-    X509_STORE_set_default_paths(store.get());
+    if (X509_LOOKUP* lookup = X509_STORE_add_lookup(store.get(), X509_LOOKUP_hash_dir()))
+        X509_LOOKUP_add_dir(lookup, systemFolders.c_str(), X509_FILETYPE_PEM);
     std::istringstream files(roots);
     std::string file;
     while (std::getline(files, file, ':'))
@@ -88,16 +98,16 @@ StorePtr NewTrustedStore(const std::string& roots) {
     return store;
 }
 
-// Reading the system's certificate folder is costly; the store is built again only when the roots change.
+// The store is built again only when the places its roots come from change.
 X509_STORE* TrustedStore() {
     static std::mutex mutex;
-    static std::string builtFor;
+    static std::pair<std::string, std::string> builtFor;
     static StorePtr store;
-    const std::string roots = PosixWorldPath(kEnvTrustedRoots, "");
+    const std::pair<std::string, std::string> places(SystemRootFolders(), PosixWorldPath(kEnvTrustedRoots, ""));
     std::lock_guard<std::mutex> lock(mutex);
-    if (!store || roots != builtFor) {
-        store = NewTrustedStore(roots);
-        builtFor = roots;
+    if (!store || places != builtFor) {
+        store = NewTrustedStore(places.first, places.second);
+        builtFor = places;
     }
     return store.get();
 }
@@ -211,14 +221,20 @@ AuthenticodeResult VerifyAuthenticode(const uint8_t* data, size_t size) {
     return result;
 }
 
-bool IsFileSigned(const std::wstring& path) {
+SignatureInspection InspectFileSignature(const std::wstring& path) {
     const std::vector<uint8_t> bytes = ReadWholeFile(path);
-    return !bytes.empty() && VerifyAuthenticode(bytes.data(), bytes.size()).Signed();
+    if (bytes.empty())
+        return {};
+    const AuthenticodeResult result = VerifyAuthenticode(bytes.data(), bytes.size());
+    return {result.Signed(), result.signerName};
+}
+
+bool IsFileSigned(const std::wstring& path) {
+    return InspectFileSignature(path).verified;
 }
 
 std::wstring GetSignerName(const std::wstring& path) {
-    const std::vector<uint8_t> bytes = ReadWholeFile(path);
-    return bytes.empty() ? std::wstring() : VerifyAuthenticode(bytes.data(), bytes.size()).signerName;
+    return InspectFileSignature(path).signerName;
 }
 
 } // namespace Orv

@@ -30,13 +30,10 @@ template <typename Use> LONG VerifyAndUse(const std::wstring& path, DWORD provid
 }
 } // namespace
 
-bool IsFileSigned(const std::wstring& path) {
-    return VerifyAndUse(path, WTD_REVOCATION_CHECK_CHAIN, [](WINTRUST_DATA&) {}) == 0;
-}
-
-std::wstring GetSignerName(const std::wstring& path) {
-    std::wstring name;
-    VerifyAndUse(path, 0, [&](WINTRUST_DATA& data) {
+// The signer is read from the same verification: it is there whether or not the signature verifies.
+SignatureInspection InspectFileSignature(const std::wstring& path) {
+    SignatureInspection inspection;
+    const LONG result = VerifyAndUse(path, WTD_REVOCATION_CHECK_CHAIN, [&](WINTRUST_DATA& data) {
         CRYPT_PROVIDER_DATA* provider = WTHelperProvDataFromStateData(data.hWVTStateData);
         if (!provider || provider->csSigners < 1)
             return;
@@ -47,9 +44,18 @@ std::wstring GetSignerName(const std::wstring& path) {
         const DWORD count =
             CertGetNameStringW(signer->pasCertChain[0].pCert, CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, buffer, 256);
         if (count > 1)
-            name = buffer;
+            inspection.signerName = buffer;
     });
-    return name;
+    inspection.verified = result == 0;
+    return inspection;
+}
+
+bool IsFileSigned(const std::wstring& path) {
+    return InspectFileSignature(path).verified;
+}
+
+std::wstring GetSignerName(const std::wstring& path) {
+    return InspectFileSignature(path).signerName;
 }
 
 } // namespace Orv

@@ -13,9 +13,9 @@ enum class PipeRequestResult {
     TimedOut, // the reply pipe's server gave up first
 };
 
-// One request with reply: opens the pipe, writes the request that composeRequest makes for a new reply pipe name
-// in one write, closes the pipe (which completes the request for the reader) and serves the reply pipe with the
-// handler until the end of answers.
+// One request with reply: opens the pipe, creates the reply pipe under a new name, writes the request that
+// composeRequest makes for that name in one write, closes the pipe (which completes the request for the reader)
+// and serves the reply pipe with the handler until the end of answers.
 PipeRequestResult SendRequestWithReply(const std::wstring& pipeName,
                                        const std::function<std::wstring(const std::wstring&)>& composeRequest,
                                        const PipeMessageHandler& handler);

@@ -9,6 +9,7 @@ void PipeServerWorker::Run() {
     options.name = name;
     options.bufferSize = bufferSize;
     options.deadline = Deadline::After(timeoutMs);
+    options.created = created;
     const PipeServerOutcome outcome = RunPipeServer(
         options, handler,
         [this](const std::wstring& message, IPipeExtraInfosContainer container) {
@@ -27,8 +28,22 @@ PipeServer::~PipeServer() {
     handler = nullptr;
 }
 
+bool PipeServer::CreatePipe(const std::wstring& pipeName) {
+    created_ = std::make_unique<PipeServerEnd>();
+    createdName_ = pipeName;
+    if (created_->Create(std::wstring(kPipePathPrefix) + pipeName, kPipeBufferSize))
+        return true;
+    created_.reset();
+    return false;
+}
+
 bool PipeServer::StartServer(const std::wstring& pipeName) {
+    // A pipe created ahead under another name is not this server's any more.
+    const std::unique_ptr<PipeServerEnd> created =
+        created_ && createdName_ == pipeName ? std::move(created_) : std::unique_ptr<PipeServerEnd>();
+    created_.reset();
     worker = new PipeServerWorker();
+    worker->created = created.get();
     worker->handler = handler;
     worker->name = pipeName;
     worker->pipePath = std::wstring(kPipePathPrefix) + pipeName;

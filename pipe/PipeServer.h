@@ -1,12 +1,14 @@
 #pragma once
 
 #include "PipeMessage.h"
+#include "PipeTransport.h"
 
 #include <QMetaType>
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 Q_DECLARE_METATYPE(Orv::IPipeExtraInfosContainer)
@@ -27,6 +29,7 @@ public:
     PipeMessageHandler handler;
     int timeoutMs = 0;
     bool timedOut = false;
+    PipeServerEnd* created = nullptr; // the pipe, when created before the run
 
 public slots:
     void Run();
@@ -51,6 +54,10 @@ public:
     PipeServerWorker* worker = nullptr;
     PipeMessageHandler handler;
 
+    // Creates the pipe ahead of StartServer with the same name, so that a client looking for it finds it at once
+    // (a requester makes its reply pipe before sending the request). False when it cannot be created; StartServer
+    // then tries again itself.
+    bool CreatePipe(const std::wstring& name);
     bool StartServer(const std::wstring& name);
     void StopServer();
     void SetTimeoutMs(int timeoutMs) { timeoutMs_ = timeoutMs; }
@@ -67,6 +74,8 @@ signals:
 private:
     int timeoutMs_ = kStartServerTimeoutMs;
     bool timedOut_ = false;
+    std::unique_ptr<PipeServerEnd> created_;
+    std::wstring createdName_;
 };
 
 } // namespace Orv

@@ -1,7 +1,7 @@
 #include "PipeServerLoop.h"
 
 #include <algorithm>
-#include <vector>
+#include <memory>
 
 namespace Orv {
 
@@ -45,11 +45,17 @@ bool SendPipeAnswers(const std::wstring& replyPipeName, const IPipeExtraInfos* a
 PipeServerOutcome RunPipeServer(const PipeServerOptions& options, const PipeMessageHandler& handler,
                                 const PipeMessageListener& listener, bool& stopRequested) {
     const Deadline& deadline = options.deadline;
-    // bufferSize characters; a read takes at most all of it but the last character.
-    std::vector<char> buffer(static_cast<size_t>(options.bufferSize) * 2);
-    const size_t maxBytes = buffer.size() >= 2 ? buffer.size() - 2 : 0;
-    PipeServerEnd pipe;
-    if (!pipe.Create(std::wstring(kPipePathPrefix) + options.name, options.bufferSize))
+    // bufferSize characters; a read takes at most all of it but the last character. Left uninitialised: a reply
+    // pipe's few short messages touch a page of it, and zeroing all of it costs milliseconds per exchange.
+    const size_t bufferBytes = static_cast<size_t>(options.bufferSize) * 2;
+    const std::unique_ptr<char[]> storage(new char[bufferBytes == 0 ? 1 : bufferBytes]);
+    char* const data = storage.get();
+    const size_t maxBytes = bufferBytes >= 2 ? bufferBytes - 2 : 0;
+    PipeServerEnd ownPipe;
+    PipeServerEnd& pipe = options.created ? *options.created : ownPipe;
+    if (!options.created && !pipe.Create(std::wstring(kPipePathPrefix) + options.name, options.bufferSize))
+        return PipeServerOutcome::NoPipe;
+    if (!pipe.IsValid())
         return PipeServerOutcome::NoPipe;
 
     const auto handle = [&](const std::string& bytes) {
@@ -74,20 +80,20 @@ PipeServerOutcome RunPipeServer(const PipeServerOptions& options, const PipeMess
             continue;
         }
         size_t count = 0;
-        bool reading = pipe.Read(buffer.data(), maxBytes, count, deadline) == PipeIo::Done;
+        bool reading = pipe.Read(data, maxBytes, count, deadline) == PipeIo::Done;
         while (reading && !stopRequested) {
             // A chunk that does not begin with the marker is extended by the following chunks until one does, or
             // until the writer closes its end.
-            std::string message(buffer.data(), count);
-            bool chunkHasMarker = BeginsWithMarker(buffer.data(), count);
+            std::string message(data, count);
+            bool chunkHasMarker = BeginsWithMarker(data, count);
             while (!chunkHasMarker) {
-                if (pipe.Read(buffer.data(), maxBytes, count, deadline) != PipeIo::Done)
+                if (pipe.Read(data, maxBytes, count, deadline) != PipeIo::Done)
                     break;
-                message.append(buffer.data(), count);
-                chunkHasMarker = BeginsWithMarker(buffer.data(), count);
+                message.append(data, count);
+                chunkHasMarker = BeginsWithMarker(data, count);
             }
             handle(message);
-            reading = pipe.Read(buffer.data(), maxBytes, count, deadline) == PipeIo::Done;
+            reading = pipe.Read(data, maxBytes, count, deadline) == PipeIo::Done;
         }
         pipe.Disconnect();
     }

@@ -29,6 +29,8 @@ struct PipeServerOptions {
     Deadline deadline = Deadline::Never();
     PipeReplyOptions reply;
     PipeReplier replier; // empty: SendPipeAnswers with the options above
+    // A pipe end the caller has created under the name already: served, then closed. Null: the loop creates it.
+    PipeServerEnd* created = nullptr;
 };
 
 enum class PipeServerOutcome {

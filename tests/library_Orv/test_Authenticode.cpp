@@ -1,3 +1,5 @@
+#include "TempFolder.h"
+#include "TestEnvironment.h"
 #include "TrustedRoot.h"
 #include "Wine.h"
 #include "library_Orv/Authenticode.h"
@@ -5,6 +7,16 @@
 #include "library_Orv/Files/Folders.h"
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/PosixWorld.h"
+
+#include <openssl/pem.h>
+#include <openssl/x509.h>
+
+#include <cstdio>
+#endif
 
 using namespace Orv;
 
@@ -25,6 +37,9 @@ TEST_F(Authenticode, SignedFileVerifiesAndNamesItsSigner) {
     ASSERT_TRUE(FileExists(Signed(L"signed.dll")));
     EXPECT_TRUE(IsFileSigned(Signed(L"signed.dll")));
     EXPECT_EQ(GetSignerName(Signed(L"signed.dll")), L"QUELLANOR");
+    const SignatureInspection inspection = InspectFileSignature(Signed(L"signed.dll"));
+    EXPECT_TRUE(inspection.verified);
+    EXPECT_EQ(inspection.signerName, L"QUELLANOR");
 }
 
 TEST_F(Authenticode, UnsignedFileHasNeither) {
@@ -36,10 +51,45 @@ TEST_F(Authenticode, UnsignedFileHasNeither) {
 
 TEST_F(Authenticode, TamperedFileFailsButKeepsItsSigner) {
     EXPECT_FALSE(IsFileSigned(Signed(L"tampered.dll")));
+    const SignatureInspection inspection = InspectFileSignature(Signed(L"tampered.dll"));
+    EXPECT_FALSE(inspection.verified);
     if (RunningUnderWine())
         GTEST_SKIP() << "Wine's WinVerifyTrust keeps no signer data after a digest mismatch; Windows does";
     EXPECT_EQ(GetSignerName(Signed(L"tampered.dll")), L"QUELLANOR");
+    EXPECT_EQ(inspection.signerName, L"QUELLANOR");
 }
+
+TEST_F(Authenticode, AnotherSignerStillVerifies) {
+    const SignatureInspection inspection = InspectFileSignature(Signed(L"other.dll"));
+    EXPECT_TRUE(inspection.verified);
+    EXPECT_EQ(inspection.signerName, L"OTHERSIGNER");
+}
+
+#ifndef _WIN32
+// A root in the system's certificate folder is found there by its subject hash (the name c_rehash gives it),
+// without SKV_TRUSTED_ROOTS; a folder without it trusts nothing.
+TEST(AuthenticodeSystemRoots, RootInTheCertificateFolderIsTrusted) {
+    const std::string rootPem = WStringToUtf8(Signed(L"certs/root.pem"));
+    FILE* file = std::fopen(rootPem.c_str(), "r");
+    ASSERT_NE(file, nullptr);
+    X509* root = PEM_read_X509(file, nullptr, nullptr, nullptr);
+    std::fclose(file);
+    ASSERT_NE(root, nullptr);
+    char hashName[16];
+    std::snprintf(hashName, sizeof hashName, "%08lx.0", X509_subject_name_hash(root));
+    X509_free(root);
+
+    TempFolder withRoot, withoutRoot;
+    ASSERT_TRUE(CopyOneFile(Signed(L"certs/root.pem"), withRoot / Utf8ToWString(hashName)));
+    const ScopedTestEnvironment noTestRoots(kEnvTrustedRoots);
+    {
+        const ScopedTestEnvironment folder(X509_get_default_cert_dir_env(), WStringToUtf8(withoutRoot.Path()));
+        EXPECT_FALSE(IsFileSigned(Signed(L"signed.dll")));
+    }
+    const ScopedTestEnvironment folder(X509_get_default_cert_dir_env(), WStringToUtf8(withRoot.Path()));
+    EXPECT_TRUE(IsFileSigned(Signed(L"signed.dll")));
+}
+#endif
 
 TEST_F(Authenticode, SignedStandInProduct) {
     if (!FileExists(Signed(L"Skorvane.exe")))

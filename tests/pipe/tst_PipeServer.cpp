@@ -1,4 +1,5 @@
 // The pipe server as QObjects: its worker runs on the calling thread, and every handled message is announced.
+#include "pipe/PipeRequest.h"
 #include "pipe/PipeServer.h"
 #include "PipeTestSupport.h"
 
@@ -99,6 +100,35 @@ private slots:
         QVERIFY(time.elapsed() < 1000);
         QVERIFY(!second.TimedOut());
         QCOMPARE(announced.count(), 0);
+    }
+
+    // The product looks for the reply pipe as soon as it has read the request, while the requester is still
+    // waiting for that read: the pipe is there at the first attempt.
+    void theReplyPipeIsThereWhenTheRequestIsRead() {
+        const std::wstring name = UniqueName(L"early");
+        PipeServerEnd productPipe;
+        QVERIFY(productPipe.Create(std::wstring(kPipePathPrefix) + name, kPipeBufferSize));
+        bool foundAtOnce = false;
+        std::thread product([&]() {
+            const Deadline deadline = Deadline::After(10000);
+            std::string buffer(4096, '\0');
+            size_t count = 0;
+            if (productPipe.WaitForClient(deadline) != PipeIo::Done ||
+                productPipe.Read(&buffer[0], buffer.size(), count, deadline) != PipeIo::Done)
+                return;
+            const ReceivedMessage request = InterpretReceivedMessage(MessageFromWire(buffer.substr(0, count)));
+            PipeClient once;
+            foundAtOnce = once.Connect(request.replyPipeName);
+            if (foundAtOnce)
+                once.Write(EndOfAnswersMessage());
+            else // answered all the same, so that the requester does not wait for its time-out
+                SendPipeAnswers(request.replyPipeName, nullptr, PipeReplyOptions{500, 10}, deadline);
+        });
+        const PipeRequestResult result = SendRequestWithReply(
+            name, [](const std::wstring& replyPipeName) { return StatusQueryMessage(replyPipeName); }, nullptr);
+        product.join();
+        QCOMPARE(result, PipeRequestResult::Answered);
+        QVERIFY(foundAtOnce);
     }
 };
 
