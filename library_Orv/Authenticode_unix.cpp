@@ -98,8 +98,9 @@ StorePtr NewTrustedStore(const std::string& systemFolders, const std::string& ro
     return store;
 }
 
-// The store is built again only when the places its roots come from change.
-X509_STORE* TrustedStore() {
+// The store is built again only when the places its roots come from change. The caller holds a reference of its
+// own: a store replaced meanwhile by another thread stays alive until that caller is done with it.
+StorePtr TrustedStore() {
     static std::mutex mutex;
     static std::pair<std::string, std::string> builtFor;
     static StorePtr store;
@@ -109,7 +110,9 @@ X509_STORE* TrustedStore() {
         store = NewTrustedStore(places.first, places.second);
         builtFor = places;
     }
-    return store.get();
+    if (!store || X509_STORE_up_ref(store.get()) != 1)
+        return StorePtr();
+    return StorePtr(store.get());
 }
 
 bool DigestOfRanges(const EVP_MD* md, const uint8_t* data, const AuthenticodeLayout& layout,
@@ -150,9 +153,9 @@ bool SignatureVerifies(PKCS7* p7, PKCS7_SIGNER_INFO* signer, X509* certificate, 
 }
 
 bool ChainTrusted(PKCS7* p7, X509* certificate) {
-    X509_STORE* store = TrustedStore();
+    const StorePtr store = TrustedStore();
     StoreContextPtr context(X509_STORE_CTX_new());
-    if (!store || !context || X509_STORE_CTX_init(context.get(), store, certificate, p7->d.sign->cert) != 1)
+    if (!store || !context || X509_STORE_CTX_init(context.get(), store.get(), certificate, p7->d.sign->cert) != 1)
         return false;
     X509_STORE_CTX_set_purpose(context.get(), X509_PURPOSE_ANY);
     return X509_verify_cert(context.get()) == 1;
