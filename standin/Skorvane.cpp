@@ -109,19 +109,18 @@ public:
     }
 
     void Reply(const std::wstring& replyPipeName, Orv::IPipeExtraInfos* answers, const Orv::Deadline& deadline) {
-        // The reply pipe appears only after the requester has closed its request: look for it often.
-        Orv::PipeReplyOptions eager;
-        eager.connectAttempts = 1000;
-        eager.connectIntervalMs = 10;
+        // As the product does: up to 200 attempts, 500 ms apart. A requester that made its reply pipe before
+        // sending the request is answered at once; one that makes it later waits for the next attempt.
+        const Orv::PipeReplyOptions retries;
         if (Mode("never-answer"))
             return;
         if (Mode("silent-reply")) {
             Orv::PipeClient client;
-            Orv::ConnectWithRetries(client, replyPipeName, eager, deadline);
+            Orv::ConnectWithRetries(client, replyPipeName, retries, deadline);
             Orv::SleepMs(kSilentReplyMs);
             return;
         }
-        Orv::SendPipeAnswers(replyPipeName, answers, eager, deadline);
+        Orv::SendPipeAnswers(replyPipeName, answers, retries, deadline);
     }
 
 private:

@@ -79,16 +79,21 @@ protected:
         }
     }
 
-    // Sends a request with reply, closes, and serves the reply pipe until the end of answers.
+    // As the tool does: makes the reply pipe, sends a request with reply, closes, and serves the reply pipe until
+    // the end of answers.
     bool Exchange(const std::wstring& replyName, const std::wstring& message, const PipeMessageHandler& handler,
                   int64_t timeoutMs = 10000) {
         PipeClient client;
         if (!client.Connect(kProductPipeName))
             return false;
+        PipeServerEnd reply;
+        if (!reply.Create(std::wstring(kPipePathPrefix) + replyName, kPipeBufferSize))
+            return false;
         if (client.Write(message) != WireByteCount(message))
             return false;
         client.Close();
         PipeServerOptions options;
+        options.created = &reply;
         options.name = replyName;
         options.deadline = Deadline::After(timeoutMs);
         bool stop = false;
