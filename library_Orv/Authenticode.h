@@ -17,11 +17,15 @@ SignatureInspection InspectFileSignature(const std::wstring& path);
 
 // Whether the file carries an Authenticode signature that verifies: the image's digest matches the signed one,
 // the signature is valid and the signer's chain leads to a trusted root (revocation is not checked).
-bool IsFileSigned(const std::wstring& path);
+inline bool IsFileSigned(const std::wstring& path) {
+    return InspectFileSignature(path).verified;
+}
 
 // The simple display name of the first signer's certificate (its common name, else its organisational unit, its
 // organisation or its e-mail address); empty without one. A signature that does not verify still has a signer.
-std::wstring GetSignerName(const std::wstring& path);
+inline std::wstring GetSignerName(const std::wstring& path) {
+    return InspectFileSignature(path).signerName;
+}
 
 // The pieces of a PE image that Authenticode works on, read with every offset checked against the file.
 struct AuthenticodeLayout {

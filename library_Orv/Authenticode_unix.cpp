@@ -232,12 +232,4 @@ SignatureInspection InspectFileSignature(const std::wstring& path) {
     return {result.Signed(), result.signerName};
 }
 
-bool IsFileSigned(const std::wstring& path) {
-    return InspectFileSignature(path).verified;
-}
-
-std::wstring GetSignerName(const std::wstring& path) {
-    return InspectFileSignature(path).signerName;
-}
-
 } // namespace Orv

@@ -9,7 +9,7 @@ namespace Orv {
 
 namespace {
 // WinVerifyTrust with the generic verify action; the state is released before returning.
-template <typename Use> LONG VerifyAndUse(const std::wstring& path, DWORD providerFlags, Use use) {
+template <typename Use> LONG VerifyAndUse(const std::wstring& path, Use use) {
     WINTRUST_FILE_INFO file{};
     file.cbStruct = sizeof file;
     file.pcwszFilePath = path.c_str();
@@ -20,7 +20,7 @@ template <typename Use> LONG VerifyAndUse(const std::wstring& path, DWORD provid
     data.dwUnionChoice = WTD_CHOICE_FILE;
     data.pFile = &file;
     data.dwStateAction = WTD_STATEACTION_VERIFY;
-    data.dwProvFlags = providerFlags;
+    data.dwProvFlags = WTD_REVOCATION_CHECK_CHAIN;
     GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
     const LONG result = WinVerifyTrust(nullptr, &action, &data);
     use(data);
@@ -33,7 +33,7 @@ template <typename Use> LONG VerifyAndUse(const std::wstring& path, DWORD provid
 // The signer is read from the same verification: it is there whether or not the signature verifies.
 SignatureInspection InspectFileSignature(const std::wstring& path) {
     SignatureInspection inspection;
-    const LONG result = VerifyAndUse(path, WTD_REVOCATION_CHECK_CHAIN, [&](WINTRUST_DATA& data) {
+    const LONG result = VerifyAndUse(path, [&](WINTRUST_DATA& data) {
         CRYPT_PROVIDER_DATA* provider = WTHelperProvDataFromStateData(data.hWVTStateData);
         if (!provider || provider->csSigners < 1)
             return;
@@ -48,14 +48,6 @@ SignatureInspection InspectFileSignature(const std::wstring& path) {
     });
     inspection.verified = result == 0;
     return inspection;
-}
-
-bool IsFileSigned(const std::wstring& path) {
-    return InspectFileSignature(path).verified;
-}
-
-std::wstring GetSignerName(const std::wstring& path) {
-    return InspectFileSignature(path).signerName;
 }
 
 } // namespace Orv

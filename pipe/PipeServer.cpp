@@ -38,10 +38,9 @@ bool PipeServer::CreatePipe(const std::wstring& pipeName) {
 }
 
 bool PipeServer::StartServer(const std::wstring& pipeName) {
-    // A pipe created ahead under another name is not this server's any more.
-    const std::unique_ptr<PipeServerEnd> created =
-        created_ && createdName_ == pipeName ? std::move(created_) : std::unique_ptr<PipeServerEnd>();
-    created_.reset();
+    std::unique_ptr<PipeServerEnd> created = std::move(created_);
+    if (created && createdName_ != pipeName) // made ahead for another name: not this run's pipe
+        created.reset();
     worker = new PipeServerWorker();
     worker->created = created.get();
     worker->handler = handler;

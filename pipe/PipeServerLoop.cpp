@@ -55,8 +55,6 @@ PipeServerOutcome RunPipeServer(const PipeServerOptions& options, const PipeMess
     PipeServerEnd& pipe = options.created ? *options.created : ownPipe;
     if (!options.created && !pipe.Create(std::wstring(kPipePathPrefix) + options.name, options.bufferSize))
         return PipeServerOutcome::NoPipe;
-    if (!pipe.IsValid())
-        return PipeServerOutcome::NoPipe;
 
     const auto handle = [&](const std::string& bytes) {
         const ReceivedMessage received = InterpretReceivedMessage(MessageFromWire(bytes));
