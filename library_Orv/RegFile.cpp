@@ -99,8 +99,6 @@ std::wstring Utf16LeBytesToText(const std::vector<uint8_t>& bytes) {
     std::wstring text;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2)
         text += static_cast<wchar_t>(bytes[i] | (bytes[i + 1] << 8));
-    while (!text.empty() && text.back() == L'\0')
-        text.pop_back();
     return text;
 }
 
@@ -145,30 +143,67 @@ bool ParseValue(const std::wstring& data, RegistryValue& value) {
     if (colon == std::wstring::npos)
         return false;
     const std::wstring kind = Lower(data.substr(0, colon));
-    if (!ParseHexBytes(data.substr(colon + 1), value.bytes))
+    std::vector<uint8_t> bytes;
+    if (!ParseHexBytes(data.substr(colon + 1), bytes))
         return false;
-    if (kind == L"hex") {
-        value.type = RegistryValue::Binary;
-    } else if (kind == L"hex(2)") {
-        value.type = RegistryValue::ExpandString;
-        value.text = Utf16LeBytesToText(value.bytes);
-    } else if (kind == L"hex(7)") {
-        value.type = RegistryValue::MultiString;
-        value.text = Utf16LeBytesToText(value.bytes);
-    } else if (kind == L"hex(b)" && value.bytes.size() == 8) {
-        value.type = RegistryValue::Qword;
-        for (int i = 7; i >= 0; --i)
-            value.number = (value.number << 8) | value.bytes[static_cast<size_t>(i)];
-    } else if (kind == L"hex(4)" && value.bytes.size() == 4) {
-        value.type = RegistryValue::Dword;
-        for (int i = 3; i >= 0; --i)
-            value.number = (value.number << 8) | value.bytes[static_cast<size_t>(i)];
-    } else {
-        value.type = RegistryValue::Other;
+    uint32_t typeCode = 3; // plain "hex:" is binary
+    if (kind != L"hex") {
+        // "hex(N)" with N the type code in hexadecimal.
+        if (kind.size() < 6 || kind.compare(0, 4, L"hex(") != 0 || kind.back() != L')' || kind.size() > 13)
+            return false;
+        typeCode = 0;
+        for (size_t at = 4; at + 1 < kind.size(); ++at) {
+            if (HexDigit(kind[at]) < 0)
+                return false;
+            typeCode = typeCode * 16 + static_cast<uint32_t>(HexDigit(kind[at]));
+        }
     }
+    value = RegistryValue::FromData(typeCode, std::move(bytes));
     return true;
 }
 } // namespace
+
+RegistryValue RegistryValue::FromData(uint32_t typeCode, std::vector<uint8_t> data) {
+    RegistryValue value;
+    const auto number = [&](size_t size, Type type) {
+        if (data.size() != size)
+            return;
+        value.type = type;
+        for (size_t i = size; i-- > 0;)
+            value.number = (value.number << 8) | data[i];
+    };
+    value.type = Other;
+    switch (typeCode) {
+    case 1:
+    case 2: {
+        value.type = typeCode == 1 ? String : ExpandString;
+        value.text = Utf16LeBytesToText(data);
+        const size_t end = value.text.find(L'\0');
+        if (end != std::wstring::npos)
+            value.text.resize(end);
+        break;
+    }
+    case 7:
+        value.type = MultiString;
+        value.text = Utf16LeBytesToText(data);
+        while (!value.text.empty() && value.text.back() == L'\0')
+            value.text.pop_back();
+        break;
+    case 3:
+        value.type = Binary;
+        break;
+    case 4:
+        number(4, Dword);
+        break;
+    case 11:
+        number(8, Qword);
+        break;
+    default:
+        break;
+    }
+    value.bytes = std::move(data);
+    return value;
+}
 
 std::wstring RegFile::CanonicalKey(const std::wstring& keyPath) {
     static const std::pair<const wchar_t*, const wchar_t*> kRoots[] = {{L"hkcr", L"hkey_classes_root"},

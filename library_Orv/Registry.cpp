@@ -1,35 +1,30 @@
 #include "Registry.h"
 
-#include <algorithm>
+#include "CStringUtilsOrv.h"
 
 namespace Orv {
 
-CRegKeyOrv::CRegKeyOrv() : valueBuffer_(kValueBufferSize, '\0') {}
+CRegKeyOrv::CRegKeyOrv() = default;
 
 CRegKeyOrv::~CRegKeyOrv() = default;
 
-void CRegKeyOrv::Close() {
-    key_.reset();
-    open_ = false;
-}
-
 bool CRegKeyOrv::Open(const std::string& path) {
-    Close();
     flag_ = true;
     keyPath_ = path;
-    open_ = OpenKey_sys(path, key_);
+    open_ = RegistryKeyExists(RegistryRoot::ClassesRoot, Utf8ToWString(path), true);
     return open_;
 }
 
-std::string CRegKeyOrv::GetValue(const std::string& name) {
-    if (!open_)
+std::wstring CRegKeyOrv::GetValueW(const std::string& name) const {
+    RegistryValue value;
+    if (!open_ || !ReadRegistryValue(RegistryRoot::ClassesRoot, Utf8ToWString(keyPath_), Utf8ToWString(name), value,
+                                     true))
         return {};
-    valueBuffer_.assign(valueBufferSize_, '\0');
-    size_t size = 0;
-    if (!QueryValue_sys(key_.get(), keyPath_, name, valueBuffer_, size))
-        return {};
-    // The text ends at its first null, or where the value's bytes end.
-    return valueBuffer_.substr(0, std::min(valueBuffer_.find('\0'), size));
+    return value.IsText() ? value.text : std::wstring();
+}
+
+std::string CRegKeyOrv::GetValue(const std::string& name) const {
+    return WStringToUtf8(GetValueW(name));
 }
 
 } // namespace Orv

@@ -15,7 +15,8 @@ bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std
                        RegistryValue& value, bool view64 = false);
 bool RegistryKeyExists(RegistryRoot root, const std::wstring& keyPath, bool view64 = false);
 
-// A key under HKEY_CLASSES_ROOT, opened in the 64-bit view, whose string values can be read.
+// A key under HKEY_CLASSES_ROOT, read in the 64-bit view, whose string values can be read. Values are read wide,
+// whatever their length: a server path in a folder named in any language reads as it is written.
 class CRegKeyOrv {
 public:
     CRegKeyOrv();
@@ -24,33 +25,18 @@ public:
     CRegKeyOrv& operator=(const CRegKeyOrv&) = delete;
 
     bool Open(const std::string& path);
-    // The value's text up to its terminating null, or empty when the key is not open or the query fails (a value
-    // that does not fit in the 512-byte buffer fails too). The empty name reads the default value.
-    std::string GetValue(const std::string& name);
+    // The value's text up to its first null, or empty when the key is not open, the value is absent or it is no
+    // string (REG_SZ or REG_EXPAND_SZ). The empty name reads the default value. GetValue gives it as UTF-8.
+    std::wstring GetValueW(const std::string& name) const;
+    std::string GetValue(const std::string& name) const;
     bool IsOpen() const { return open_; }
     bool Flag() const { return flag_; }
     const std::string& KeyPath() const { return keyPath_; }
 
-    static constexpr uint32_t kValueBufferSize = 512;
-
 private:
-    // Releases the native key (an HKEY on Windows; POSIX holds none).
-    struct KeyCloser {
-        void operator()(void* key) const;
-    };
-    using NativeKey = std::unique_ptr<void, KeyCloser>;
-    // The platform's part: opening the key, and reading a value's bytes into buffer (size: how many it holds).
-    static bool OpenKey_sys(const std::string& path, NativeKey& key);
-    static bool QueryValue_sys(void* key, const std::string& keyPath, const std::string& name, std::string& buffer,
-                               size_t& size);
-    void Close();
-
     bool open_ = false;
     bool flag_ = true;
     std::string keyPath_;
-    std::string valueBuffer_;
-    uint32_t valueBufferSize_ = kValueBufferSize;
-    NativeKey key_;
 };
 
 } // namespace Orv

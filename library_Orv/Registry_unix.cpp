@@ -91,26 +91,4 @@ bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std
     });
 }
 
-void CRegKeyOrv::KeyCloser::operator()(void*) const {}
-
-bool CRegKeyOrv::OpenKey_sys(const std::string& path, NativeKey&) {
-    return RegistryKeyExists(RegistryRoot::ClassesRoot, Utf8ToWString(path));
-}
-
-// As RegQueryValueExA gives it: the value's bytes, failing when they and their terminating null do not fit.
-bool CRegKeyOrv::QueryValue_sys(void*, const std::string& keyPath, const std::string& name, std::string& buffer,
-                                size_t& size) {
-    RegistryValue value;
-    if (!ReadRegistryValue(RegistryRoot::ClassesRoot, Utf8ToWString(keyPath), Utf8ToWString(name), value))
-        return false;
-    const std::string text = value.type == RegistryValue::String || value.type == RegistryValue::ExpandString
-                                 ? WStringToUtf8(value.text)
-                                 : std::string(value.bytes.begin(), value.bytes.end());
-    if (text.size() + 1 > buffer.size())
-        return false;
-    buffer.replace(0, text.size(), text);
-    size = text.size() + 1;
-    return true;
-}
-
 } // namespace Orv

@@ -44,66 +44,7 @@ bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std
     if (RegQueryValueExW(holder.Get(), valueName.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
         return false;
     data.resize(size);
-    value = RegistryValue();
-    value.bytes.assign(data.begin(), data.end());
-    const auto text = [&]() {
-        std::wstring out(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
-        while (!out.empty() && out.back() == L'\0')
-            out.pop_back();
-        return out;
-    };
-    switch (type) {
-    case REG_SZ:
-        value.type = RegistryValue::String;
-        value.text = text();
-        break;
-    case REG_EXPAND_SZ:
-        value.type = RegistryValue::ExpandString;
-        value.text = text();
-        break;
-    case REG_MULTI_SZ:
-        value.type = RegistryValue::MultiString;
-        value.text = text();
-        break;
-    case REG_DWORD:
-        value.type = RegistryValue::Dword;
-        for (size_t i = data.size(); i-- > 0;)
-            value.number = (value.number << 8) | data[i];
-        break;
-    case REG_QWORD:
-        value.type = RegistryValue::Qword;
-        for (size_t i = data.size(); i-- > 0;)
-            value.number = (value.number << 8) | data[i];
-        break;
-    case REG_BINARY:
-        value.type = RegistryValue::Binary;
-        break;
-    default:
-        value.type = RegistryValue::Other;
-        break;
-    }
-    return true;
-}
-
-void CRegKeyOrv::KeyCloser::operator()(void* key) const {
-    RegCloseKey(static_cast<HKEY>(key));
-}
-
-bool CRegKeyOrv::OpenKey_sys(const std::string& path, NativeKey& key) {
-    Win::RegistryKey opened;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, opened.Out()) != ERROR_SUCCESS)
-        return false;
-    key.reset(opened.Detach());
-    return true;
-}
-
-bool CRegKeyOrv::QueryValue_sys(void* key, const std::string&, const std::string& name, std::string& buffer,
-                                size_t& size) {
-    DWORD bytes = static_cast<DWORD>(buffer.size());
-    if (RegQueryValueExA(static_cast<HKEY>(key), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()),
-                         &bytes) != ERROR_SUCCESS)
-        return false;
-    size = bytes;
+    value = RegistryValue::FromData(type, std::move(data));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RegFile.h"
+
 #include <string>
 
 namespace Orv {
@@ -9,6 +11,11 @@ namespace Orv {
 // path is never given (empty instead): on POSIX these Windows folders would name the working folder's content.
 std::wstring GetProductExePath();
 extern const wchar_t* const kProductUninstallKey;
+// The entry of a 64-bit installer, or of a 32-bit Windows, in the system's own registry view.
+extern const wchar_t* const kProductUninstallKeyNative;
+// The executable an uninstall entry's DisplayIcon names: a string (REG_EXPAND_SZ expanded), unquoted, without an
+// icon index, in canonical form; empty for a value of another type or a relative path.
+std::wstring ProductPathFromDisplayIcon(const RegistryValue& icon);
 
 // The fixed file version as "a.b.c.d", or "Dev" when the file has none. diagnostic receives the line that the
 // caller writes to its log when a read fails.

@@ -15,14 +15,6 @@ std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
 }
-
-std::wstring StripLongPrefix(const std::wstring& path) {
-    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0)
-        return L"\\\\" + path.substr(8);
-    if (path.rfind(L"\\\\?\\", 0) == 0)
-        return path.substr(4);
-    return path;
-}
 } // namespace
 
 const char* const kShellExtensionClasses[4] = {
@@ -146,7 +138,7 @@ StartupApproval ReadStartupApproval() {
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
-    return StripLongPrefix(a) == StripLongPrefix(b);
+    return Orv::CanonicalPath(a) == Orv::CanonicalPath(b);
 }
 
 bool FindProductProcess(const std::map<uint32_t, std::wstring>& processes, const std::wstring& productExePath,

@@ -73,7 +73,8 @@ struct StartupApproval {
 };
 StartupApproval ReadStartupApproval();
 
-// Two paths name the same file once their extended-length prefixes are set aside (case matters).
+// Two paths name the same file once both are in their canonical form (separators, no extended-length prefix;
+// case matters).
 bool SamePath(const std::wstring& a, const std::wstring& b);
 
 // Whether a process runs the executable at a path (Orv::ProcessRunsExecutable, or a stand-in for tests).

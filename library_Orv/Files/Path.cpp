@@ -199,6 +199,14 @@ std::wstring PathJoin(const std::wstring& base, const std::wstring& relative) {
     return NormalizePath(base, true, false, false, std::wstring()) + WithoutLeadingSeparator(relative);
 }
 
+std::wstring WithoutLongPrefix(const std::wstring& path) {
+    if (StartsWith(path, L"\\\\?\\UNC\\"))
+        return L"\\\\" + path.substr(8);
+    if (StartsWith(path, L"\\\\?\\"))
+        return path.substr(4);
+    return path;
+}
+
 } // namespace WindowsPath
 
 namespace PosixPath {

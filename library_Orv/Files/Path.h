@@ -16,6 +16,9 @@ std::wstring MakeAbsolute(const std::wstring& path, const std::wstring& currentF
 std::wstring NormalizePath(const std::wstring& path, bool trailingSeparator, bool expandEnvironment,
                            bool collapseDoubleBackslash, const std::wstring& currentFolder);
 std::wstring PathJoin(const std::wstring& base, const std::wstring& relative);
+// The path without its extended-length prefix: "\\?\C:\x" is "C:\x", "\\?\UNC\server\share" is
+// "\\server\share".
+std::wstring WithoutLongPrefix(const std::wstring& path);
 } // namespace WindowsPath
 
 namespace PosixPath {
@@ -42,6 +45,10 @@ std::wstring MakeAbsolute(const std::wstring& path);
 std::wstring NormalizePath(const std::wstring& path, bool trailingSeparator = false, bool expandEnvironment = false,
                            bool collapseDoubleBackslash = false);
 std::wstring PathJoin(const std::wstring& base, const std::wstring& relative);
+
+// The one form a path is compared and shown in: native separators, and on Windows no extended-length prefix
+// (a registry value, a shortcut or a process list may give either form, or forward slashes).
+std::wstring CanonicalPath(const std::wstring& path);
 
 // Whether two paths name the same file as the file system compares names: without regard to letter case on
 // Windows (after normalising both), exactly elsewhere.

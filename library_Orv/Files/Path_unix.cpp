@@ -54,8 +54,12 @@ std::wstring PathJoin(const std::wstring& base, const std::wstring& relative) {
     return PosixPath::PathJoin(base, relative);
 }
 
+std::wstring CanonicalPath(const std::wstring& path) {
+    return NormalizePath(path);
+}
+
 bool SameFileName(const std::wstring& a, const std::wstring& b) {
-    return NormalizePath(a) == NormalizePath(b);
+    return CanonicalPath(a) == CanonicalPath(b);
 }
 
 } // namespace Orv

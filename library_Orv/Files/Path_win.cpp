@@ -31,9 +31,13 @@ bool GetEnvironmentValue(const std::wstring& name, std::wstring& value) {
     return true;
 }
 
+std::wstring CanonicalPath(const std::wstring& path) {
+    return NormalizePath(WindowsPath::WithoutLongPrefix(NormalizePath(path)));
+}
+
 bool SameFileName(const std::wstring& a, const std::wstring& b) {
-    const std::wstring left = NormalizePath(a);
-    const std::wstring right = NormalizePath(b);
+    const std::wstring left = CanonicalPath(a);
+    const std::wstring right = CanonicalPath(b);
     // The ordinal comparison that ignores case is the one NTFS uses for names.
     return left.size() == right.size() &&
            CompareStringOrdinal(left.c_str(), static_cast<int>(left.size()), right.c_str(),

@@ -1,5 +1,6 @@
 #include "ComApartment.h"
 #include "TempFolder.h"
+#include "TestEnvironment.h"
 #include "TestRegistry.h"
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Desktop.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -23,16 +25,88 @@ TEST(Registry, ClassKeysThroughCRegKeyOrv) {
     registry.SetString(RegistryRoot::ClassesRoot, key, L"", L"C:\\Skorvane\\SkorvaneShellDLL.dll");
     registry.SetString(RegistryRoot::ClassesRoot, key, L"ThreadingModel", L"Apartment");
     registry.SetString(RegistryRoot::ClassesRoot, key, L"Long", std::wstring(600, L'x'));
+    // A folder named in another language, read wide: no character is lost on the way.
+    const std::wstring accented = L"C:\\Programme\\Skorv\u00e5ne\\Jos\u00e9\\SkorvaneShellDLL.dll";
+    registry.SetString(RegistryRoot::ClassesRoot, key, L"Accented", accented);
+    registry.SetRaw(RegistryRoot::ClassesRoot, key, L"Multi", 7, TestRegistry::Utf16Bytes(L"Apartment"));
     CRegKeyOrv reader;
     EXPECT_EQ(reader.GetValue(""), "");
     ASSERT_TRUE(reader.Open("CLSID\\{5B3D2F4A-0000-4000-8000-00000000AB01}\\InprocServer32"));
     EXPECT_EQ(reader.GetValue(""), "C:\\Skorvane\\SkorvaneShellDLL.dll");
     EXPECT_EQ(reader.GetValue("ThreadingModel"), "Apartment");
     EXPECT_EQ(reader.GetValue("Missing"), "");
-    EXPECT_EQ(reader.GetValue("Long"), ""); // does not fit in the 512-byte buffer
+    EXPECT_EQ(reader.GetValue("Long"), std::string(600, 'x'));
+    EXPECT_EQ(reader.GetValueW("Accented"), accented);
+    EXPECT_EQ(Utf8ToWString(reader.GetValue("Accented")), accented);
+    EXPECT_EQ(reader.GetValue("Multi"), ""); // no string
     EXPECT_FALSE(reader.Open("CLSID\\{5B3D2F4A-0000-4000-8000-00000000AB02}"));
     EXPECT_FALSE(reader.IsOpen());
     EXPECT_EQ(reader.GetValue("ThreadingModel"), "");
+}
+
+// A value's type and its bytes, as the registry keeps them: a string ends at its first null, and only a string is
+// text.
+TEST(Registry, ValuesOfEveryTypeAndShape) {
+    TestRegistry registry;
+    const std::wstring key = L"SOFTWARE\\SkorvaneTest\\Values";
+    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Nul", 1, TestRegistry::Utf16Bytes(std::wstring(L"C:\\a\0junk", 10)));
+    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Multi", 7,
+                    TestRegistry::Utf16Bytes(std::wstring(L"C:\\a\0C:\\b\0", 10)));
+    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Dword", 4, {1, 2, 0, 0});
+    registry.SetRaw(RegistryRoot::LocalMachine, key, L"ShortDword", 4, {1, 2});
+    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Odd", 1, {'C', 0, ':', 0, 'x'});
+    RegistryValue value;
+    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"Nul", value));
+    EXPECT_EQ(value.type, RegistryValue::String);
+    EXPECT_EQ(value.text, L"C:\\a");
+    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"Multi", value));
+    EXPECT_EQ(value.type, RegistryValue::MultiString);
+    EXPECT_FALSE(value.IsText());
+    EXPECT_EQ(value.text, std::wstring(L"C:\\a\0C:\\b", 9));
+    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"Dword", value));
+    EXPECT_EQ(value.type, RegistryValue::Dword);
+    EXPECT_EQ(value.number, 0x201u);
+    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"ShortDword", value));
+    EXPECT_EQ(value.type, RegistryValue::Other);
+    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"Odd", value));
+    EXPECT_EQ(value.text, L"C:");
+}
+
+TEST(ProductPath, DisplayIconInEveryFormItIsWritten) {
+    TempFolder temp;
+    const std::wstring installed = temp / L"Skorvane.exe";
+    WriteTextFile(installed, "MZ");
+    const auto named = [](uint32_t typeCode, const std::wstring& text) {
+        return ProductPathFromDisplayIcon(RegistryValue::FromData(typeCode, TestRegistry::Utf16Bytes(text)));
+    };
+    EXPECT_EQ(named(1, installed), installed);
+    EXPECT_EQ(named(1, L"\"" + installed + L"\",0"), installed);
+    EXPECT_EQ(named(1, installed + L",-101"), installed);
+    EXPECT_EQ(named(1, L"\"" + installed), L"");
+    EXPECT_EQ(named(7, installed), L""); // a list is no path
+    EXPECT_EQ(named(1, L"Skorvane.exe"), L"");
+    // A null ends the string: what follows it never names another file.
+    EXPECT_EQ(named(1, installed + std::wstring(L"\0\\other.exe", 11)), installed);
+    const bool windows = NativeSeparator() == L'\\';
+    if (windows) {
+        EXPECT_EQ(named(1, L"\\\\?\\" + installed), installed);
+        std::wstring slashes = installed;
+        std::replace(slashes.begin(), slashes.end(), L'\\', L'/');
+        EXPECT_EQ(named(1, slashes), installed);
+        EXPECT_EQ(named(1, L"\\\\?\\UNC\\server\\share\\Skorvane.exe"), L"\\\\server\\share\\Skorvane.exe");
+    }
+    {
+        TestRegistry registry;
+        const ScopedTestEnvironment install("SKV_TEST_INSTALL", WStringToUtf8(temp.Path()));
+        registry.SetRaw(RegistryRoot::LocalMachine, kProductUninstallKey, L"DisplayIcon", 2,
+                        TestRegistry::Utf16Bytes(L"%SKV_TEST_INSTALL%Skorvane.exe"));
+        EXPECT_TRUE(SameFileName(GetProductExePath(), installed));
+    }
+    {
+        TestRegistry registry; // only the entry of a 64-bit installer
+        registry.SetString(RegistryRoot::LocalMachine, kProductUninstallKeyNative, L"DisplayIcon", installed);
+        EXPECT_EQ(GetProductExePath(), installed);
+    }
 }
 
 TEST(ProductPath, UninstallEntryThenDefaultFolders) {
