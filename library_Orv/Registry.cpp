@@ -17,8 +17,8 @@ bool CRegKeyOrv::Open(const std::string& path) {
 
 std::wstring CRegKeyOrv::GetValueW(const std::string& name) const {
     RegistryValue value;
-    if (!open_ || !ReadRegistryValue(RegistryRoot::ClassesRoot, Utf8ToWString(keyPath_), Utf8ToWString(name), value,
-                                     true))
+    if (!open_ ||
+        !ReadRegistryValue(RegistryRoot::ClassesRoot, Utf8ToWString(keyPath_), Utf8ToWString(name), value, true))
         return {};
     return value.IsText() ? value.text : std::wstring();
 }

@@ -49,7 +49,8 @@ TEST(Registry, ClassKeysThroughCRegKeyOrv) {
 TEST(Registry, ValuesOfEveryTypeAndShape) {
     TestRegistry registry;
     const std::wstring key = L"SOFTWARE\\SkorvaneTest\\Values";
-    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Nul", 1, TestRegistry::Utf16Bytes(std::wstring(L"C:\\a\0junk", 10)));
+    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Nul", 1,
+                    TestRegistry::Utf16Bytes(std::wstring(L"C:\\a\0junk", 10)));
     registry.SetRaw(RegistryRoot::LocalMachine, key, L"Multi", 7,
                     TestRegistry::Utf16Bytes(std::wstring(L"C:\\a\0C:\\b\0", 10)));
     registry.SetRaw(RegistryRoot::LocalMachine, key, L"Dword", 4, {1, 2, 0, 0});

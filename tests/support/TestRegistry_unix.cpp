@@ -50,8 +50,8 @@ void TestRegistry::SetString(Orv::RegistryRoot root, const std::wstring& key, co
     Write();
 }
 
-void TestRegistry::SetRaw(Orv::RegistryRoot root, const std::wstring& key, const std::wstring& name,
-                          uint32_t typeCode, const std::vector<uint8_t>& bytes) {
+void TestRegistry::SetRaw(Orv::RegistryRoot root, const std::wstring& key, const std::wstring& name, uint32_t typeCode,
+                          const std::vector<uint8_t>& bytes) {
     entries_.push_back({root, key, name, std::wstring(), typeCode, bytes});
     Write();
 }

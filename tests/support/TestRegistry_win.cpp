@@ -34,8 +34,8 @@ void TestRegistry::SetString(Orv::RegistryRoot root, const std::wstring& key, co
     entries_.push_back({root, key, name, value, 1, {}});
 }
 
-void TestRegistry::SetRaw(Orv::RegistryRoot root, const std::wstring& key, const std::wstring& name,
-                          uint32_t typeCode, const std::vector<uint8_t>& bytes) {
+void TestRegistry::SetRaw(Orv::RegistryRoot root, const std::wstring& key, const std::wstring& name, uint32_t typeCode,
+                          const std::vector<uint8_t>& bytes) {
     HKEY handle = nullptr;
     if (RegCreateKeyExW(RootKey(root), key.c_str(), 0, nullptr, 0, KEY_WRITE | KEY_WOW64_64KEY, nullptr, &handle,
                         nullptr) != ERROR_SUCCESS)
