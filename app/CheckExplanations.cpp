@@ -2,6 +2,7 @@
 
 #include "pipe/PipeMessage.h"
 #include "pipe/PipeRequest.h"
+#include "pipe/PipeServerLoop.h"
 
 #include "library_Orv/Qt/QtWinUtils.h"
 
@@ -330,6 +331,13 @@ struct Writer {
             return CheckExplanations::tr("Skorvane took the request on the pipe %1 but did not finish its answer "
                                          "(given up after %2 ms).")
                 .arg(PipeText())
+                .arg(ms);
+        case Orv::PipeRequestResult::TooLong:
+            return CheckExplanations::tr("The answer to the request on the pipe %1 went past %2 MiB, far more than "
+                                         "Skorvane ever answers, and was dropped (after %3 ms): a program other "
+                                         "than Skorvane may hold the pipe.")
+                .arg(PipeText())
+                .arg(Orv::kMaxPipeMessageBytes >> 20)
                 .arg(ms);
         case Orv::PipeRequestResult::Answered:
             break;

@@ -25,8 +25,10 @@ StatusAnswer QueryDragAndDrop() {
     answer.exchangeMs = exchange.elapsed();
     if (answer.request != Orv::PipeRequestResult::NotSent)
         QThread::msleep(kAfterStatusQueryMs);
-    // Answers cut short by the time-out count as none.
-    answer.status = answer.request == Orv::PipeRequestResult::TimedOut ? -1 : status;
+    // Answers cut short by the time-out, or dropped for being far longer than any answer, count as none.
+    const bool incomplete =
+        answer.request == Orv::PipeRequestResult::TimedOut || answer.request == Orv::PipeRequestResult::TooLong;
+    answer.status = incomplete ? -1 : status;
     return answer;
 }
 

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <random>
 
 namespace Orv {
 
@@ -60,7 +61,12 @@ std::wstring MakeReplyPipeName(const UtcTime& time) {
 }
 
 std::wstring MakeReplyPipeName() {
-    return MakeReplyPipeName(CurrentUtcTime());
+    // The time says when; the random part makes the name unknowable in advance, so that no other program can make
+    // the pipe first or wait for it to appear.
+    std::random_device random;
+    wchar_t suffix[24];
+    std::swprintf(suffix, 24, L"_%08x%08x", static_cast<unsigned>(random()), static_cast<unsigned>(random()));
+    return MakeReplyPipeName(CurrentUtcTime()) + suffix;
 }
 
 std::wstring StatusQueryMessage(const std::wstring& replyPipeName) {

@@ -23,6 +23,8 @@ PipeRequestResult SendRequestWithReply(const std::wstring& pipeName,
     client.Close();
     server.StartServer(replyPipeName);
     server.StopServer();
+    if (server.TooLong())
+        return PipeRequestResult::TooLong;
     return server.TimedOut() ? PipeRequestResult::TimedOut : PipeRequestResult::Answered;
 }
 

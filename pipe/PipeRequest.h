@@ -11,6 +11,7 @@ enum class PipeRequestResult {
     NotSent,  // the pipe could not be opened, or the request not written whole
     Answered, // the product sent its end of answers
     TimedOut, // the reply pipe's server gave up first
+    TooLong,  // what came on the reply pipe went past the ceiling of a reply, and was dropped
 };
 
 // One request with reply: opens the pipe, creates the reply pipe under a new name, writes the request that

@@ -10,6 +10,7 @@ void PipeServerWorker::Run() {
     options.bufferSize = bufferSize;
     options.deadline = Deadline::After(timeoutMs);
     options.created = created;
+    options.access = PipeAccess::CurrentUserOnly;
     const PipeServerOutcome outcome = RunPipeServer(
         options, handler,
         [this](const std::wstring& message, IPipeExtraInfosContainer container) {
@@ -17,6 +18,7 @@ void PipeServerWorker::Run() {
         },
         stopRequested);
     timedOut = outcome == PipeServerOutcome::TimedOut;
+    tooLong = outcome == PipeServerOutcome::TooLong;
 }
 
 PipeServer::PipeServer() : QObject(nullptr) {
@@ -31,7 +33,7 @@ PipeServer::~PipeServer() {
 bool PipeServer::CreatePipe(const std::wstring& pipeName) {
     created_ = std::make_unique<PipeServerEnd>();
     createdName_ = pipeName;
-    if (created_->Create(std::wstring(kPipePathPrefix) + pipeName, kPipeBufferSize))
+    if (created_->Create(std::wstring(kPipePathPrefix) + pipeName, kPipeBufferSize, PipeAccess::CurrentUserOnly))
         return true;
     created_.reset();
     return false;
@@ -55,6 +57,7 @@ bool PipeServer::StartServer(const std::wstring& pipeName) {
             Qt::AutoConnection);
     emit Start();
     timedOut_ = worker && worker->timedOut;
+    tooLong_ = worker && worker->tooLong;
     return true;
 }
 

@@ -29,6 +29,7 @@ public:
     PipeMessageHandler handler;
     int timeoutMs = 0;
     bool timedOut = false;
+    bool tooLong = false;
     PipeServerEnd* created = nullptr; // the pipe, when created before the run
 
 public slots:
@@ -38,9 +39,9 @@ signals:
     void eReceiveDataFromThread(QString data, IPipeExtraInfosContainer iPipeExtraInfosContainer);
 };
 
-// Serves one pipe until a client sends the bare end of answers. A requester creates one on the reply pipe it named
-// in its request, sets the handler and starts it; StartServer returns once the answers are in, and at the latest
-// after the time-out, which the requester reads as no answer.
+// Serves one reply pipe (this user's alone) until a client sends the bare end of answers. A requester creates one on
+// the reply pipe it named in its request, sets the handler and starts it; StartServer returns once the answers are in,
+// and at the latest after the time-out, which the requester reads as no answer.
 class PipeServer : public QObject {
     Q_OBJECT
 
@@ -63,6 +64,8 @@ public:
     void SetTimeoutMs(int timeoutMs) { timeoutMs_ = timeoutMs; }
     // The last run ended at the time-out rather than with the end of answers.
     bool TimedOut() const { return timedOut_; }
+    // The last run ended because the client wrote more than a reply may hold.
+    bool TooLong() const { return tooLong_; }
 
 public slots:
     void ReceiveDataFromThread(QString data, IPipeExtraInfosContainer iPipeExtraInfosContainer);
@@ -74,6 +77,7 @@ signals:
 private:
     int timeoutMs_ = kStartServerTimeoutMs;
     bool timedOut_ = false;
+    bool tooLong_ = false;
     std::unique_ptr<PipeServerEnd> created_;
     std::wstring createdName_;
 };

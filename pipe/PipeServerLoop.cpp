@@ -53,8 +53,11 @@ PipeServerOutcome RunPipeServer(const PipeServerOptions& options, const PipeMess
     const size_t maxBytes = bufferBytes >= 2 ? bufferBytes - 2 : 0;
     PipeServerEnd ownPipe;
     PipeServerEnd& pipe = options.created ? *options.created : ownPipe;
-    if (!options.created && !pipe.Create(std::wstring(kPipePathPrefix) + options.name, options.bufferSize))
+    if (!options.created &&
+        !pipe.Create(std::wstring(kPipePathPrefix) + options.name, options.bufferSize, options.access))
         return PipeServerOutcome::NoPipe;
+    size_t runBytes = 0;
+    bool tooLong = false;
 
     const auto handle = [&](const std::string& bytes) {
         const ReceivedMessage received = InterpretReceivedMessage(MessageFromWire(bytes));
@@ -72,30 +75,44 @@ PipeServerOutcome RunPipeServer(const PipeServerOptions& options, const PipeMess
             listener(text, IPipeExtraInfosContainer{answers});
     };
 
-    while (pipe.IsValid() && !stopRequested && !deadline.Expired()) {
+    while (pipe.IsValid() && !stopRequested && !tooLong && !deadline.Expired()) {
         if (pipe.WaitForClient(deadline) != PipeIo::Done) {
             pipe.Disconnect();
             continue;
         }
         size_t count = 0;
-        bool reading = pipe.Read(data, maxBytes, count, deadline) == PipeIo::Done;
+        const auto read = [&]() {
+            if (pipe.Read(data, maxBytes, count, deadline) != PipeIo::Done)
+                return false;
+            runBytes += count;
+            tooLong = tooLong || runBytes > options.maxRunBytes;
+            return !tooLong;
+        };
+        bool reading = read();
         while (reading && !stopRequested) {
             // A chunk that does not begin with the marker is extended by the following chunks until one does, or
             // until the writer closes its end.
             std::string message(data, count);
             bool chunkHasMarker = BeginsWithMarker(data, count);
-            while (!chunkHasMarker) {
-                if (pipe.Read(data, maxBytes, count, deadline) != PipeIo::Done)
+            while (!chunkHasMarker && !tooLong) {
+                if (!read())
                     break;
-                message.append(data, count);
+                tooLong = message.size() + count > options.maxMessageBytes;
+                if (!tooLong)
+                    message.append(data, count);
                 chunkHasMarker = BeginsWithMarker(data, count);
             }
+            // What went past the ceiling is dropped whole, never handed on cut.
+            if (tooLong)
+                break;
             handle(message);
-            reading = pipe.Read(data, maxBytes, count, deadline) == PipeIo::Done;
+            reading = read();
         }
         pipe.Disconnect();
     }
     pipe.Close();
+    if (tooLong)
+        return PipeServerOutcome::TooLong;
     if (stopRequested)
         return PipeServerOutcome::Stopped;
     return deadline.Expired() ? PipeServerOutcome::TimedOut : PipeServerOutcome::NoPipe;

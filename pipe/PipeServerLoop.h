@@ -23,9 +23,17 @@ using PipeMessageListener = std::function<void(const std::wstring& message, IPip
 using PipeReplier =
     std::function<void(const std::wstring& replyPipeName, IPipeExtraInfos* answers, const Deadline& deadline)>;
 
+// What one message may hold, and what one run may read in all; past either the run ends (TooLong). The product's
+// answers are a few hundred bytes: these keep a program that writes without end from taking the memory.
+constexpr size_t kMaxPipeMessageBytes = 4u << 20;
+constexpr size_t kMaxPipeRunBytes = 16u << 20;
+
 struct PipeServerOptions {
     std::wstring name;
     uint32_t bufferSize = kPipeBufferSize;
+    PipeAccess access = PipeAccess::Everyone; // when the loop creates the pipe
+    size_t maxMessageBytes = kMaxPipeMessageBytes;
+    size_t maxRunBytes = kMaxPipeRunBytes;
     Deadline deadline = Deadline::Never();
     PipeReplyOptions reply;
     PipeReplier replier; // empty: SendPipeAnswers with the options above
@@ -37,6 +45,7 @@ enum class PipeServerOutcome {
     Stopped,  // the bare end of answers was read
     NoPipe,   // the pipe could not be created
     TimedOut, // the deadline came first
+    TooLong,  // a message, or all of them, went past the ceiling: the client was dropped and the run ended
 };
 
 // Runs the loop on the calling thread. stopRequested is set by the end of answers (and may be set beforehand).

@@ -36,6 +36,11 @@ constexpr uint32_t kPipeBufferSize = 1u << 20;
 // How long one message write (with its flush) may take before it is abandoned.
 constexpr int64_t kPipeWriteTimeoutMs = 10000;
 
+// Who may open a pipe: the product's pipe is open to every local program (the shell extension runs in Explorer,
+// at another integrity level); a reply pipe admits only this user and the system, and must be a new pipe of this
+// process's own (a pipe of that name made first by another program is refused, not served).
+enum class PipeAccess { Everyone, CurrentUserOnly };
+
 // The server end of a pipe with one instance: clients are served one after the other.
 class PipeServerEnd {
 public:
@@ -46,7 +51,7 @@ public:
 
     // Creates the pipe at pipePath ("\\.\pipe\" + name); false when it cannot be created (it already exists, for
     // one). Prints why on the standard output, as the tool always has.
-    bool Create(const std::wstring& pipePath, uint32_t bufferSize);
+    bool Create(const std::wstring& pipePath, uint32_t bufferSize, PipeAccess access = PipeAccess::Everyone);
     bool IsValid() const;
     // Waits for the next client.
     PipeIo WaitForClient(const Deadline& deadline);

@@ -159,7 +159,9 @@ int CreateListener(const sockaddr_un& address, uint32_t bufferSize) {
 }
 } // namespace
 
-bool PipeServerEnd::Create(const std::wstring& pipePath, uint32_t bufferSize) {
+// Every socket here admits this user alone (the folder and the socket's mode), and a name that a live server holds is
+// never taken over: both kinds of access come out the same.
+bool PipeServerEnd::Create(const std::wstring& pipePath, uint32_t bufferSize, PipeAccess) {
     Close();
     sockaddr_un address{};
     if (!SocketAddress(pipePath, address)) {

@@ -16,6 +16,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 // Named pipes. The server end is overlapped so that waiting for a client and reading can end at a deadline; the
 // client end is synchronous, as the product's clients are, and a watchdog cancels a write or flush that outlives
@@ -53,13 +54,40 @@ PipeServerEnd::~PipeServerEnd() {
     Close();
 }
 
-bool PipeServerEnd::Create(const std::wstring& pipePath, uint32_t bufferSize) {
+namespace {
+// "D:P(A;;GA;;;SY)(A;;GA;;;<this user's SID>)": the system and the user this process runs as, nobody else.
+std::wstring CurrentUserOnlySddl() {
+    Win::Handle token;
+    HANDLE opened = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened))
+        return {};
+    token.Reset(opened);
+    DWORD size = 0;
+    GetTokenInformation(token.Get(), TokenUser, nullptr, 0, &size);
+    if (size == 0)
+        return {};
+    std::vector<BYTE> buffer(size);
+    if (!GetTokenInformation(token.Get(), TokenUser, buffer.data(), size, &size))
+        return {};
+    LPWSTR sidText = nullptr;
+    if (!ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &sidText))
+        return {};
+    Win::LocalMemory sidOwner;
+    sidOwner.Reset(sidText);
+    return L"D:P(A;;GA;;;SY)(A;;GA;;;" + std::wstring(sidText) + L")";
+}
+} // namespace
+
+bool PipeServerEnd::Create(const std::wstring& pipePath, uint32_t bufferSize, PipeAccess access) {
     Close();
     Native& native = *native_;
-    // Everyone may connect: the product and its shell extension may run at another integrity level.
+    // Everyone may connect to the product's pipe: the product and its shell extension may run at another integrity
+    // level. A reply pipe is this user's alone.
+    const bool userOnly = access == PipeAccess::CurrentUserOnly;
+    const std::wstring sddl = userOnly ? CurrentUserOnlySddl() : L"D:(A;;GA;;;WD)";
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;GA;;;WD)", SDDL_REVISION_1, &descriptor,
-                                                             nullptr)) {
+    if (!sddl.empty() &&
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &descriptor, nullptr)) {
         native.descriptor.Reset(descriptor);
     } else {
         PrintF("Failed to convert SDDL. Error: %lu\n", static_cast<unsigned long>(GetLastError()));
@@ -68,14 +96,17 @@ bool PipeServerEnd::Create(const std::wstring& pipePath, uint32_t bufferSize) {
     attributes.nLength = sizeof attributes;
     attributes.lpSecurityDescriptor = native.descriptor.Get();
     attributes.bInheritHandle = FALSE;
+    // A reply pipe must be made here: an instance that another program made first under the same name would
+    // otherwise be joined, and that program would read or write this side's answers.
+    const DWORD openMode = PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | (userOnly ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0);
     const auto create = [&](SECURITY_ATTRIBUTES* security) {
-        return CreateNamedPipeW(pipePath.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
-                                PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, bufferSize, bufferSize, 0,
-                                security);
+        return CreateNamedPipeW(pipePath.c_str(), openMode, PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1,
+                                bufferSize, bufferSize, 0, security);
     };
     native.pipe.Reset(create(native.descriptor.Get() ? &attributes : nullptr));
     if (!native.pipe.Valid()) {
         PrintF("CreateNamedPipe failed. Error: %lu\n", static_cast<unsigned long>(GetLastError()));
+        // The default security of a pipe is the creator's, the system's and the administrators'.
         native.descriptor.Reset();
         native.pipe.Reset(create(nullptr));
     }

@@ -15,8 +15,11 @@ TEST(PipeMessages, ReplyPipeNameFromUtcTime) {
     time.millisecond = 45;
     EXPECT_EQ(MakeReplyPipeName(time), L"pipe..2026-12-05_08-31-02_045");
     const std::wstring now = MakeReplyPipeName();
-    EXPECT_EQ(now.size(), std::wstring(L"pipe..2026-12-05_08-31-02_045").size());
+    EXPECT_EQ(now.size(), std::wstring(L"pipe..2026-12-05_08-31-02_045_0123456789abcdef").size());
+    EXPECT_EQ(now.rfind(L"pipe..", 0), 0u);
     EXPECT_EQ(now.find(L'|'), std::wstring::npos);
+    // Two names made in the same millisecond differ: nobody can make the pipe before the requester does.
+    EXPECT_NE(MakeReplyPipeName(), MakeReplyPipeName());
     const UtcTime current = CurrentUtcTime();
     EXPECT_GE(current.year, 2026);
     EXPECT_TRUE(current.month >= 1 && current.month <= 12 && current.day >= 1 && current.day <= 31);

@@ -338,3 +338,49 @@ TEST_F(PipeServerLoop, OnlyAPrivateFolderHoldsThePipes) {
     EXPECT_EQ(data.st_mode & 077, 0u);
 }
 #endif
+
+// A client that writes without end, with or without markers, is dropped at the ceiling: the run ends well before its
+// deadline, nothing cut is handed on, and memory stays bounded by the ceiling rather than by what was sent.
+TEST_F(PipeServerLoop, AWriterThatNeverStopsIsDroppedAtTheCeiling) {
+    struct Case {
+        const wchar_t* what;
+        std::wstring chunk;
+        size_t maxMessageBytes;
+        size_t maxRunBytes;
+        size_t handledAtMost;
+    };
+    const std::vector<Case> cases = {
+        {L"one endless message", std::wstring(16384, L'x'), 1u << 20, kMaxPipeRunBytes, 0},
+        {L"endless short messages", L"[$-cmd-$]x", kMaxPipeMessageBytes, 64u << 10, 64u << 10},
+        {L"the shipped ceilings", std::wstring(16384, L'x'), kMaxPipeMessageBytes, kMaxPipeRunBytes, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(WStringToUtf8(c.what));
+        Recorder recorder;
+        const std::wstring name = UniqueName(L"flood");
+        PipeServerOptions options;
+        options.name = name;
+        options.deadline = Deadline::After(20000);
+        options.maxMessageBytes = c.maxMessageBytes;
+        options.maxRunBytes = c.maxRunBytes;
+        std::atomic<bool> stop{false};
+        size_t sent = 0;
+        std::thread writer([&]() {
+            PipeClient client;
+            const Deadline until = Deadline::After(15000);
+            while (!stop && !until.Expired() && !client.Connect(name))
+                SleepMs(5);
+            while (!stop && !until.Expired() && client.Write(c.chunk, Deadline::After(2000)) == WireByteCount(c.chunk))
+                sent += WireByteCount(c.chunk);
+        });
+        bool stopRequested = false;
+        const auto started = Clock::now();
+        const PipeServerOutcome outcome = RunPipeServer(options, recorder.Handler(), nullptr, stopRequested);
+        stop = true;
+        writer.join();
+        EXPECT_EQ(outcome, PipeServerOutcome::TooLong);
+        EXPECT_LT(MsSince(started), 15000);
+        EXPECT_GT(sent, std::min(c.maxMessageBytes, c.maxRunBytes) / 2);
+        EXPECT_LE(recorder.Handled().size(), c.handledAtMost);
+    }
+}

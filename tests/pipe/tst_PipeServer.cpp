@@ -7,6 +7,7 @@
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QThread>
 #include <QtTest>
 
@@ -129,6 +130,42 @@ private slots:
         product.join();
         QCOMPARE(result, PipeRequestResult::Answered);
         QVERIFY(foundAtOnce);
+    }
+
+    // A program holding the product's pipe name answers on the reply pipe without end: the request ends as too long,
+    // the handler never sees a cut answer, and the requester's memory is not what the program decides.
+    void aReplyThatNeverEndsIsDropped() {
+        const std::wstring name = UniqueName(L"squatter");
+        PipeServerEnd productPipe;
+        QVERIFY(productPipe.Create(std::wstring(kPipePathPrefix) + name, kPipeBufferSize));
+        std::thread squatter([&]() {
+            const Deadline deadline = Deadline::After(15000);
+            std::string buffer(4096, '\0');
+            size_t count = 0;
+            if (productPipe.WaitForClient(deadline) != PipeIo::Done ||
+                productPipe.Read(&buffer[0], buffer.size(), count, deadline) != PipeIo::Done)
+                return;
+            const ReceivedMessage request = InterpretReceivedMessage(MessageFromWire(buffer.substr(0, count)));
+            PipeClient flood;
+            while (!deadline.Expired() && !flood.Connect(request.replyPipeName))
+                SleepMs(5);
+            const std::wstring chunk(32768, L'x');
+            while (!deadline.Expired() && flood.Write(chunk, Deadline::After(2000)) == WireByteCount(chunk)) {
+            }
+        });
+        int handled = 0;
+        QElapsedTimer time;
+        time.start();
+        const PipeRequestResult result = SendRequestWithReply(
+            name, [](const std::wstring& replyPipeName) { return StatusQueryMessage(replyPipeName); },
+            [&](std::wstring&) -> IPipeExtraInfos* {
+                ++handled;
+                return nullptr;
+            });
+        squatter.join();
+        QCOMPARE(result, PipeRequestResult::TooLong);
+        QCOMPARE(handled, 0);
+        QVERIFY(time.elapsed() < PipeServer::kStartServerTimeoutMs);
     }
 };
 
