@@ -37,4 +37,8 @@ struct AuthenticodeLayout {
 // False when the bytes are not a PE image whose certificate table lies within the file.
 bool ReadAuthenticodeLayout(const uint8_t* data, size_t size, AuthenticodeLayout& layout);
 
+// Whether the file is a PE image whose certificate table holds PKCS#7 signed data and nothing else, each entry
+// well formed: what the system's verifier may be given. Reads the headers and the table only, never the whole file.
+bool HoldsOnlySignedDataCertificates(const std::wstring& path);
+
 } // namespace Orv

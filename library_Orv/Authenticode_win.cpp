@@ -33,6 +33,10 @@ template <typename Use> LONG VerifyAndUse(const std::wstring& path, Use use) {
 // The signer is read from the same verification: it is there whether or not the signature verifies.
 SignatureInspection InspectFileSignature(const std::wstring& path) {
     SignatureInspection inspection;
+    // The verifier is given only what is plainly a signature: an entry of another kind (an X.509 certificate, say)
+    // has taken Wine's down with the process, and a file that takes this tool down reports nothing at all.
+    if (!HoldsOnlySignedDataCertificates(path))
+        return inspection;
     const LONG result = VerifyAndUse(path, [&](WINTRUST_DATA& data) {
         CRYPT_PROVIDER_DATA* provider = WTHelperProvDataFromStateData(data.hWVTStateData);
         if (!provider || provider->csSigners < 1)

@@ -98,6 +98,28 @@ TEST_F(Authenticode, SignedStandInProduct) {
     EXPECT_EQ(GetSignerName(Signed(L"Skorvane.exe")), L"QUELLANOR");
 }
 
+// A certificate table entry of another kind (type 1, X.509), or signed data that is not PKCS#7, is no signature:
+// reported unsigned, and never handed to a verifier it could take down.
+TEST_F(Authenticode, ATableEntryThatIsNoSignedDataIsUnsigned) {
+    std::vector<uint8_t> bytes = ReadFileBytes(Signed(L"signed.dll"));
+    AuthenticodeLayout layout;
+    ASSERT_TRUE(ReadAuthenticodeLayout(bytes.data(), bytes.size(), layout));
+    const size_t table = layout.hashedRanges[2].first + layout.hashedRanges[2].second;
+    EXPECT_TRUE(HoldsOnlySignedDataCertificates(Signed(L"signed.dll")));
+    EXPECT_FALSE(HoldsOnlySignedDataCertificates(Signed(L"unsigned.dll")));
+    TempFolder temp;
+    for (const size_t offset : {table + 6, table + 8 + 6}) { // the entry's type; a byte of the content type
+        std::vector<uint8_t> changed = bytes;
+        changed[offset] ^= 3;
+        const std::wstring path = temp / L"changed.dll";
+        ASSERT_TRUE(WriteBinaryFile(path, changed));
+        EXPECT_FALSE(HoldsOnlySignedDataCertificates(path));
+        const SignatureInspection inspection = InspectFileSignature(path);
+        EXPECT_FALSE(inspection.verified);
+        EXPECT_EQ(inspection.signerName, L"");
+    }
+}
+
 TEST_F(Authenticode, AnotherSigner) {
     EXPECT_EQ(GetSignerName(Signed(L"other.dll")), L"OTHERSIGNER");
 }
