@@ -1,5 +1,7 @@
 #include "CheckExplanations.h"
 
+#include "app/checks/CopyTests.h"
+#include "app/checks/InstallationChecks.h"
 #include "pipe/PipeMessage.h"
 #include "pipe/PipeRequest.h"
 #include "pipe/PipeServerLoop.h"
@@ -109,6 +111,15 @@ struct Writer {
     // A row about an installed file that is not there: the installation itself is missing.
     bool FileMissing(const QString& meaning, const QString& path) {
         if (!facts.productInstalled) {
+            if (facts.uninstallKeyUnreadable) {
+                Set(meaning,
+                    CheckExplanations::tr("The installation's entry HKEY_LOCAL_MACHINE\\%1 could not be read (this "
+                                          "user may not read the key), so where Skorvane is installed is not known.")
+                        .arg(facts.uninstallKey),
+                    CheckExplanations::tr("Ask your administrator to give your user the right to read that key, or "
+                                          "start the tool as administrator."));
+                return true;
+            }
             Set(meaning,
                 facts.productPath.isEmpty()
                     ? CheckExplanations::tr("Skorvane is not installed: HKEY_LOCAL_MACHINE\\%1 names no program "
@@ -151,8 +162,18 @@ struct Writer {
         if (FileMissing(meaning, facts.productPath))
             return;
         QString cause;
-        if (!facts.md5FileRead)
+        using FileState = Checks::Md5Comparison::FileState;
+        if (!facts.md5FileRead || facts.md5FileState == static_cast<int>(FileState::Missing))
             cause = CheckExplanations::tr("The digest file %1 is missing.").arg(Quoted(facts.md5Path));
+        else if (facts.md5FileState == static_cast<int>(FileState::Unreadable))
+            cause = CheckExplanations::tr("The digest file %1 could not be read: another program may hold it open, "
+                                          "or you may not have the right to read it.")
+                        .arg(Quoted(facts.md5Path));
+        else if (facts.md5FileState == static_cast<int>(FileState::TooLarge))
+            cause = CheckExplanations::tr("The digest file %1 is %2 bytes long, far more than the 32 characters of a "
+                                          "digest: it is not the file the installer wrote.")
+                        .arg(Quoted(facts.md5Path))
+                        .arg(facts.md5FileSize);
         else if (facts.md5Actual.isEmpty())
             cause = CheckExplanations::tr("The program file %1 cannot be read.").arg(Quoted(facts.productPath));
         else
@@ -162,8 +183,21 @@ struct Writer {
         Set(meaning, cause, DownloadFix(), Button::DownloadAndInstall);
     }
 
-    void Signed(const QString& path, const QString& signer, const QString& meaning) {
-        if (FileMissing(meaning, path))
+    // A file that could not be opened says nothing about its signature: that is the cause.
+    bool Unreadable(const QString& meaning, const QString& path, bool readable) {
+        if (readable)
+            return false;
+        Set(meaning,
+            CheckExplanations::tr("%1 could not be read: another program may hold it open, or you may not have the "
+                                  "right to read it.")
+                .arg(Quoted(path)),
+            CheckExplanations::tr("Close the programs that may use the file (an antivirus scan, an installer), then "
+                                  "press \"Fix and check again\"."));
+        return true;
+    }
+
+    void Signed(const QString& path, const QString& signer, const QString& meaning, bool readable) {
+        if (FileMissing(meaning, path) || Unreadable(meaning, path, readable))
             return;
         Set(meaning,
             signer.isEmpty() ? CheckExplanations::tr("%1 has no digital signature.").arg(Quoted(path))
@@ -173,8 +207,8 @@ struct Writer {
             DownloadFix(), Button::DownloadAndInstall);
     }
 
-    void SignerName(const QString& path, const QString& signer, const QString& meaning) {
-        if (FileMissing(meaning, path))
+    void SignerName(const QString& path, const QString& signer, const QString& meaning, bool readable) {
+        if (FileMissing(meaning, path) || Unreadable(meaning, path, readable))
             return;
         Set(meaning,
             signer.isEmpty() ? CheckExplanations::tr("%1 has no digital signature, so no signer; %2 is expected.")
@@ -197,7 +231,9 @@ struct Writer {
             if (registration.expected)
                 continue;
             QString problem;
-            if (!registration.present)
+            if (registration.unreadable)
+                problem = CheckExplanations::tr("it could not be read (this user may not read the key)");
+            else if (!registration.present)
                 problem = CheckExplanations::tr("missing");
             else if (registration.threadingModel != QLatin1String("Apartment"))
                 problem = CheckExplanations::tr("the threading model is %1, not \"Apartment\"")
@@ -278,6 +314,41 @@ struct Writer {
                                  : CheckExplanations::tr("Not copied: %1.").arg(missing.join(QStringLiteral(", ")));
     }
 
+    // When the test files had nowhere to go, says why (the copy was then never asked for): true.
+    bool CopyFolderProblem(const QString& meaning) {
+        using Problem = Checks::CopyTestFolder::Problem;
+        const QString folder = Quoted(facts.copyFolder);
+        const QString setTemp = CheckExplanations::tr(
+            "Set the environment variable TEMP to a folder of your own that you can write (usually "
+            "%LOCALAPPDATA%\\Temp), then start the tool again.");
+        switch (facts.copyFolderProblem) {
+        case static_cast<int>(Problem::None):
+            return false;
+        case static_cast<int>(Problem::TempNotAbsolute):
+            Set(meaning,
+                CheckExplanations::tr("The temporary folder %1 (TEMP) is not a full path, so the test files have "
+                                      "nowhere to go.")
+                    .arg(folder),
+                setTemp);
+            return true;
+        case static_cast<int>(Problem::TempMissing):
+            Set(meaning, CheckExplanations::tr("The temporary folder %1 (TEMP) does not exist.").arg(folder), setTemp);
+            return true;
+        case static_cast<int>(Problem::TempNotWritable):
+            Set(meaning,
+                CheckExplanations::tr("No folder for the test files could be made in the temporary folder %1 "
+                                      "(TEMP): it cannot be written.")
+                    .arg(folder),
+                setTemp);
+            return true;
+        default:
+            Set(meaning, CheckExplanations::tr("The test files could not be written in %1.").arg(folder),
+                CheckExplanations::tr("Make room on the drive of the temporary folder, then press \"Fix and check "
+                                      "again\"."));
+            return true;
+        }
+    }
+
     void CommandLineCopy() {
         const QString meaning =
             CheckExplanations::tr("The tool runs Skorvane with \"--copy\" to copy two test files into %1.")
@@ -287,15 +358,14 @@ struct Writer {
         const QString retry = CheckExplanations::tr(
             "Press \"Fix and check again\" to repeat the test; if it fails again, press \"Download and install "
             "Skorvane\".");
-        if (!facts.commandLineRun) {
-            Set(meaning,
-                CheckExplanations::tr("The test files could not be written in %1.").arg(Quoted(facts.copyFolder)),
-                CheckExplanations::tr("Make room on the drive of the temporary folder, then press \"Fix and check "
-                                      "again\"."));
+        if (CopyFolderProblem(meaning))
             return;
-        }
         QString run;
         switch (facts.commandLineExitCode) {
+        case Orv::kRunProcessStopped:
+            run = CheckExplanations::tr("%1 --copy was stopped: the check was ended before it finished.")
+                      .arg(Quoted(facts.productPath));
+            break;
         case Orv::kRunProcessTimedOut:
             run = CheckExplanations::tr("%1 --copy did not end within %2 s and was stopped.")
                       .arg(Quoted(facts.productPath))
@@ -378,7 +448,7 @@ struct Writer {
             CheckExplanations::tr(
                 "The tool sends Skorvane the copy request that its Explorer extension sends, over the pipe %1.")
                 .arg(PipeText());
-        if (FileMissing(meaning, facts.productPath))
+        if (FileMissing(meaning, facts.productPath) || CopyFolderProblem(meaning))
             return;
         const QString problem = ExchangeProblem(facts.simulationRequest, facts.simulationMs);
         Set(meaning,
@@ -410,9 +480,9 @@ QVector<CheckExplanation> CheckExplanations::Explain(const CheckFacts& facts, co
         else if (row == QLatin1String("labelInstallIntegrityExeIcon"))
             writer.Integrity();
         else if (row == QLatin1String("labelCheckExeSignedIcon"))
-            writer.Signed(facts.productPath, facts.exeSigner, signedMeaning);
+            writer.Signed(facts.productPath, facts.exeSigner, signedMeaning, facts.exeReadable);
         else if (row == QLatin1String("labelCheckExeSignedNameIcon"))
-            writer.SignerName(facts.productPath, facts.exeSigner, signerMeaning);
+            writer.SignerName(facts.productPath, facts.exeSigner, signerMeaning, facts.exeReadable);
         else if (row == QLatin1String("labelShortcutInstalledGlobal"))
             writer.ShortcutMissing(facts.allUsersShortcut, facts.currentUserShortcut, true);
         else if (row == QLatin1String("labelPointToInstalledDirCurrentAllUsers"))
@@ -426,9 +496,9 @@ QVector<CheckExplanation> CheckExplanations::Explain(const CheckFacts& facts, co
         else if (row == QLatin1String("labelCheckInstallExplorerPluginIcon"))
             writer.Registration();
         else if (row == QLatin1String("labelCheckPluginSignedIcon"))
-            writer.Signed(facts.shellDllPath, facts.dllSigner, signedMeaning);
+            writer.Signed(facts.shellDllPath, facts.dllSigner, signedMeaning, facts.dllReadable);
         else if (row == QLatin1String("labelCheckPluginSignedNameIcon"))
-            writer.SignerName(facts.shellDllPath, facts.dllSigner, signerMeaning);
+            writer.SignerName(facts.shellDllPath, facts.dllSigner, signerMeaning, facts.dllReadable);
         else if (row == QLatin1String("labelDragAndDropActivated"))
             writer.DragAndDrop();
         else if (row == QLatin1String("labelAutomaticCommandLineCopyIcon"))

@@ -16,19 +16,25 @@ struct CheckFacts {
     // is there.
     QString productPath;
     bool productInstalled = false;
-    QString uninstallKey; // under HKEY_LOCAL_MACHINE: its value "DisplayIcon" names the executable
+    QString uninstallKey;                // under HKEY_LOCAL_MACHINE: its value "DisplayIcon" names the executable
+    bool uninstallKeyUnreadable = false; // the entry is there, but could not be read
     QString md5Path;
     bool md5FileRead = false;
+    int md5FileState = 0; // Checks::Md5Comparison::FileState
+    qint64 md5FileSize = 0;
     QString md5Expected;
     QString md5Actual;
     QString shellDllPath;
     bool shellDllInstalled = false;
     QString exeSigner;
     QString dllSigner;
+    bool exeReadable = true; // the signature's look could open the file
+    bool dllReadable = true;
     QString expectedSigner;
     struct Registration {
         QString key; // under HKEY_CLASSES_ROOT
         bool present = false;
+        bool unreadable = false;
         QString server;
         QString threadingModel;
         bool expected = false;
@@ -48,7 +54,9 @@ struct CheckFacts {
     int commandLineExitCode = 0;
     bool commandLineRun = false;
     int commandLineTimeoutMs = 0;
-    QString copyFolder;
+    QString copyFolder;        // the copy tests' folder, or the temporary folder it could not be made in
+    int copyFolderProblem = 0; // Checks::CopyTestFolder::Problem, or kCopySourcesNotWritten
+    static constexpr int kCopySourcesNotWritten = 100;
     QStringList commandLineMissingCopies;
     int simulationRequest = 0; // Orv::PipeRequestResult
     qint64 simulationMs = 0;

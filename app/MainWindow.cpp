@@ -269,6 +269,7 @@ void MainWindow::SetIntegrityLevelText(QLabel* label, intptr_t processHandle) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
+    emit sClosing();
     if (pass_.IsRunning()) {
         // Out of sight at once; the pass stops before its next step, or is left behind when a call it cannot cut
         // short holds it (the program then ends without waiting for it).
@@ -369,6 +370,8 @@ QString MainWindow::DownloadDestination() {
 }
 
 void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
+    if (downloadDialog_) // a download under way: its dialog keeps the window's buttons out of reach
+        return;
     if (!SiteAddressUsable()) // before anything is asked, or the product ended
         return;
     const QString address = DownloadAddress();
@@ -387,6 +390,9 @@ void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
 
     if (!downloadDialog_) {
         downloadDialog_ = new Orv::UIDialogDownloadAndInstallUpdate(this);
+        // Modal from its first showing: exec() on a dialog already shown would leave it modeless, and the window's
+        // buttons (a pass, a second download) would answer during the download.
+        downloadDialog_->setWindowModality(Qt::ApplicationModal);
         downloadDialog_->show();
         downloadDialog_->raise();
         downloadDialog_->activateWindow();

@@ -69,6 +69,10 @@ public:
     // the rows scroll, the buttons stay in view.
     void FitToScreen();
 
+signals:
+    // The window begins to close: from now on a new start of the program must run itself.
+    void sClosing();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -5,7 +5,6 @@
 #include "pipe/PipeTransport.h"
 
 #include <QElapsedTimer>
-#include <QThread>
 
 namespace {
 constexpr unsigned long kAfterStatusQueryMs = 1000;
@@ -14,7 +13,7 @@ constexpr unsigned long kAfterSetCommandMs = 1000;
 
 namespace ProductPipe {
 
-StatusAnswer QueryDragAndDrop() {
+StatusAnswer QueryDragAndDrop(const Pause& pause) {
     StatusAnswer answer;
     int status = -1;
     QElapsedTimer exchange;
@@ -24,7 +23,7 @@ StatusAnswer QueryDragAndDrop() {
         Orv::MakeStatusReplyHandler(status));
     answer.exchangeMs = exchange.elapsed();
     if (answer.request != Orv::PipeRequestResult::NotSent)
-        QThread::msleep(kAfterStatusQueryMs);
+        pause(kAfterStatusQueryMs);
     // Answers cut short by the time-out, or dropped for being far longer than any answer, count as none.
     const bool incomplete =
         answer.request == Orv::PipeRequestResult::TimedOut || answer.request == Orv::PipeRequestResult::TooLong;
@@ -40,9 +39,9 @@ void SendSetCommand(const std::wstring& value) {
     client.Close();
 }
 
-void SendSetCommandAndWait(const std::wstring& value) {
+void SendSetCommandAndWait(const std::wstring& value, const Pause& pause) {
     SendSetCommand(value);
-    QThread::msleep(kAfterSetCommandMs);
+    pause(kAfterSetCommandMs);
 }
 
 } // namespace ProductPipe

@@ -6,11 +6,13 @@
 
 #include "library_Orv/Authenticode.h"
 #include "library_Orv/Files/File.h"
+#include "library_Orv/Files/FileReader.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Machine.h"
 #include "library_Orv/Processes.h"
 #include "library_Orv/Qt/QShortCutStartupManager.h"
 #include "library_Orv/Qt/QtWinUtils.h"
+#include "library_Orv/Registry.h"
 #include "library_Orv/WinUtils.h"
 #include "pipe/PipeMessage.h"
 #include "pipe/PipeRequest.h"
@@ -44,11 +46,10 @@ QCheckPass::QCheckPass(QObject* parent) : QObject(parent), productProcess_(this)
 // A background pass still running is stopped and waited for: its steps use this object. Each of its calls into
 // the system has a bound of its own.
 QCheckPass::~QCheckPass() {
-    if (passThread_) {
-        if (!Stop(kEndWaitMs))
-            passThread_->wait();
+    // A thread still inside a call after the bound is left to the end of the process: deleting a running QThread
+    // would end the program on the spot.
+    if (passThread_ && Stop(kEndWaitMs))
         delete passThread_;
-    }
 }
 
 bool QCheckPass::Start(bool fix) {
@@ -138,7 +139,7 @@ QString QCheckPass::ReportJson() {
 }
 
 bool QCheckPass::RefreshRunningState() {
-    running_ = Checks::FindProductProcess(Orv::GetProcessList(), Orv::GetProductExePath(), runningProcessId_);
+    running_ = FindRunningProduct(Orv::GetProductExePath(), runningProcessId_);
     SetCheckResult(QStringLiteral("labelIsRunning"), running_);
     if (!inPass_) { // the one-second refresh: the row may have changed since the pass
         facts_.launchedByPass = false;
@@ -147,9 +148,22 @@ bool QCheckPass::RefreshRunningState() {
     return running_;
 }
 
+bool QCheckPass::FindRunningProduct(const std::wstring& path, uint32_t& processId) const {
+    std::map<uint32_t, std::wstring> processes = Orv::GetProcessList();
+    processes.erase(copyRunId_.load());
+    return Checks::FindProductProcess(processes, path, processId);
+}
+
+void QCheckPass::RemoveLeftovers() {
+    std::lock_guard<std::mutex> lock(leftoverMutex_);
+    if (!copyFolderPath_.empty())
+        Orv::RemoveFolder(copyFolderPath_);
+    copyFolderPath_.clear();
+}
+
 bool QCheckPass::EndRunningProduct() {
     uint32_t processId = 0;
-    if (!Checks::FindProductProcess(Orv::GetProcessList(), Orv::GetProductExePath(), processId))
+    if (!FindRunningProduct(Orv::GetProductExePath(), processId))
         return false;
     Orv::TerminateProcessById(processId);
     QThread::msleep(kAfterEndingMs);
@@ -159,7 +173,7 @@ bool QCheckPass::EndRunningProduct() {
 void QCheckPass::StartProductAgain() {
     const std::wstring productPath = Orv::GetProductExePath();
     uint32_t runningId = 0;
-    if (productPath.empty() || Checks::FindProductProcess(Orv::GetProcessList(), productPath, runningId))
+    if (productPath.empty() || FindRunningProduct(productPath, runningId))
         return;
     // Nothing waits for it to come up: the window goes on answering.
     StartProductProcess(QString::fromStdWString(productPath),
@@ -254,7 +268,7 @@ void QCheckPass::EndLaunchedProductAndStartDetached() {
     QThread::msleep(kCloseSleepMs);
     // A product that runs already (started by the user, or by another instance of this tool) stays the only one.
     uint32_t runningId = 0;
-    if (Checks::FindProductProcess(Orv::GetProcessList(), productPath, runningId))
+    if (FindRunningProduct(productPath, runningId))
         return;
     productProcess_.setProgram(QString::fromStdWString(productPath));
     productProcess_.setWorkingDirectory(QString::fromStdWString(Checks::ProductInstallDir(productPath)));
@@ -294,6 +308,10 @@ void QCheckPass::Run(bool fix) {
         steps[step].second();
     }
     copyTestFolder_.reset(); // the copy tests' files go with the pass
+    {
+        std::lock_guard<std::mutex> lock(leftoverMutex_);
+        copyFolderPath_.clear();
+    }
     inPass_ = false;
     UpdateExplanations();
 }
@@ -323,6 +341,9 @@ void QCheckPass::ComputeSharedValues() {
     shellDllPath_ = Checks::ShellDllPath(installDirectory_);
     facts_.productPath = QString::fromStdWString(productPath_);
     facts_.uninstallKey = QString::fromWCharArray(Orv::kProductUninstallKey);
+    facts_.uninstallKeyUnreadable =
+        Orv::GetRegistryKeyState(Orv::RegistryRoot::LocalMachine, Orv::kProductUninstallKey) ==
+        Orv::RegistryKeyState::Unreadable;
     facts_.productInstalled = !productPath_.empty() && Orv::FileExists(executablePath_);
     facts_.shellDllPath = QString::fromStdWString(shellDllPath_);
     facts_.shellDllInstalled = !shellDllPath_.empty() && Orv::FileExists(shellDllPath_);
@@ -332,6 +353,8 @@ void QCheckPass::CheckInstallIntegrity() {
     const Checks::Md5Comparison md5 = Checks::CompareMd5File(executablePath_);
     facts_.md5Path = facts_.productPath.isEmpty() ? QString() : facts_.productPath + QStringLiteral(".md5");
     facts_.md5FileRead = md5.md5FileRead;
+    facts_.md5FileState = static_cast<int>(md5.md5FileState);
+    facts_.md5FileSize = facts_.md5Path.isEmpty() ? 0 : Orv::GetFileSize64(facts_.md5Path.toStdWString());
     facts_.md5Expected = QString::fromStdString(md5.expected);
     facts_.md5Actual = QString::fromStdString(md5.actual);
     SetCheckResult(QStringLiteral("labelInstallIntegrityExeIcon"), md5.Matches());
@@ -351,6 +374,8 @@ void QCheckPass::CheckSignatures() {
     SetCheckResult(QStringLiteral("labelCheckExeSignedIcon"), executable.verified);
     SetCheckResult(QStringLiteral("labelCheckPluginSignedIcon"), shellDll.verified);
     facts_.dllSigner = QString::fromStdWString(shellDll.signerName);
+    facts_.dllReadable = shellDll.readable;
+    facts_.exeReadable = executable.readable;
     SetCheckResult(QStringLiteral("labelCheckPluginSignedNameIcon"), facts_.dllSigner == expectedSigner);
     facts_.exeSigner = QString::fromStdWString(executable.signerName);
     SetCheckResult(QStringLiteral("labelCheckExeSignedNameIcon"), facts_.exeSigner == expectedSigner);
@@ -362,6 +387,7 @@ void QCheckPass::CheckPluginRegistration() {
         CheckFacts::Registration fact;
         fact.key = QString::fromStdString(registration.key);
         fact.present = registration.present;
+        fact.unreadable = registration.unreadable;
         fact.server = QString::fromStdWString(registration.server);
         fact.threadingModel = QString::fromStdString(registration.threadingModel);
         fact.expected = Checks::IsExpectedRegistration(registration, shellDllPath_);
@@ -385,7 +411,9 @@ void QCheckPass::CheckStartupShortcuts(bool fix) {
     const QString executable = QString::fromStdWString(executablePath_);
     shortcuts.SetShortcutName(QStringLiteral("Skorvane"));
     // The shortcut stores the plain path: Explorer may not start an extended-length target at logon.
-    if (fix && !productPath_.empty() && !shortcuts.Exists(Manager::CurrentUser) && !shortcuts.Exists(Manager::AllUsers))
+    // A shortcut to a program that is not there would only fail at the next logon: none is made without it.
+    const bool installed = !productPath_.empty() && Orv::FileExists(productPath_);
+    if (fix && installed && !shortcuts.Exists(Manager::CurrentUser) && !shortcuts.Exists(Manager::AllUsers))
         shortcuts.Create(Manager::Either, QString::fromStdWString(productPath_));
     // What the rows and their explanations say comes from one look at each shortcut.
     const auto shortcutFacts = [&](int scope) {
@@ -425,17 +453,25 @@ void QCheckPass::CheckRunningState() {
 void QCheckPass::RunCommandLineCopyTest() {
     copyTestFolder_ = std::make_unique<Checks::CopyTestFolder>();
     Checks::CopyTestFolder& folder = *copyTestFolder_;
+    {
+        std::lock_guard<std::mutex> lock(leftoverMutex_);
+        copyFolderPath_ = folder.Path();
+    }
     folder.ResetTargetFolder();
-    if (!folder.WriteSourceFiles())
+    facts_.copyFolder = QString::fromStdWString(folder.IsValid() ? folder.Path() : folder.Parent());
+    facts_.copyFolderProblem = static_cast<int>(folder.FolderProblem());
+    if (folder.IsValid() && !folder.WriteSourceFiles()) {
         qInfo().noquote() << "The copy tests' source files could not be written in the temporary folder"
                           << QString::fromStdWString(folder.Path());
+        facts_.copyFolderProblem = CheckFacts::kCopySourcesNotWritten;
+    }
     // A "--copy" run that does not end in time is ended; its copies are then missing or late, and the test fails.
-    facts_.copyFolder = QString::fromStdWString(folder.Path());
     facts_.commandLineTimeoutMs = kCommandLineCopyTimeoutMs;
-    facts_.commandLineRun = folder.IsValid() && !productPath_.empty();
+    facts_.commandLineRun = facts_.copyFolderProblem == 0 && !productPath_.empty();
     if (facts_.commandLineRun)
         facts_.commandLineExitCode = Orv::RunProcessAndWait(
-            productPath_, {L"--copy", L"\"" + folder.CopyArgument() + L"\""}, kCommandLineCopyTimeoutMs);
+            productPath_, {L"--copy", L"\"" + folder.CopyArgument() + L"\""}, kCommandLineCopyTimeoutMs,
+            {[this](uint32_t processId) { copyRunId_ = processId; }, [this]() { return stopRequested_.load(); }});
     for (const std::wstring& copy : folder.MissingCopies())
         facts_.commandLineMissingCopies << QString::fromStdWString(copy);
     SetCheckResult(QStringLiteral("labelAutomaticCommandLineCopyIcon"), folder.ExpectedCopiesMade());
@@ -466,6 +502,13 @@ void QCheckPass::RunPluginSimulationTest() {
     folder.ResetTargetFolder();
     const std::vector<std::wstring> sources = folder.SourcePaths(); // written by the command-line test
     const std::wstring target = folder.TargetFolder();
+    if (facts_.copyFolderProblem != 0) {
+        // No files to copy, nowhere to copy them: the product is not asked to copy nothing.
+        facts_.simulationRequest = static_cast<int>(Orv::PipeRequestResult::NotSent);
+        QueryDragAndDropState();
+        SetCheckResult(QStringLiteral("labelSimulatePluginIcon"), false);
+        return;
+    }
     QElapsedTimer exchange;
     exchange.start();
     const Orv::PipeRequestResult result = Orv::SendRequestWithReply(
@@ -486,7 +529,7 @@ void QCheckPass::RunPluginSimulationTest() {
 
 void QCheckPass::QueryDragAndDropState() {
     const QString row = QStringLiteral("labelDragAndDropActivated");
-    const ProductPipe::StatusAnswer answer = ProductPipe::QueryDragAndDrop();
+    const ProductPipe::StatusAnswer answer = ProductPipe::QueryDragAndDrop([this](unsigned long ms) { Pause(ms); });
     const int status = answer.status;
     facts_.dragAndDropStatus = status;
     facts_.dragAndDropRequest = static_cast<int>(answer.request);
@@ -507,6 +550,7 @@ void QCheckPass::SendSetCommand(const std::wstring& value) {
 }
 
 void QCheckPass::ActivateDragAndDrop() {
-    ProductPipe::SendSetCommandAndWait(L"{DAD:1}");
-    QueryDragAndDropState();
+    ProductPipe::SendSetCommandAndWait(L"{DAD:1}", [this](unsigned long ms) { Pause(ms); });
+    if (!stopRequested_)
+        QueryDragAndDropState();
 }

@@ -98,6 +98,8 @@ public:
     // What the tool does when it ends: the instance it launched is ended, and the product is started again,
     // detached, so that it runs on after the tool.
     void EndLaunchedProductAndStartDetached();
+    // What a pass left behind when the program must end without it (the copy tests' folder): removed.
+    void RemoveLeftovers();
 
 signals:
     void stepStarted(int step, int steps, const QString& name);
@@ -128,6 +130,8 @@ private:
     void LaunchProductForPass(const QString& program, const QString& workingFolder);
     // Waits milliseconds, or less when Stop asks the pass to end.
     void Pause(unsigned long milliseconds);
+    // The running product at path: a process of that program that is not this pass's own "--copy" run.
+    bool FindRunningProduct(const std::wstring& path, uint32_t& processId) const;
     bool StartInBackground(const std::function<void()>& work);
     void FinishBackgroundPass();
 
@@ -168,8 +172,13 @@ private:
     std::wstring executablePath_;
     std::wstring shellDllPath_;
     std::wstring installDirectory_;
-    // The copy tests' own folder, from the command-line copy test to the end of the pass.
+    // The copy tests' own folder, from the command-line copy test to the end of the pass; its path, for a pass left
+    // behind (the program removes it on its way out without touching the pass's objects).
     std::unique_ptr<Checks::CopyTestFolder> copyTestFolder_;
+    std::mutex leftoverMutex_;
+    std::wstring copyFolderPath_;
+    // The product's "--copy" run while it runs: the same program as the product, never taken for it.
+    std::atomic<uint32_t> copyRunId_{0};
 
     // The background pass: its thread (owned by this object's thread), the stop request and what wakes its waits.
     QThread* passThread_ = nullptr;

@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "QCheckSplash.h"
 #include "SingleInstance.h"
+#include "pipe/PipeTransport.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Qt/Config/ConfigFile.h"
@@ -87,6 +88,8 @@ int RunApplication(int argc, char** argv) {
         std::make_unique<MainWindow>(MainWindow::FirstPass::Run, [&splash](int step, int steps, const char* name) {
             splash.ShowStep(step, steps, name);
         });
+    // A start while this one closes (which may take seconds) is not sent to a window on its way out: it runs.
+    QObject::connect(window.get(), &MainWindow::sClosing, &instance, &SingleInstance::StopListening);
     window->show();
     front = window.get();
     splash.finish(window.get());
@@ -99,7 +102,9 @@ int RunApplication(int argc, char** argv) {
     const int exitCode = application.exec();
     if (window->PassAbandoned()) {
         // A pass is still inside a call the system bounds, using the window's objects: the program ends without
-        // destroying them (the product was already left as "Quit" leaves it).
+        // destroying them (the product was already left as "Quit" leaves it), and without what the pass made.
+        window->Pass().RemoveLeftovers();
+        Orv::RemoveOwnPipeFiles();
         Orv::ReleaseConfigFiles();
         std::fflush(nullptr);
         std::_Exit(exitCode);

@@ -12,6 +12,7 @@ namespace Orv {
 struct SignatureInspection {
     bool verified = false;
     std::wstring signerName;
+    bool readable = true; // false: the file could not be opened (locked, no right to read it), so nothing is known
 };
 SignatureInspection InspectFileSignature(const std::wstring& path);
 

@@ -1,6 +1,8 @@
 #include "AuthenticodeOpenSsl.h"
 
 #include "CStringUtilsOrv.h"
+#include "Files/File.h"
+#include "Files/FileReader.h"
 #include "PosixWorld.h"
 
 #include <openssl/bio.h>
@@ -225,11 +227,17 @@ AuthenticodeResult VerifyAuthenticode(const uint8_t* data, size_t size) {
 }
 
 SignatureInspection InspectFileSignature(const std::wstring& path) {
+    SignatureInspection inspection;
     const std::vector<uint8_t> bytes = ReadWholeFile(path);
-    if (bytes.empty())
-        return {};
+    if (bytes.empty()) {
+        // A file that is there but cannot be opened is unreadable; a missing or empty one is just unsigned.
+        inspection.readable = !FileExists(path) || OpenFileReader(path) != nullptr;
+        return inspection;
+    }
     const AuthenticodeResult result = VerifyAuthenticode(bytes.data(), bytes.size());
-    return {result.Signed(), result.signerName};
+    inspection.verified = result.Signed();
+    inspection.signerName = result.signerName;
+    return inspection;
 }
 
 } // namespace Orv

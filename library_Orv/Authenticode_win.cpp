@@ -1,5 +1,8 @@
 #include "Authenticode.h"
 
+#include "Files/File.h"
+#include "Files/FileReader.h"
+
 #include <windows.h>
 #include <softpub.h>
 #include <wincrypt.h>
@@ -33,6 +36,11 @@ template <typename Use> LONG VerifyAndUse(const std::wstring& path, Use use) {
 // The signer is read from the same verification: it is there whether or not the signature verifies.
 SignatureInspection InspectFileSignature(const std::wstring& path) {
     SignatureInspection inspection;
+    if (!OpenFileReader(path)) {
+        // A file that is there but cannot be opened (locked, or no right to read it) is unreadable, not unsigned.
+        inspection.readable = !FileExists(path);
+        return inspection;
+    }
     // The verifier is given only what is plainly a signature: an entry of another kind (an X.509 certificate, say)
     // has taken Wine's down with the process, and a file that takes this tool down reports nothing at all.
     if (!HoldsOnlySignedDataCertificates(path))

@@ -6,10 +6,19 @@
 namespace Orv {
 
 std::wstring OwnExecutablePath() {
-    wchar_t buffer[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, buffer, MAX_PATH); // a longer path is truncated
-    buffer[MAX_PATH - 1] = L'\0';
-    return buffer;
+    // A program started from a deep folder has a path longer than MAX_PATH; a buffer that is filled to its end
+    // may have been cut, so it grows until the path fits (the system's limit is 32767 characters).
+    for (DWORD size = MAX_PATH; size <= 65536; size *= 2) {
+        std::wstring buffer(size, L'\0');
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
+        if (length == 0)
+            return {};
+        if (length < size) {
+            buffer.resize(length);
+            return buffer;
+        }
+    }
+    return {};
 }
 
 std::vector<std::wstring> CommandLineArguments(int, char**) {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <mutex>
+#include <vector>
 
 namespace Orv {
 
@@ -38,11 +39,22 @@ std::string SessionFolder() {
         return std::string();
     }
     const std::string runtime = PosixWorldPath(kEnvXdgRuntimeDir, "");
-    std::string folder = !runtime.empty() && IsPrivateFolder(runtime)
-                             ? runtime + "/skorvane-pipes"
-                             : "/tmp/skorvane-pipes-" + std::to_string(static_cast<unsigned long>(geteuid()));
-    mkdir(folder.c_str(), 0700);
-    return IsPrivateFolder(folder) ? folder : std::string();
+    std::vector<std::string> candidates;
+    if (!runtime.empty() && IsPrivateFolder(runtime))
+        candidates.push_back(runtime + "/skorvane-pipes");
+    candidates.push_back("/tmp/skorvane-pipes-" + std::to_string(static_cast<unsigned long>(geteuid())));
+    // Another user may have made the shared name first: then a folder in the user's own home.
+    const std::string home = HomeFolder();
+    struct stat homeData {};
+    if (home != "/" && lstat(home.c_str(), &homeData) == 0 && S_ISDIR(homeData.st_mode) &&
+        homeData.st_uid == geteuid() && (homeData.st_mode & 022) == 0)
+        candidates.push_back(home + "/.skorvane-pipes");
+    for (const std::string& folder : candidates) {
+        mkdir(folder.c_str(), 0700);
+        if (IsPrivateFolder(folder))
+            return folder;
+    }
+    return std::string();
 }
 
 std::string HomeFolder() {

@@ -59,6 +59,8 @@ struct ShellLaunchResult {
 // with ERROR_ELEVATION_REQUIRED for it). parameters is the command line after the program's quoted path.
 ShellLaunchResult LaunchThroughShell(const std::wstring& exePath, const std::vector<std::wstring>& parameters);
 uint32_t CurrentProcessId();
+// The logon session this process runs in (Windows' session id; POSIX: the process's session).
+uint32_t CurrentSessionId();
 // Closes a native process handle (nothing to do for 0, nor on POSIX).
 void CloseProcessHandle(intptr_t handle);
 std::wstring JoinStrings(const std::vector<std::wstring>& items, const std::wstring& separator);

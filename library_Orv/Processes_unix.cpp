@@ -115,6 +115,11 @@ uint32_t CurrentProcessId() {
     return static_cast<uint32_t>(getpid());
 }
 
+uint32_t CurrentSessionId() {
+    const pid_t session = getsid(0);
+    return session < 0 ? 0 : static_cast<uint32_t>(session);
+}
+
 void TerminateProcessById(uint32_t processId) {
     if (processId > 0)
         kill(static_cast<pid_t>(processId), SIGKILL);

@@ -71,6 +71,11 @@ uint32_t CurrentProcessId() {
     return GetCurrentProcessId();
 }
 
+uint32_t CurrentSessionId() {
+    DWORD session = 0;
+    return ProcessIdToSessionId(GetCurrentProcessId(), &session) ? session : 0;
+}
+
 void TerminateProcessById(uint32_t processId) {
     const Win::Handle process(OpenProcess(PROCESS_TERMINATE, TRUE, processId));
     if (process.Valid())

@@ -14,6 +14,10 @@ enum class RegistryRoot { ClassesRoot, CurrentUser, LocalMachine };
 bool ReadRegistryValue(RegistryRoot root, const std::wstring& keyPath, const std::wstring& valueName,
                        RegistryValue& value, bool view64 = false);
 bool RegistryKeyExists(RegistryRoot root, const std::wstring& keyPath, bool view64 = false);
+// Whether a key is there, and whether it could be read: a key that exists but this user may not read (its
+// permissions, a policy) is not a missing key.
+enum class RegistryKeyState { Missing, Present, Unreadable };
+RegistryKeyState GetRegistryKeyState(RegistryRoot root, const std::wstring& keyPath, bool view64 = false);
 
 // A key under HKEY_CLASSES_ROOT, read in the 64-bit view, whose string values can be read. Values are read wide,
 // whatever their length: a server path in a folder named in any language reads as it is written.

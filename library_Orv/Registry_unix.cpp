@@ -77,6 +77,11 @@ template <typename Query> bool WithRegistry(Query query) {
 }
 } // namespace
 
+// The export file is read whole or not at all: a key in it is there or not.
+RegistryKeyState GetRegistryKeyState(RegistryRoot root, const std::wstring& keyPath, bool view64) {
+    return RegistryKeyExists(root, keyPath, view64) ? RegistryKeyState::Present : RegistryKeyState::Missing;
+}
+
 bool RegistryKeyExists(RegistryRoot root, const std::wstring& keyPath, bool) {
     return WithRegistry([&](const RegFile& registry) { return registry.HasKey(RootName(root) + keyPath); });
 }

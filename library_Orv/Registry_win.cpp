@@ -26,6 +26,16 @@ bool OpenKey(RegistryRoot root, const std::wstring& keyPath, bool view64, Win::R
 }
 } // namespace
 
+RegistryKeyState GetRegistryKeyState(RegistryRoot root, const std::wstring& keyPath, bool view64) {
+    Win::RegistryKey key;
+    const LSTATUS status =
+        RegOpenKeyExW(RootKey(root), keyPath.c_str(), 0, KEY_READ | (view64 ? KEY_WOW64_64KEY : 0), key.Out());
+    if (status == ERROR_SUCCESS)
+        return RegistryKeyState::Present;
+    return status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND ? RegistryKeyState::Missing
+                                                                            : RegistryKeyState::Unreadable;
+}
+
 bool RegistryKeyExists(RegistryRoot root, const std::wstring& keyPath, bool view64) {
     Win::RegistryKey holder;
     return OpenKey(root, keyPath, view64, holder);

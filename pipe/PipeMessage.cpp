@@ -64,8 +64,8 @@ std::wstring MakeReplyPipeName() {
     // The time says when; the random part makes the name unknowable in advance, so that no other program can make
     // the pipe first or wait for it to appear.
     std::random_device random;
-    wchar_t suffix[24];
-    std::swprintf(suffix, 24, L"_%08x%08x", static_cast<unsigned>(random()), static_cast<unsigned>(random()));
+    wchar_t suffix[16];
+    std::swprintf(suffix, 16, L"_%08x", static_cast<unsigned>(random()));
     return MakeReplyPipeName(CurrentUtcTime()) + suffix;
 }
 

@@ -49,7 +49,7 @@ struct UtcTime {
 };
 UtcTime CurrentUtcTime();
 // "pipe.." + YYYY-MM-DD_HH-MI-SS_MS3 of the time (the current UTC time by default).
-// The time's name followed by "_" and 16 random hexadecimal digits.
+// The time's name followed by "_" and 8 random hexadecimal digits.
 std::wstring MakeReplyPipeName();
 std::wstring MakeReplyPipeName(const UtcTime& time);
 

@@ -67,6 +67,10 @@ private:
     std::unique_ptr<Native> native_;
 };
 
+// Removes what the pipes this process serves leave in the file system (their socket files on POSIX; Windows pipes
+// go with the process): for a program that must end at once, with a server still running on another thread.
+void RemoveOwnPipeFiles();
+
 // The client end of a pipe.
 class PipeClient {
 public:

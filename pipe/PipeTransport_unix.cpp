@@ -19,7 +19,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <map>
 #include <mutex>
 
 // A pipe is a SOCK_SEQPACKET Unix socket: record boundaries are kept, so one write is one read as with the
@@ -65,7 +67,17 @@ bool SocketAddress(const std::wstring& pipePath, sockaddr_un& address) {
         errno = EACCES;
         return false;
     }
-    const std::string path = folder + "/" + EncodePipeName(name);
+    std::string path = folder + "/" + EncodePipeName(name);
+    if (path.size() >= sizeof address.sun_path) {
+        // A socket's path is short (108 bytes): a name that does not fit in a deep folder is stood for by its hash,
+        // the same at both ends.
+        uint64_t hash = 1469598103934665603ull; // FNV-1a
+        for (const unsigned char c : EncodePipeName(name))
+            hash = (hash ^ c) * 1099511628211ull;
+        char hashed[24];
+        std::snprintf(hashed, sizeof hashed, "#%016llx", static_cast<unsigned long long>(hash));
+        path = folder + "/" + hashed;
+    }
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
     if (path.size() >= sizeof address.sun_path) {
@@ -101,6 +113,22 @@ void CloseFd(int& fd) {
     fd = -1;
 }
 } // namespace
+
+namespace {
+// The socket files this process serves, so that a program that must end at once can still remove them.
+std::mutex liveSocketsMutex;
+std::map<std::string, ino_t> liveSockets;
+} // namespace
+
+void RemoveOwnPipeFiles() {
+    std::lock_guard<std::mutex> lock(liveSocketsMutex);
+    for (const auto& [path, inode] : liveSockets) {
+        struct stat data {};
+        if (stat(path.c_str(), &data) == 0 && data.st_ino == inode)
+            unlink(path.c_str());
+    }
+    liveSockets.clear();
+}
 
 struct PipeServerEnd::Native {
     int listener = -1;
@@ -179,6 +207,8 @@ bool PipeServerEnd::Create(const std::wstring& pipePath, uint32_t bufferSize, Pi
     struct stat data {};
     native_->socketPath = address.sun_path;
     native_->inode = stat(address.sun_path, &data) == 0 ? data.st_ino : 0;
+    std::lock_guard<std::mutex> lock(liveSocketsMutex);
+    liveSockets[native_->socketPath] = native_->inode;
     return true;
 }
 
@@ -260,6 +290,10 @@ void PipeServerEnd::Close() {
     struct stat data {};
     if (stat(native_->socketPath.c_str(), &data) == 0 && data.st_ino == native_->inode)
         unlink(native_->socketPath.c_str());
+    {
+        std::lock_guard<std::mutex> lock(liveSocketsMutex);
+        liveSockets.erase(native_->socketPath);
+    }
     native_->socketPath.clear();
 }
 

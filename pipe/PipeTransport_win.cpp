@@ -48,6 +48,9 @@ struct PipeServerEnd::Native {
     }
 };
 
+// A named pipe goes with the last handle to it: nothing is left once the process has ended.
+void RemoveOwnPipeFiles() {}
+
 PipeServerEnd::PipeServerEnd() : native_(std::make_unique<Native>()) {}
 
 PipeServerEnd::~PipeServerEnd() {

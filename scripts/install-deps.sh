@@ -8,7 +8,7 @@ for need in "$@"; do
     case "$need" in
     bench) packages+=(bc) ;;
     run) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
-                   openssl osslsigncode procps g++-mingw-w64-x86-64-posix) ;;
+                   openssl osslsigncode procps g++-mingw-w64-x86-64-posix xvfb xauth) ;;
     test) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
                     googletest clang-format openssl osslsigncode procps g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
                     wine32:i386 dpkg-dev xz-utils perl make python3 xvfb xauth webp chromium) ;;

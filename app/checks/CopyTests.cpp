@@ -13,8 +13,9 @@ const wchar_t* const kSourceNames[] = {L"tmp1.txt", L"tmp2.txt"};
 // %TEMP%, as the copy tests have always named their folder; where TEMP is not set (POSIX), the system's
 // temporary folder, never a relative folder named "%TEMP%" wherever the tool was started.
 std::wstring TemporaryFolder() {
-    const std::wstring expanded = Orv::NormalizePath(L"%TEMP%", false, true, true);
-    return expanded == Orv::NormalizePath(L"%TEMP%") ? Orv::GetSystemTempFolder() : expanded;
+    // Expanded before it is normalised: a TEMP on a share (\\server\tmp) keeps its two leading separators.
+    const std::wstring expanded = Orv::ExpandEnvironmentReferences(L"%TEMP%");
+    return expanded == L"%TEMP%" ? Orv::GetSystemTempFolder() : Orv::NormalizePath(expanded, false, false, true);
 }
 
 bool HoldsSourceContent(const std::wstring& path) {
@@ -23,9 +24,17 @@ bool HoldsSourceContent(const std::wstring& path) {
 }
 } // namespace
 
-CopyTestFolder::CopyTestFolder() : folder_(Orv::CreatePrivateFolder(TemporaryFolder(), L"SKV-")) {
+CopyTestFolder::CopyTestFolder() : parent_(TemporaryFolder()) {
+    // A relative TEMP would put the files wherever the tool was started.
+    if (parent_.empty() || Orv::IsRelativePath(parent_)) {
+        problem_ = Problem::TempNotAbsolute;
+        return;
+    }
+    folder_ = Orv::CreatePrivateFolder(parent_, L"SKV-");
     if (IsValid())
         Orv::CreateOneDirectory(folder_ + L"Source");
+    else
+        problem_ = Orv::DirectoryExists(parent_) ? Problem::TempNotWritable : Problem::TempMissing;
 }
 
 CopyTestFolder::~CopyTestFolder() {

@@ -16,6 +16,9 @@ constexpr size_t kCopySourceSize = 500;
 // goes with the object.
 class CopyTestFolder {
 public:
+    // Why no folder could be made in the temporary folder.
+    enum class Problem { None, TempNotAbsolute, TempMissing, TempNotWritable };
+
     CopyTestFolder();
     ~CopyTestFolder();
     CopyTestFolder(const CopyTestFolder&) = delete;
@@ -25,6 +28,9 @@ public:
     bool IsValid() const { return !folder_.empty(); }
     // The folder itself, with its trailing separator.
     const std::wstring& Path() const { return folder_; }
+    // The temporary folder it was made in, or tried to be.
+    const std::wstring& Parent() const { return parent_; }
+    Problem FolderProblem() const { return problem_; }
     // The target folder, with its trailing separator.
     std::wstring TargetFolder() const;
     // The paths of tmp1.txt and tmp2.txt.
@@ -43,6 +49,8 @@ public:
     std::vector<std::wstring> MissingCopies() const;
 
 private:
+    std::wstring parent_;
+    Problem problem_ = Problem::None;
     std::wstring folder_;
 };
 

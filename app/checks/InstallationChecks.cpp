@@ -2,6 +2,7 @@
 
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Files/File.h"
+#include "library_Orv/Files/FileReader.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Registry.h"
 #include "library_Orv/WinUtils.h"
@@ -58,6 +59,15 @@ Md5Comparison CompareMd5File(const std::wstring& executablePath) {
     const std::wstring md5Path = executablePath + L".md5";
     comparison.md5FileRead = Orv::FileExists(md5Path);
     const std::vector<uint8_t> bytes = Orv::ReadFileBytes(md5Path, kMd5FileCeiling);
+    using FileState = Md5Comparison::FileState;
+    if (!comparison.md5FileRead)
+        comparison.md5FileState = FileState::Missing;
+    else if (Orv::GetFileSize64(md5Path) > static_cast<int64_t>(kMd5FileCeiling))
+        comparison.md5FileState = FileState::TooLarge;
+    else if (bytes.empty() && !Orv::OpenFileReader(md5Path))
+        comparison.md5FileState = FileState::Unreadable;
+    else
+        comparison.md5FileState = FileState::Read;
     comparison.expected.assign(bytes.begin(), bytes.end());
     while (comparison.expected.rfind("\xEF\xBB\xBF", 0) == 0)
         comparison.expected.erase(0, 3);
@@ -84,8 +94,12 @@ ClsidRegistration ReadClsidRegistration(const std::string& clsid) {
     ClsidRegistration registration;
     registration.key = "CLSID\\" + clsid + "\\InprocServer32";
     Orv::CRegKeyOrv key;
-    if (!key.Open(registration.key))
+    if (!key.Open(registration.key)) {
+        registration.unreadable =
+            Orv::GetRegistryKeyState(Orv::RegistryRoot::ClassesRoot, Orv::Utf8ToWString(registration.key), true) ==
+            Orv::RegistryKeyState::Unreadable;
         return registration;
+    }
     registration.present = true;
     registration.server = Orv::Utf8ToWString(key.GetValue(""));
     registration.threadingModel = key.GetValue("ThreadingModel");
@@ -138,7 +152,9 @@ StartupApproval ReadStartupApproval() {
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
-    return Orv::CanonicalPath(a) == Orv::CanonicalPath(b);
+    // A Windows path may come with its extended-length prefix on any platform (a registry value, a shortcut).
+    return Orv::CanonicalPath(Orv::WindowsPath::WithoutLongPrefix(a)) ==
+           Orv::CanonicalPath(Orv::WindowsPath::WithoutLongPrefix(b));
 }
 
 bool FindProductProcess(const std::map<uint32_t, std::wstring>& processes, const std::wstring& productExePath,

@@ -29,7 +29,11 @@ constexpr size_t kVersionsPageCeiling = 256 * 1024;
 // What the ".md5" file beside the executable holds (leading UTF-8 byte-order marks skipped) and the executable's
 // own digest; either is empty when its file cannot be read.
 struct Md5Comparison {
-    bool md5FileRead = false;
+    // What became of the ".md5" file: not there, there but not readable (locked, no right), longer than a digest
+    // file can be, or read.
+    enum class FileState { Missing, Unreadable, TooLarge, Read };
+    FileState md5FileState = FileState::Missing;
+    bool md5FileRead = false; // it is there
     std::string expected;
     std::string actual;
     bool Matches() const { return !actual.empty() && expected == actual; }
@@ -45,6 +49,7 @@ extern const char* const kShellExtensionClasses[4];
 struct ClsidRegistration {
     std::string key;
     bool present = false;
+    bool unreadable = false; // the key is there but could not be read
     std::wstring server;
     std::string threadingModel;
 };

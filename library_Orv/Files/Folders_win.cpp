@@ -1,4 +1,5 @@
 #include "Folders.h"
+#include "Path.h"
 
 #include <windows.h>
 #include <knownfolders.h>
@@ -19,17 +20,24 @@ bool GetKnownFolder(KnownFolder folder, std::wstring& path) {
 }
 
 std::wstring GetSystemTempFolder() {
-    wchar_t shortPath[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathW(MAX_PATH + 1, shortPath);
-    if (length == 0 || length > MAX_PATH)
+    // GetTempPathW gives the size it needs when the buffer is too small: TEMP may be longer than MAX_PATH.
+    std::wstring shortPath(MAX_PATH + 1, L'\0');
+    DWORD length = GetTempPathW(static_cast<DWORD>(shortPath.size()), shortPath.data());
+    if (length > shortPath.size()) {
+        shortPath.assign(length + 1, L'\0');
+        length = GetTempPathW(static_cast<DWORD>(shortPath.size()), shortPath.data());
+    }
+    if (length == 0 || length >= shortPath.size())
         return {};
-    const std::wstring prefixed = L"\\\\?\\" + std::wstring(shortPath, length);
+    shortPath.resize(length);
+    // The long form of a folder on a share is "\\?\UNC\server\...", not "\\?\\\server\...".
+    const std::wstring prefixed = WindowsPath::ToLongPath(shortPath);
     std::wstring longPath(5200, L'\0');
     const DWORD longLength = GetLongPathNameW(prefixed.c_str(), longPath.data(), 5200);
     if (longLength == 0 || longLength >= 5200)
-        return std::wstring(shortPath, length);
+        return shortPath;
     longPath.resize(longLength);
-    return longPath.rfind(L"\\\\?\\", 0) == 0 ? longPath.substr(4) : longPath;
+    return WindowsPath::WithoutLongPrefix(longPath);
 }
 
 } // namespace Orv

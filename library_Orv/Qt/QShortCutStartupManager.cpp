@@ -28,11 +28,12 @@ QString QShortCutStartupManager::ShortcutPath(int scope) const {
 bool QShortCutStartupManager::Exists(int scope) const {
     if (scope == Either)
         return Exists(CurrentUser) || Exists(AllUsers);
-    // The shortcut file itself, wherever it points: QFileInfo follows a Windows shortcut to its target (and its
-    // isSymLink() holds for any name ending in ".lnk"), and a POSIX symbolic link whose target went still is one.
+    // The shortcut file itself, wherever it points (a folder, or a target that went): QFileInfo follows a Windows
+    // shortcut to its target (and its isSymLink() holds for any name ending in ".lnk"), so the file is asked of the
+    // core, which does not; a POSIX symbolic link is one whatever it points at. A folder of that name is none.
     const QString path = ShortcutPath(scope);
-    const QFileInfo info(path);
-    return (FileExists(path.toStdWString()) || info.isSymbolicLink()) && !info.isDir();
+    const std::wstring file = path.toStdWString();
+    return QFileInfo(path).isSymbolicLink() || (FileExists(file) && !IsDirectoryNative(file));
 }
 
 QString QShortCutStartupManager::Target(int scope) const {
@@ -41,7 +42,7 @@ QString QShortCutStartupManager::Target(int scope) const {
     const QString target = QFileInfo(ShortcutPath(scope)).symLinkTarget();
     if (target.isEmpty())
         return QString();
-    return QString::fromStdWString(ToLongPath(NormalizePath(target.toStdWString())));
+    return QString::fromStdWString(CanonicalPath(target.toStdWString()));
 }
 
 bool QShortCutStartupManager::Create(int scope, const QString& target) {

@@ -20,7 +20,8 @@ public:
     // The start-up folder of the scope followed by the shortcut name and ".lnk".
     QString ShortcutPath(int scope) const;
     bool Exists(int scope) const;
-    // The target stored in the shortcut, in long form; empty when there is none.
+    // The target stored in the shortcut, in canonical form (as it is written, without an extended-length prefix);
+    // empty when there is none.
     QString Target(int scope) const;
     // Makes the shortcut (an empty target stands for this program); false when it exists already or cannot be
     // made. Scope 2 tries all users, then the current user.

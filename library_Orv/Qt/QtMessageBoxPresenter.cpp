@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <QWidget>
 
 namespace Orv {
 
@@ -29,9 +30,15 @@ void Present(const std::string& text, const std::string& caption, unsigned style
         return;
     }
     // The message is 8-bit text shown as it is, as the Windows box shows ANSI text.
-    // Over the active window (window-modal to it), in front of it even when it stays on top.
+    // Over the active window (window-modal to it), in front of it even when it stays on top; when the program is
+    // not the active one, over its first visible window, so that the box goes with that window when it closes.
+    QWidget* owner = QApplication::activeWindow();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (!owner && top->isVisible() && !top->isHidden() && top->windowType() != Qt::Popup &&
+            top->windowType() != Qt::ToolTip)
+            owner = top;
     QMessageBox box(IconForStyle(style), QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    owner);
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box.exec();
 }

@@ -54,6 +54,7 @@ private:
     int answer_ = UIDialogQuestion::Yes;
     bool install_ = true;
     bool productRanAtDownload_ = false;
+    bool downloadWasModal_ = false;
     QString failureShown_;
     uint32_t productId_ = 0;
 
@@ -68,6 +69,8 @@ private:
         auto* download = VisibleDialog<Orv::UIDialogDownloadAndInstallUpdate>();
         if (!download)
             return;
+        // While the dialog is up, the window's buttons are out of reach.
+        downloadWasModal_ = QApplication::activeModalWidget() == download;
         if (productId_ != 0) {
             const auto processes = Orv::GetProcessList();
             productRanAtDownload_ = processes.count(productId_) != 0;
@@ -132,6 +135,7 @@ private slots:
         install_ = true;
         QTest::mouseClick(window.Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
         QCOMPARE(asked_, QStringLiteral("SkorvaneDiagnostics"));
+        QVERIFY(downloadWasModal_);
         QVERIFY(!window.DownloadDialog()); // forgotten once its run is over
         const QString arguments = qEnvironmentVariable("SKV_INSTALLER_PAYLOAD") + QStringLiteral("/installer-args.txt");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(arguments), 10000);

@@ -262,6 +262,26 @@ private slots:
         StopProduct();
     }
 
+    // "Activate" waits a second after its command and after its query: closing the window stops those waits at
+    // once, as it stops a pass's, rather than leaving the activation behind.
+    void closingDuringActivateStopsIt() {
+        EndAllProducts();
+        QVERIFY(StartProduct(QStringLiteral("dad0")));
+        MainWindow fresh(MainWindow::FirstPass::Skip);
+        fresh.show();
+        fresh.Pass().QueryDragAndDropState();
+        QPushButton* activate = fresh.Form()->pushButtonActivateDragAndDrop;
+        QVERIFY(activate->isVisible());
+        QElapsedTimer time;
+        time.start();
+        QTimer::singleShot(300, &fresh, [&fresh]() { fresh.close(); });
+        QTest::mouseClick(activate, Qt::LeftButton);
+        QVERIFY(!fresh.isVisible());
+        QVERIFY(!fresh.PassAbandoned());
+        QVERIFY2(time.elapsed() < 1500, qPrintable(QString::number(time.elapsed())));
+        StopProduct();
+    }
+
     // Closing the window ends the instance its pass launched, then starts the product again on its own, so that it
     // runs on after the tool.
     void closingEndsTheLaunchedInstanceAndStartsOneDetached() {

@@ -105,6 +105,12 @@ done
 inBackground startup-loop install "$unsignedExe labelPointToInstalledDirCurrentUser=false" --startup-loop
 inBackground fix install "$unsignedExe labelShortcutInstalledCurrentUser=false
     labelPointToInstalledDirCurrentUser=false" --no-shortcut -- --fix
+# Nothing installed: --fix makes no shortcut to a program that is not there.
+inBackground fix-no-install install "$unsignedExe labelInstallIntegrityExeIcon=false
+    labelCheckInstallExplorerPluginIcon=false labelCheckPluginSignedIcon=false labelCheckPluginSignedNameIcon=false
+    labelShortcutInstalledGlobal=false labelPointToInstalledDirCurrentAllUsers=false
+    labelShortcutInstalledCurrentUser=false labelPointToInstalledDirCurrentUser=false
+    labelAutomaticCommandLineCopyIcon=false" --no-install -- --fix
 
 # The product already runs: nothing is launched. Fixed waits: 2000 + 1000 ms. The bound leaves room for the work of
 # a sanitized build on a loaded machine (scenarios run side by side) and still catches a pass that waits on one of

@@ -13,18 +13,23 @@ sandbox=$here/../../standin/sandbox.sh
 
 # explain NAME KIND "Title|regex"... [-- sandbox options] [--- cli options]
 #   KIND install: the installation alone; product: the stand-in product is started first in the sandbox.
+#   A cli option +NAME=VALUE sets that variable for the runner alone.
 explain() {
     local name=$1 kind=$2 && shift 2
-    local expectations=() options=() cliOptions=(--text)
+    local expectations=() options=() cliOptions=(--text) cliEnvironment=()
     while [[ $# -gt 0 && $1 != -- ]]; do expectations+=("$1"); shift; done
     [[ $# -gt 0 ]] && shift
     while [[ $# -gt 0 && $1 != --- ]]; do options+=("$1"); shift; done
-    [[ $# -gt 0 ]] && shift && cliOptions+=("$@")
+    [[ $# -gt 0 ]] && shift
+    for option in "$@"; do
+        if [[ $option == +* ]]; then cliEnvironment+=("${option#+}"); else cliOptions+=("$option"); fi
+    done
     local folder=$work/$name result=$work/$name.result
     "$sandbox" "$folder" "${options[@]}" >"$folder.env" || { echo "FAIL $name: sandbox" >"$result"; return; }
     [[ $kind == product ]] && startProduct "$folder" "${options[@]}"
     local table problems
-    table=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" "${cliOptions[@]}") 2>"$folder.err")
+    table=$( (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 env "${cliEnvironment[@]}" "$cli" "${cliOptions[@]}") \
+        2>"$folder.err")
     endProducts "$folder"
     problems=$(python3 "$here/explain_table.py" "${expectations[@]}" <<<"$table" 2>&1)
     if [[ -z $problems ]]; then
@@ -104,6 +109,14 @@ inBackground never-answer product \
     -- --mode=never-answer
 inBackground silent-reply product \
     "Explorer Drag and Drop activated|pipe $pipe.*given up after [0-9]{4,5} ms" -- --mode=silent-reply
+# No folder for the copy tests: the cause is the temporary folder (named), never Skorvane or a full drive, and the
+# product is sent no copy request (the simulation names no pipe exchange).
+inBackground temp-relative product \
+    "Command line copy|temporary folder \"relative/tmp\" \(TEMP\) is not a full path.*Set the environment variable TEMP" \
+    "Simulate communication from plugin|\"relative/tmp\" \(TEMP\) is not a full path" -- --- +TEMP=relative/tmp
+inBackground temp-missing product \
+    "Command line copy|temporary folder \"/nonexistent-skv/tmp\" \(TEMP\) does not exist" \
+    "Simulate communication from plugin|\"/nonexistent-skv/tmp\" \(TEMP\) does not exist" -- --- +TEMP=/nonexistent-skv/tmp
 wait
 
 passes=0

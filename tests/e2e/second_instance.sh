@@ -22,3 +22,26 @@ for _ in $(seq 300); do grep -q "brought to the front" "$work/first.err" && brea
 grep -q "brought to the front" "$work/first.err" || { echo "FAIL: the first start was not asked"; cat "$work/first.err"; exit 1; }
 kill -0 "$first" 2>/dev/null || { echo "FAIL: the first start ended"; exit 1; }
 echo "PASS: the second start ended after $((SECONDS - start)) s and the first came to the front"
+kill "$first" 2>/dev/null
+wait "$first" 2>/dev/null
+first=
+
+# Two starts at the same moment, in a session of their own: exactly one runs, the other finds it (the one that took
+# the lock listens a few milliseconds later; the other keeps asking meanwhile).
+for round in 1 2 3; do
+    export SKV_PIPE_FOLDER=$work/together$round
+    "$exe" >"$work/a$round.out" 2>"$work/a$round.err" &
+    a=$!
+    "$exe" >"$work/b$round.out" 2>"$work/b$round.err" &
+    b=$!
+    sleep 6
+    alive=0
+    kill -0 "$a" 2>/dev/null && alive=$((alive + 1))
+    kill -0 "$b" 2>/dev/null && alive=$((alive + 1))
+    kill "$a" "$b" 2>/dev/null
+    wait "$a" "$b" 2>/dev/null
+    found=$(cat "$work/a$round.err" "$work/b$round.err" | grep -c "runs already")
+    [[ $alive -eq 1 && $found -eq 1 ]] ||
+        { echo "FAIL: round $round: $alive windows run and $found start found another"; exit 1; }
+done
+echo "PASS: of two starts at once, one ran and the other found it (3 rounds)"

@@ -15,7 +15,7 @@ TEST(PipeMessages, ReplyPipeNameFromUtcTime) {
     time.millisecond = 45;
     EXPECT_EQ(MakeReplyPipeName(time), L"pipe..2026-12-05_08-31-02_045");
     const std::wstring now = MakeReplyPipeName();
-    EXPECT_EQ(now.size(), std::wstring(L"pipe..2026-12-05_08-31-02_045_0123456789abcdef").size());
+    EXPECT_EQ(now.size(), std::wstring(L"pipe..2026-12-05_08-31-02_045_01234567").size());
     EXPECT_EQ(now.rfind(L"pipe..", 0), 0u);
     EXPECT_EQ(now.find(L'|'), std::wstring::npos);
     // Two names made in the same millisecond differ: nobody can make the pipe before the requester does.

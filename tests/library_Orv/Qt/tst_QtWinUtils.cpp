@@ -38,6 +38,22 @@ private slots:
         QVERIFY(elapsed.elapsed() < 5000);
     }
 
+    // A caller asked to stop ends the run at once, and is told the running program's id while it runs (and 0 once it
+    // is over): the program is never left behind, and never taken for another run of the same executable.
+    void aRunIsEndedWhenItsCallerStops() {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        std::vector<uint32_t> told;
+        RunProcessWatch watch;
+        watch.started = [&told](uint32_t id) { told.push_back(id); };
+        watch.stop = [&elapsed]() { return elapsed.elapsed() > 300; };
+        QCOMPARE(RunProcessAndWait(child, {L"--sleep", L"60000"}, 30000, watch), kRunProcessStopped);
+        QVERIFY(elapsed.elapsed() < 3000);
+        QCOMPARE(told.size(), size_t(2));
+        QVERIFY(told.front() != 0);
+        QCOMPARE(told.back(), 0u);
+    }
+
     void versionStringOfAFileWithoutOne() {
         TempFolder temp;
         WriteTextFile(temp / L"x.txt", "text");

@@ -51,7 +51,9 @@ private slots:
         QVERIFY(shortcuts_.Exists(Manager::CurrentUser));
         QVERIFY(shortcuts_.Exists(Manager::Either));
         QVERIFY(!shortcuts_.Exists(Manager::AllUsers));
-        QCOMPARE(shortcuts_.Target(Manager::CurrentUser), QString::fromStdWString(ToLongPath(target_)));
+        // As the shortcut holds it: no extended-length prefix that the file does not carry.
+        QCOMPARE(shortcuts_.Target(Manager::CurrentUser), QString::fromStdWString(CanonicalPath(target_)));
+        QVERIFY(!shortcuts_.Target(Manager::CurrentUser).startsWith(QStringLiteral("\\\\?\\")));
         QCOMPARE(changed.count(), 1);
         QVERIFY(!shortcuts_.Create(Manager::CurrentUser, QString::fromStdWString(target_))); // it exists already
         QCOMPARE(changed.count(), 1);
@@ -70,6 +72,20 @@ private slots:
         QVERIFY(shortcuts_.Create(Manager::CurrentUser, QString::fromStdWString(gone)));
         QVERIFY(QFile::remove(QString::fromStdWString(gone)));
         QVERIFY(shortcuts_.Exists(Manager::CurrentUser));
+    }
+
+    // A shortcut that points at a folder is a shortcut all the same, pointing elsewhere; a folder under the
+    // shortcut's name is none.
+    void aShortcutToAFolderExists() {
+        const std::wstring folder = world_ / L"Folder";
+        QVERIFY(CreateDirectories(folder));
+        QVERIFY(shortcuts_.Create(Manager::CurrentUser, QString::fromStdWString(folder)));
+        QVERIFY(shortcuts_.Exists(Manager::CurrentUser));
+        QVERIFY(SameFileName(shortcuts_.Target(Manager::CurrentUser).toStdWString(), folder));
+        QVERIFY(QFile::remove(shortcuts_.ShortcutPath(Manager::CurrentUser)));
+        QVERIFY(CreateDirectories(shortcuts_.ShortcutPath(Manager::CurrentUser).toStdWString()));
+        QVERIFY(!shortcuts_.Exists(Manager::CurrentUser));
+        QVERIFY(RemoveFolder(shortcuts_.ShortcutPath(Manager::CurrentUser).toStdWString()));
     }
 };
 
