@@ -290,7 +290,7 @@ struct Writer {
 
     void Approval() {
         Set(CheckExplanations::tr("Windows starts a start-up shortcut only while its entry is enabled."),
-            CheckExplanations::tr("The start-up entry \"Skorvane.lnk\" is disabled: HKEY_CURRENT_USER\\%1 holds %2.")
+            CheckExplanations::tr("The start-up entry \"Skorvane.lnk\" is disabled: %1 holds %2.")
                 .arg(facts.approvalKey, facts.approvalValue),
             CheckExplanations::tr("Open the Task Manager, page \"Start-up\", select Skorvane and press \"Enable\"."));
     }

@@ -47,7 +47,7 @@ struct CheckFacts {
     };
     Shortcut allUsersShortcut;
     Shortcut currentUserShortcut;
-    QString approvalKey;
+    QString approvalKey;   // with its root: "HKEY_CURRENT_USER\\..." or "HKEY_LOCAL_MACHINE\\..."
     QString approvalValue; // the bytes, in hexadecimal
     // The product at work.
     bool launchedByPass = false; // the pass started the product after the running row was checked

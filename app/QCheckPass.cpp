@@ -439,7 +439,9 @@ void QCheckPass::CheckStartupShortcuts(bool fix) {
 
 void QCheckPass::CheckStartupApproval() {
     const Checks::StartupApproval approval = Checks::ReadStartupApproval();
-    facts_.approvalKey = QString::fromWCharArray(Checks::kStartupApprovedKey);
+    facts_.approvalKey =
+        (approval.allUsers ? QStringLiteral("HKEY_LOCAL_MACHINE\\") : QStringLiteral("HKEY_CURRENT_USER\\")) +
+        QString::fromWCharArray(Checks::kStartupApprovedKey);
     facts_.approvalValue =
         QByteArray(reinterpret_cast<const char*>(approval.value.data()), static_cast<int>(approval.value.size()))
             .toHex(' ');

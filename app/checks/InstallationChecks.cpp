@@ -143,12 +143,19 @@ bool IsStartupApprovalAllowed(const std::vector<uint8_t>& value, bool present) {
 }
 
 StartupApproval ReadStartupApproval() {
-    StartupApproval approval;
-    Orv::RegistryValue value;
-    approval.present =
-        Orv::ReadRegistryValue(Orv::RegistryRoot::CurrentUser, kStartupApprovedKey, L"Skorvane.lnk", value);
-    approval.value = value.bytes;
-    return approval;
+    const auto read = [](Orv::RegistryRoot root) {
+        StartupApproval approval;
+        Orv::RegistryValue value;
+        approval.present = Orv::ReadRegistryValue(root, kStartupApprovedKey, L"Skorvane.lnk", value);
+        approval.value = value.bytes;
+        approval.allUsers = root == Orv::RegistryRoot::LocalMachine;
+        return approval;
+    };
+    const StartupApproval currentUser = read(Orv::RegistryRoot::CurrentUser);
+    if (!currentUser.Allowed())
+        return currentUser;
+    const StartupApproval allUsers = read(Orv::RegistryRoot::LocalMachine);
+    return allUsers.Allowed() ? currentUser : allUsers;
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {

@@ -70,9 +70,12 @@ extern const wchar_t* const kStartupApprovedKey;
 // No approval entry, or an enabled one: the six bytes 02 00 00 00 00 00, or the twelve-byte form that Windows
 // itself writes, which begins with 02 00 00 00.
 bool IsStartupApprovalAllowed(const std::vector<uint8_t>& value, bool present);
-// The approval entry of the start-up shortcut, as Explorer keeps it for the current user.
+// The approval entry of the start-up shortcut, as Explorer keeps it: for the current user, and for all users (the
+// all-users shortcut, disabled by an administrator for everyone). The entry that disables it, when one does; else the
+// current user's.
 struct StartupApproval {
     bool present = false;
+    bool allUsers = false; // read under HKEY_LOCAL_MACHINE
     std::vector<uint8_t> value;
     bool Allowed() const { return IsStartupApprovalAllowed(value, present); }
 };

@@ -209,6 +209,23 @@ TEST(InstallationChecks, StartupApprovalValues) {
     EXPECT_FALSE(Checks::IsStartupApprovalAllowed({2, 0, 0, 0, 0, 0, 0}, true));
 }
 
+// The all-users shortcut disabled for everyone is not allowed either; the entry that disables it is the one told.
+TEST(InstallationChecks, StartupApprovalOfBothHives) {
+    const std::vector<uint8_t> disabled = {3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::vector<uint8_t> enabled = {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (const bool currentUserDisabled : {false, true}) {
+        TestRegistry registry;
+        registry.SetRaw(Orv::RegistryRoot::CurrentUser, Checks::kStartupApprovedKey, L"Skorvane.lnk", 3,
+                        currentUserDisabled ? disabled : enabled);
+        EXPECT_EQ(Checks::ReadStartupApproval().Allowed(), !currentUserDisabled);
+        registry.SetRaw(Orv::RegistryRoot::LocalMachine, Checks::kStartupApprovedKey, L"Skorvane.lnk", 3, disabled);
+        const Checks::StartupApproval approval = Checks::ReadStartupApproval();
+        EXPECT_FALSE(approval.Allowed());
+        EXPECT_EQ(approval.allUsers, !currentUserDisabled);
+        EXPECT_EQ(approval.value, disabled);
+    }
+}
+
 TEST(InstallationChecks, RunningProductIsMatchedExactly) {
     const std::map<uint32_t, std::wstring> processes = {
         {7, L"skorvane.exe"}, {12, L"Skorvane.exe"}, {30, L"Skorvane.exe"}};
