@@ -26,10 +26,15 @@ void AddText(QHttpMultiPart* form, const char* name, const QString& value) {
     form->append(part);
 }
 
+// A file that cannot be opened (gone, never saved, unreadable) gives no part: a part announced without its bytes
+// would make the request's length a lie, and the site would get an empty or broken request.
 void AddFile(QHttpMultiPart* form, const char* name, const QString& path) {
-    QHttpPart part = Part(name, "application/octet-stream", true);
     auto* file = new QFile(path, form);
-    file->open(QIODevice::ReadOnly);
+    if (path.isEmpty() || !file->open(QIODevice::ReadOnly)) {
+        delete file;
+        return;
+    }
+    QHttpPart part = Part(name, "application/octet-stream", true);
     part.setBodyDevice(file);
     form->append(part);
 }

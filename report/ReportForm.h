@@ -31,7 +31,7 @@ struct ReportFields {
 };
 
 // The multipart form of a report: text and file parts in their fixed order, two headers each; the files are opened
-// read-only now and belong to the form. A file that cannot be opened still gives its (empty) part.
+// read-only now and belong to the form. A file that cannot be opened gives no part: the report goes without it.
 QHttpMultiPart* BuildReportForm(const ReportFields& fields);
 // The endpoint of the mode on the site.
 QString ReportEndpoint(bool diagnosticsMode);

@@ -178,11 +178,17 @@ void UIPanelDumpSend::Send() {
     QNetworkReply* reply = network_.post(request, multipart);
     multipart->setParent(reply);
     sending_ = reply;
+    bodySent_ = false;
     answer_.clear();
     stalled_ = false;
     answerCut_ = false;
     const auto moved = [this]() { stallTimer_->start(stallMs); };
     connect(reply, &QNetworkReply::uploadProgress, this, moved);
+    // The site's answer counts only once the whole request went out: an answer to half a report took no report.
+    connect(reply, &QNetworkReply::uploadProgress, this, [this](qint64 sent, qint64 total) {
+        if (total > 0 && sent == total)
+            bodySent_ = true;
+    });
     connect(reply, &QNetworkReply::downloadProgress, this, moved);
     connect(reply, &QIODevice::readyRead, this, [this, reply]() {
         answer_ += reply->read(qMax<qint64>(0, kAnswerCeiling - answer_.size()));
@@ -221,7 +227,8 @@ void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
         return; // its SSL errors were the news
     answered_ = true;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool ok = (reply->error() == QNetworkReply::NoError || (answerCut_ && status == 200)) && !stalled_;
+    const bool ok = (reply->error() == QNetworkReply::NoError || (answerCut_ && status == 200)) && !stalled_ &&
+                    bodySent_ && status >= 200 && status < 400;
     if (stalled_) {
         resultPanel_->ShowFailed(tr("The website did not answer for %1 seconds.").arg(stallMs / 1000));
         qInfo() << "DEBUG_DUMP_PANEL: no progress for" << stallMs << "ms";

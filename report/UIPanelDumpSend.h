@@ -115,6 +115,7 @@ private:
     QTimer* stallTimer_ = nullptr;
     bool stalled_ = false;
     bool answerCut_ = false;
+    bool bodySent_ = false; // the upload's progress reached the request's whole length
     bool waitOver_ = false;
     bool answered_ = false;
 };

@@ -29,7 +29,8 @@ run() {
 }
 
 run ok ok yes sendReportOpensTheDialog uploadWithAnEmailClosesTheDialog blanksCountAsAnAddress anonymousAfterYesAndNothingAfterNo \
-    crashReportsCarryTheDumpAndDeleteIt detailsAndSavedPageShowWhatIsSent editingTitles unsavedScreenshotIsNoScreenshot
+    crashReportsCarryTheDumpAndDeleteIt detailsAndSavedPageShowWhatIsSent editingTitles unsavedScreenshotIsNoScreenshot \
+    deletedScreenshotIsNoScreenshot
 run redirect redirect yes answerWithoutErrorIsSuccess
 run body-error body-error yes answerWithoutErrorIsSuccess
 run error500 error500 yes failureKeepsTheDialogAndRetrySendsAgain

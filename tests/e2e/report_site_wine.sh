@@ -30,7 +30,7 @@ run() { # NAME SITE_MODE FUNCTIONS...
 }
 
 run ok ok sendReportOpensTheDialog uploadWithAnEmailClosesTheDialog anonymousAfterYesAndNothingAfterNo \
-    unsavedScreenshotIsNoScreenshot
+    unsavedScreenshotIsNoScreenshot deletedScreenshotIsNoScreenshot
 run untrusted untrusted sslErrorsAreShownAndNotIgnored
 run never-answer never-answer silentSiteFailsAfterTheStallTime
 run long-answer long-answer longAnswerIsCutShort

@@ -390,6 +390,22 @@ private slots:
         UIDialogReportDetails details(opened->panel->Fields());
         QCOMPARE(details.findChild<QLabel*>(QStringLiteral("labelThumbnail"))->text(),
                  QStringLiteral("(no screenshot)"));
+        // Sent, it goes whole without the picture: the site stores it and the dialog thanks for it.
+        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "extra-information", "report"}, QString(), QString());
+    }
+
+    // The picture gone between the opening and "Send": the same, never a part announced without its bytes.
+    void deletedScreenshotIsNoScreenshot() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Picture gone."));
+        QVERIFY(QFile::remove(opened->panel->screenshotPath));
+        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
+        QCOMPARE(opened->panel->ResultPanel()->Form()->labelSucceed->text(),
+                 QStringLiteral("Thank you for sending your diagnostic report."));
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "user-email", "extra-information", "report"},
+               QStringLiteral("jane@example.org"), QStringLiteral("Picture gone."));
     }
 
     // --- a site that never answers: the upload is given up after the time without progress, the text stays ---
