@@ -279,19 +279,3 @@ TEST(PortableMode, EveryPerUserFolderMovesUnderTheApplicationFolder) {
     EXPECT_TRUE(DirectoryExists(local));
 }
 
-// A program started from a folder deeper than MAX_PATH (260 characters) knows where it is: its folder, read whole,
-// is where its data sits next to it.
-TEST(ApplicationFolder, ReadWholeFromADeepFolder) {
-    TempFolder temp;
-    std::wstring deep = temp.Path();
-    while (deep.size() < 300)
-        deep = PathJoin(deep, L"a-folder-of-forty-characters-for-depth") + std::wstring(1, NativeSeparator());
-    ASSERT_TRUE(CreateDirectories(deep));
-    const std::wstring program = ChildProgram();
-    const std::wstring copy = deep + program.substr(program.find_last_of(L"\\/") + 1);
-    ASSERT_TRUE(CopyOneFile(program, copy));
-    ASSERT_TRUE(LaunchProcess(ToLongPath(copy), {L"child", L"--print-folders", temp / L"folders.txt"}, L""));
-    const std::string text = WaitForFile(temp / L"folders.txt");
-    const std::wstring application = Utf8ToWString(text.substr(0, text.find('\n')));
-    EXPECT_TRUE(SameFileName(application, deep)) << text;
-}

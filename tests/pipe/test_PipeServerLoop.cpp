@@ -351,7 +351,7 @@ TEST_F(PipeServerLoop, AWriterThatNeverStopsIsDroppedAtTheCeiling) {
     };
     const std::vector<Case> cases = {
         {L"one endless message", std::wstring(16384, L'x'), 1u << 20, kMaxPipeRunBytes, 0},
-        {L"endless short messages", L"[$-cmd-$]x", kMaxPipeMessageBytes, 64u << 10, 64u << 10},
+        {L"endless whole messages", L"[$-cmd-$]" + std::wstring(4096, L'x'), kMaxPipeMessageBytes, 256u << 10, 64},
         {L"the shipped ceilings", std::wstring(16384, L'x'), kMaxPipeMessageBytes, kMaxPipeRunBytes, 0},
     };
     for (const Case& c : cases) {
