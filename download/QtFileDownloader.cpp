@@ -53,7 +53,9 @@ QtFileDownloader::QtFileDownloader() : userAgent_(kUserAgent) {
     connect(this, &QtFileDownloader::sCancelDownload, this, &QtFileDownloader::cancelDownload);
     stallTimer_.setSingleShot(true);
     connect(&stallTimer_, &QTimer::timeout, this, [this]() {
-        Stop(lastReply_, Tr("Nothing came from the site for %1 seconds.").arg(infos_.stallMs / 1000));
+        const int seconds = infos_.stallMs / 1000;
+        Stop(lastReply_, seconds == 1 ? Tr("Nothing came from the site for 1 second.")
+                                      : Tr("Nothing came from the site for %1 seconds.").arg(seconds));
     });
 }
 
@@ -71,8 +73,16 @@ void QtFileDownloader::StartDownload() {
         md5_.reset();
         const std::wstring destination = Utf8ToWString(infos_.destination);
         const size_t separator = destination.find_last_of(L"\\/");
-        if (separator != std::wstring::npos)
-            CreateDirectories(destination.substr(0, separator));
+        if (separator != std::wstring::npos) {
+            // A folder that cannot be made (a read-only temporary folder) is the cause: not "no such file".
+            const std::wstring folder = destination.substr(0, separator);
+            if (!CreateDirectories(folder) && !DirectoryExists(folder)) {
+                Finish(false, Tr("The folder %1 could not be made: it is read-only, or its drive is full. Nothing "
+                                 "was downloaded.")
+                                  .arg(QString::fromStdWString(folder)));
+                return;
+            }
+        }
         const QUrl url(QString::fromStdString(infos_.Url()), QUrl::TolerantMode);
         if (url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0) {
             // What gets installed comes over HTTPS only.
@@ -109,10 +119,35 @@ void QtFileDownloader::StartDownload() {
     }
 }
 
-void QtFileDownloader::CheckAnnouncement(QNetworkReply* reply) {
+QString QtFileDownloader::StatusReason(QNetworkReply* reply) {
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status == 301 || status == 302 || status == 303 || status == 305 || status == 307 || status == 308) {
+        std::fputs("Request was redirected.\n", stderr);
+        return Tr("The site sent the download elsewhere (HTTP %1); it was not followed.").arg(status);
+    }
+    if (status != 0 && status != 200) {
+        const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        return Tr("The site answered \"%1 %2\" instead of sending the file.").arg(status).arg(phrase);
+    }
+    return QString();
+}
+
+// Decided on the answer's headers: anything but a 200 is no file (its body, however long, is not waited for), and
+// a length announced twice with two values, or one past the ceiling, is refused before a byte is kept.
+void QtFileDownloader::CheckAnnouncement(QNetworkReply* reply) {
+    if (const QString reason = StatusReason(reply); !reason.isEmpty())
+        return Stop(reply, reason);
+    // Qt joins repeated headers with commas: every value counts.
+    QSet<QByteArray> lengths;
+    for (const auto& [name, value] : reply->rawHeaderPairs())
+        if (name.compare("Content-Length", Qt::CaseInsensitive) == 0)
+            for (const QByteArray& one : value.split(','))
+                lengths.insert(one.trimmed());
+    if (lengths.size() > 1)
+        return Stop(reply, Tr("The site announced two different lengths for the file: the answer is not "
+                              "trustworthy, nothing was kept."));
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (status == 200 && length.isValid() && length.toLongLong() > infos_.maxBytes)
+    if (length.isValid() && length.toLongLong() > infos_.maxBytes)
         Stop(reply, Tr("The site announced a file of %1 MiB, more than the %2 MiB a download may have.")
                         .arg(MiB(length.toLongLong()), MiB(infos_.maxBytes)));
 }
@@ -162,15 +197,8 @@ void QtFileDownloader::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
 QString QtFileDownloader::EndReason(QNetworkReply* reply) {
     if (!stopReason_.isEmpty())
         return stopReason_;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status == 301 || status == 302 || status == 303 || status == 305 || status == 307 || status == 308) {
-        std::fputs("Request was redirected.\n", stderr);
-        return Tr("The site sent the download elsewhere (HTTP %1); it was not followed.").arg(status);
-    }
-    if (status != 0 && status != 200) {
-        const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        return Tr("The site answered \"%1 %2\" instead of sending the file.").arg(status).arg(phrase);
-    }
+    if (const QString reason = StatusReason(reply); !reason.isEmpty())
+        return reason;
     if (reply->error() != QNetworkReply::NoError) {
         std::fprintf(stderr, "Download of %s failed: %s\n", reply->url().toEncoded().constData(),
                      reply->errorString().toLocal8Bit().constData());
@@ -180,10 +208,13 @@ QString QtFileDownloader::EndReason(QNetworkReply* reply) {
     // last chunk (Qt reports a chunked body cut short as an error). A body that ends when the connection closes
     // cannot be told from one cut off in the middle.
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && written_ != length.toLongLong())
+    if (length.isValid() && length.toLongLong() >= 0 && written_ != length.toLongLong())
         return Tr("The site sent %1 of the %2 bytes it announced: the file is incomplete.")
             .arg(written_)
             .arg(length.toLongLong());
+    if (length.isValid() && length.toLongLong() < 0)
+        return Tr("The site announced a negative length for the file: the answer is not trustworthy, nothing was "
+                  "kept.");
     if (!length.isValid() && !reply->rawHeader("Transfer-Encoding").toLower().contains("chunked"))
         return Tr("The site did not say how long the file is, so it may be incomplete: it was not kept.");
     return QString();

@@ -65,6 +65,8 @@ private:
     // Records the first reason and stops the transfer; the reply's end then reports it.
     void Stop(QNetworkReply* reply, const QString& reason);
     QString EndReason(QNetworkReply* reply);
+    // Why the answer's status means no file (a redirect, an error); empty for a 200.
+    static QString StatusReason(QNetworkReply* reply);
     void Finish(bool success, const QString& reason);
     void DiscardFile();
 

@@ -168,10 +168,18 @@ void UIDialogDownloadAndInstallUpdate::on_pushButtonInstall_clicked() {
     }
     const InstallerVerdict verdict = CheckInstaller(path);
     if (!verdict.MayRun()) {
-        // A file refused once is never run: it does not stay behind under the product's name.
+        // A file refused once is never run: it does not stay behind under the product's name, and the dialog
+        // offers to download it again (or to give up), never to install what is gone.
         QFile::remove(path);
         box_(this, tr("Installer refused"), verdict.Explanation());
         job->cancel = true;
+        job->success = false;
+        form_->label->setText(verdict.Explanation());
+        form_->progressBar->hide();
+        form_->pushButtonInstall->hide();
+        form_->pushButtonRetry->show();
+        form_->pushButtonRetry->setDefault(true);
+        FitText();
         return;
     }
     if (IProductInformations* product = GetProductInformations())

@@ -230,7 +230,9 @@ void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
     const bool ok = (reply->error() == QNetworkReply::NoError || (answerCut_ && status == 200)) && !stalled_ &&
                     bodySent_ && status >= 200 && status < 400;
     if (stalled_) {
-        resultPanel_->ShowFailed(tr("The website did not answer for %1 seconds.").arg(stallMs / 1000));
+        const int seconds = stallMs / 1000;
+        resultPanel_->ShowFailed(seconds == 1 ? tr("The website did not answer for 1 second.")
+                                              : tr("The website did not answer for %1 seconds.").arg(seconds));
         qInfo() << "DEBUG_DUMP_PANEL: no progress for" << stallMs << "ms";
     } else if (!ok) {
         resultPanel_->ShowFailed(tr("Website problem or firewall blocking Internet access!"));

@@ -9,7 +9,8 @@
 // --max-body bytes is refused with 413. For downloads only: not-found (404),
 // short-body (announces the file's length, sends half of it and closes), no-length (the file without a length,
 // ended by closing), chunked (the file in chunks, ended properly), chunked-cut (half the file in chunks, then
-// closed without the last chunk), endless (chunks of zeros for as long as the client reads).
+// closed without the last chunk), endless (chunks of zeros for as long as the client reads), endless-404 (the same
+// under a 404 status), two-lengths (the file announced with two different Content-Length headers).
 // Usage: SkorvaneSite --cert CERT.pem --key KEY.pem --store DIR [--downloads DIR] [--mode M] [--delay-ms N]
 //        [--max-body N] [--port-file FILE]
 // It listens on 127.0.0.1 on a free port and writes the port number into the port file.
@@ -120,7 +121,7 @@ private:
 
     void Reply(bool download, const QString& path) {
         if (!download && settings_.mode == QLatin1String("long-answer"))
-            return Endless();
+            return Endless("200 OK");
         if (!download)
             return Answer(200, "OK", settings_.mode == QLatin1String("body-error") ? "error" : "OK");
         // "/software-download/?..." is the product's installer.
@@ -129,14 +130,17 @@ private:
             name = QStringLiteral("Skorvane.exe");
         QFile file(QDir(settings_.downloads).filePath(name));
         const QString& mode = settings_.mode;
-        if (mode == QLatin1String("endless"))
-            return Endless();
+        if (mode == QLatin1String("endless") || mode == QLatin1String("endless-404"))
+            return Endless(mode == QLatin1String("endless-404") ? "404 Not Found" : "200 OK");
         if (settings_.downloads.isEmpty() || mode == QLatin1String("not-found") || !file.open(QIODevice::ReadOnly))
             return Answer(404, "Not Found", "not found");
         const QByteArray content = file.readAll();
         const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n";
         answered_ = true;
-        if (mode == QLatin1String("short-body")) {
+        if (mode == QLatin1String("two-lengths")) {
+            socket_->write(head + "Content-Length: " + QByteArray::number(content.size()) +
+                           "\r\nContent-Length: " + QByteArray::number(content.size() + 7) + "\r\n\r\n" + content);
+        } else if (mode == QLatin1String("short-body")) {
             socket_->write(head + "Content-Length: " + QByteArray::number(content.size()) + "\r\n\r\n" +
                            content.left(content.size() / 2));
         } else if (mode == QLatin1String("no-length")) {
@@ -159,10 +163,10 @@ private:
     }
 
     // Chunks of zeros, written as fast as the client takes them and never more than a megabyte ahead of it.
-    void Endless() {
+    void Endless(const char* status) {
         answered_ = true;
-        socket_->write(
-            "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nTransfer-Encoding: chunked\r\n\r\n");
+        socket_->write(QByteArray("HTTP/1.1 ") + status +
+                       "\r\nContent-Type: application/octet-stream\r\nTransfer-Encoding: chunked\r\n\r\n");
         connect(socket_, &QSslSocket::encryptedBytesWritten, this, [this]() { Pump(); });
         Pump();
     }

@@ -334,6 +334,10 @@ private slots:
                 QVERIFY(boxes.first().contains(QStringLiteral("not signed")));
                 QVERIFY(!QFile::exists(record));
                 QVERIFY(!QFile::exists(Destination(name))); // the refused file is deleted
+                // What is gone is not offered for installing: Retry and Cancel, with the reason in the dialog.
+                QVERIFY(dialog.Form()->pushButtonInstall->isHidden());
+                QVERIFY(dialog.Form()->pushButtonRetry->isVisible());
+                QVERIFY(dialog.Form()->label->text().contains(QStringLiteral("not signed")));
                 QMessageBox refusal(QMessageBox::Critical, QStringLiteral("Installer refused"), boxes.first());
                 refusal.show();
                 QVERIFY(refusal.grab().save(

@@ -278,4 +278,3 @@ TEST(PortableMode, EveryPerUserFolderMovesUnderTheApplicationFolder) {
     EXPECT_EQ(Utf8ToWString(text), app + L"\n1\n" + app + L"data" + separator + L"\n" + local + L"\n");
     EXPECT_TRUE(DirectoryExists(local));
 }
-
