@@ -8,16 +8,11 @@
 #include <cstdio>
 
 namespace {
-// Whether the file has a signature in its certificate table at all, valid or not.
+// Whether the file has a signature in its certificate table at all, valid or not (its headers and table are read,
+// never the whole installer).
 bool CarriesSignature(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
     Orv::AuthenticodeLayout layout;
-    return Orv::ReadAuthenticodeLayout(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                       static_cast<size_t>(bytes.size()), layout) &&
-           !layout.signature.empty();
+    return Orv::ReadAuthenticodeLayoutOfFile(path.toStdWString(), layout) && !layout.signature.empty();
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,9 +35,18 @@ struct AuthenticodeLayout {
     std::vector<std::pair<size_t, size_t>> hashedRanges; // (offset, size)
     // The DER of the first PKCS#7 signed-data certificate of the certificate table; empty when unsigned.
     std::vector<uint8_t> signature;
+    // The certificate table's bytes, every entry (empty without one).
+    std::vector<uint8_t> certificateTable;
 };
 // False when the bytes are not a PE image whose certificate table lies within the file.
 bool ReadAuthenticodeLayout(const uint8_t* data, size_t size, AuthenticodeLayout& layout);
+// The same from a file, reading its headers and its certificate table only: an installer of hundreds of megabytes
+// is never held in memory.
+bool ReadAuthenticodeLayoutOfFile(const std::wstring& path, AuthenticodeLayout& layout);
+// Hands the file's hashed ranges to consume, in order, a piece of at most 1 MiB at a time; false when the file
+// cannot be read.
+bool DigestOfFileRanges(const std::wstring& path, const AuthenticodeLayout& layout,
+                        const std::function<void(const uint8_t* data, size_t size)>& consume);
 
 // Whether the file is a PE image whose certificate table holds PKCS#7 signed data and nothing else, each entry
 // well formed: what the system's verifier may be given. Reads the headers and the table only, never the whole file.

@@ -5,6 +5,8 @@
 #include "Files/FileReader.h"
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace Orv {
 
@@ -38,39 +40,17 @@ bool TableHoldsOnlySignedData(const uint8_t* table, size_t size) {
     }
     return entries > 0;
 }
-} // namespace
 
-bool HoldsOnlySignedDataCertificates(const std::wstring& path) {
-    const int64_t fileSize = GetFileSize64(path);
-    std::unique_ptr<IFileReader> reader = OpenFileReader(path);
-    if (!reader || fileSize <= 0)
-        return false;
-    std::vector<uint8_t> head(static_cast<size_t>(std::min<int64_t>(fileSize, kHeadBytes)));
-    if (!reader->Read(head.data(), static_cast<uint32_t>(head.size())))
-        return false;
-    const PeBytes file(head.data(), head.size());
-    PeHeaders headers;
-    uint64_t certificateEntry = 0;
-    uint32_t tableOffset = 0, tableSize = 0;
-    if (!ReadPeHeaders(file, headers) || !headers.Directory(4, certificateEntry) ||
-        !file.U32(certificateEntry, tableOffset) || !file.U32(certificateEntry + 4, tableSize))
-        return false;
-    if (tableSize == 0 || tableSize > kMaxCertificateTable ||
-        static_cast<int64_t>(tableOffset) + tableSize > fileSize || tableOffset < certificateEntry + 8)
-        return false;
-    std::vector<uint8_t> table(tableSize);
-    return reader->SetPosition(tableOffset) && reader->Read(table.data(), tableSize) &&
-           TableHoldsOnlySignedData(table.data(), table.size());
-}
-
-bool ReadAuthenticodeLayout(const uint8_t* data, size_t size, AuthenticodeLayout& layout) {
+// The layout from the image's headers (head: the file's first bytes, or all of them) and its size; readTable gives
+// the certificate table's bytes. The table itself is read whole (it is small); the rest of the file never is.
+using TableReader = std::function<bool(uint64_t offset, uint32_t size, std::vector<uint8_t>& table)>;
+bool LayoutOf(const PeBytes& head, uint64_t size, const TableReader& readTable, AuthenticodeLayout& layout) {
     layout = AuthenticodeLayout();
-    const PeBytes file(data, size);
     PeHeaders headers;
     uint64_t certificateEntry = 0;
     uint32_t tableOffset = 0, tableSize = 0;
-    if (!ReadPeHeaders(file, headers) || !headers.Directory(4, certificateEntry) ||
-        !file.U32(certificateEntry, tableOffset) || !file.U32(certificateEntry + 4, tableSize))
+    if (!ReadPeHeaders(head, headers) || !headers.Directory(4, certificateEntry) ||
+        !head.U32(certificateEntry, tableOffset) || !head.U32(certificateEntry + 4, tableSize))
         return false;
     const uint64_t checksum = headers.checksum;
     // An unsigned image: everything but the checksum and the directory entry is hashed.
@@ -79,7 +59,9 @@ bool ReadAuthenticodeLayout(const uint8_t* data, size_t size, AuthenticodeLayout
     if (tableOffset != 0 || tableSize != 0) {
         tableStart = tableOffset;
         tableEnd = static_cast<uint64_t>(tableOffset) + tableSize;
-        if (tableEnd > size || tableStart < certificateEntry + 8)
+        if (tableEnd > size || tableStart < certificateEntry + 8 || tableSize > kMaxCertificateTable)
+            return false;
+        if (!readTable(tableStart, tableSize, layout.certificateTable))
             return false;
     }
     layout.hashedRanges = {
@@ -89,15 +71,73 @@ bool ReadAuthenticodeLayout(const uint8_t* data, size_t size, AuthenticodeLayout
     if (tableEnd < size)
         layout.hashedRanges.emplace_back(static_cast<size_t>(tableEnd), static_cast<size_t>(size - tableEnd));
     // WIN_CERTIFICATE entries, each 8-byte aligned: length, revision, type, then the certificate.
-    for (uint64_t entry = tableStart; entry + 8 <= tableEnd;) {
+    const std::vector<uint8_t>& table = layout.certificateTable;
+    const PeBytes entries(table.data(), table.size());
+    for (uint64_t entry = 0; entry + 8 <= table.size();) {
         uint32_t length = 0, type = 0;
-        if (!file.U32(entry, length) || !file.U16(entry + 6, type) || length < 8 || entry + length > tableEnd)
+        if (!entries.U32(entry, length) || !entries.U16(entry + 6, type) || length < 8 || !entries.Has(entry, length))
             break;
         if (type == kCertificateTypePkcsSignedData) {
-            layout.signature.assign(data + entry + 8, data + entry + length);
+            layout.signature.assign(table.begin() + static_cast<std::ptrdiff_t>(entry + 8),
+                                    table.begin() + static_cast<std::ptrdiff_t>(entry + length));
             break;
         }
         entry += (static_cast<uint64_t>(length) + 7) & ~static_cast<uint64_t>(7);
+    }
+    return true;
+}
+} // namespace
+
+bool ReadAuthenticodeLayout(const uint8_t* data, size_t size, AuthenticodeLayout& layout) {
+    return LayoutOf(
+        PeBytes(data, size), size,
+        [data](uint64_t offset, uint32_t length, std::vector<uint8_t>& table) {
+            table.assign(data + offset, data + offset + length);
+            return true;
+        },
+        layout);
+}
+
+bool ReadAuthenticodeLayoutOfFile(const std::wstring& path, AuthenticodeLayout& layout) {
+    const int64_t fileSize = GetFileSize64(path);
+    std::unique_ptr<IFileReader> reader = OpenFileReader(path);
+    if (!reader || fileSize <= 0)
+        return false;
+    std::vector<uint8_t> head(static_cast<size_t>(std::min<int64_t>(fileSize, kHeadBytes)));
+    if (!reader->Read(head.data(), static_cast<uint32_t>(head.size())))
+        return false;
+    return LayoutOf(
+        PeBytes(head.data(), head.size()), static_cast<uint64_t>(fileSize),
+        [&reader](uint64_t offset, uint32_t length, std::vector<uint8_t>& table) {
+            table.resize(length);
+            return reader->SetPosition(static_cast<int64_t>(offset)) && reader->Read(table.data(), length);
+        },
+        layout);
+}
+
+bool HoldsOnlySignedDataCertificates(const std::wstring& path) {
+    AuthenticodeLayout layout;
+    return ReadAuthenticodeLayoutOfFile(path, layout) &&
+           TableHoldsOnlySignedData(layout.certificateTable.data(), layout.certificateTable.size());
+}
+
+bool DigestOfFileRanges(const std::wstring& path, const AuthenticodeLayout& layout,
+                        const std::function<void(const uint8_t* data, size_t size)>& consume) {
+    std::unique_ptr<IFileReader> reader = OpenFileReader(path);
+    if (!reader)
+        return false;
+    constexpr size_t kPiece = 1 << 20;
+    std::vector<uint8_t> piece(kPiece);
+    for (const auto& [offset, length] : layout.hashedRanges) {
+        if (length > 0 && !reader->SetPosition(static_cast<int64_t>(offset)))
+            return false;
+        for (size_t done = 0; done < length;) {
+            const size_t count = std::min(kPiece, length - done);
+            if (!reader->Read(piece.data(), static_cast<uint32_t>(count)))
+                return false;
+            consume(piece.data(), count);
+            done += count;
+        }
     }
     return true;
 }

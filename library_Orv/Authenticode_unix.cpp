@@ -12,6 +12,7 @@
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
 
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <mutex>
@@ -36,7 +37,6 @@ using SigPtr = std::unique_ptr<X509_SIG, Deleter<X509_SIG, X509_SIG_free>>;
 using MdContextPtr = std::unique_ptr<EVP_MD_CTX, Deleter<EVP_MD_CTX, EVP_MD_CTX_free>>;
 
 constexpr const char* kSpcIndirectDataOid = "1.3.6.1.4.1.311.2.1.4";
-constexpr std::streamsize kMaxFileSize = 512LL * 1024 * 1024;
 
 // A DER element's header: where its content starts and how long it is. Bounds-checked; no indefinite lengths.
 bool DerElement(const uint8_t* data, size_t size, size_t offset, uint8_t& tag, size_t& contentOffset,
@@ -117,14 +117,18 @@ StorePtr TrustedStore() {
     return StorePtr(store.get());
 }
 
-bool DigestOfRanges(const EVP_MD* md, const uint8_t* data, const AuthenticodeLayout& layout,
-                    std::vector<uint8_t>& digest) {
+// The image digest: what feed hands over, in order, through md.
+using RangeFeed = std::function<bool(const std::function<void(const uint8_t*, size_t)>& consume)>;
+bool DigestOf(const EVP_MD* md, const RangeFeed& feed, std::vector<uint8_t>& digest) {
     MdContextPtr context(EVP_MD_CTX_new());
     if (!context || EVP_DigestInit_ex(context.get(), md, nullptr) != 1)
         return false;
-    for (const auto& [offset, length] : layout.hashedRanges)
-        if (length > 0 && EVP_DigestUpdate(context.get(), data + offset, length) != 1)
-            return false;
+    bool updated = true;
+    if (!feed([&](const uint8_t* data, size_t size) {
+            updated = updated && EVP_DigestUpdate(context.get(), data, size) == 1;
+        }) ||
+        !updated)
+        return false;
     unsigned int size = 0;
     digest.resize(EVP_MAX_MD_SIZE);
     if (EVP_DigestFinal_ex(context.get(), digest.data(), &size) != 1)
@@ -163,18 +167,9 @@ bool ChainTrusted(PKCS7* p7, X509* certificate) {
     return X509_verify_cert(context.get()) == 1;
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::wstring& path) {
-    std::string bytes;
-    if (!ReadRegularFile(WStringToUtf8(path), bytes, static_cast<size_t>(kMaxFileSize)))
-        return {};
-    return std::vector<uint8_t>(bytes.begin(), bytes.end());
-}
-} // namespace
-
-AuthenticodeResult VerifyAuthenticode(const uint8_t* data, size_t size) {
+AuthenticodeResult VerifyLayout(const AuthenticodeLayout& layout, const RangeFeed& feed) {
     AuthenticodeResult result;
-    AuthenticodeLayout layout;
-    if (!ReadAuthenticodeLayout(data, size, layout) || layout.signature.empty())
+    if (layout.signature.empty())
         return result;
     const unsigned char* cursor = layout.signature.data();
     Pkcs7Ptr p7(d2i_PKCS7(nullptr, &cursor, static_cast<long>(layout.signature.size())));
@@ -214,7 +209,7 @@ AuthenticodeResult VerifyAuthenticode(const uint8_t* data, size_t size) {
     X509_SIG_get0(digestInfo.get(), &algorithm, &signedDigest);
     const EVP_MD* md = algorithm ? EVP_get_digestbyobj(algorithm->algorithm) : nullptr;
     std::vector<uint8_t> digest;
-    if (md && signedDigest && DigestOfRanges(md, data, layout, digest))
+    if (md && signedDigest && DigestOf(md, feed, digest))
         result.digestMatches = digest.size() == static_cast<size_t>(ASN1_STRING_length(signedDigest)) &&
                                std::equal(digest.begin(), digest.end(), ASN1_STRING_get0_data(signedDigest));
 
@@ -226,15 +221,35 @@ AuthenticodeResult VerifyAuthenticode(const uint8_t* data, size_t size) {
     return result;
 }
 
+} // namespace
+
+AuthenticodeResult VerifyAuthenticode(const uint8_t* data, size_t size) {
+    AuthenticodeLayout layout;
+    if (!ReadAuthenticodeLayout(data, size, layout))
+        return AuthenticodeResult();
+    return VerifyLayout(layout, [&](const std::function<void(const uint8_t*, size_t)>& consume) {
+        for (const auto& [offset, length] : layout.hashedRanges)
+            if (length > 0)
+                consume(data + offset, length);
+        return true;
+    });
+}
+
+// The file is read in pieces as it is digested: an installer of hundreds of megabytes is never held whole.
 SignatureInspection InspectFileSignature(const std::wstring& path) {
     SignatureInspection inspection;
-    const std::vector<uint8_t> bytes = ReadWholeFile(path);
-    if (bytes.empty()) {
-        // A file that is there but cannot be opened is unreadable; a missing or empty one is just unsigned.
-        inspection.readable = !FileExists(path) || OpenFileReader(path) != nullptr;
+    // A file that is there but cannot be opened is unreadable; a missing one is just unsigned.
+    if (!OpenFileReader(path)) {
+        inspection.readable = !FileExists(path);
         return inspection;
     }
-    const AuthenticodeResult result = VerifyAuthenticode(bytes.data(), bytes.size());
+    AuthenticodeLayout layout;
+    if (!ReadAuthenticodeLayoutOfFile(path, layout))
+        return inspection;
+    const AuthenticodeResult result =
+        VerifyLayout(layout, [&](const std::function<void(const uint8_t*, size_t)>& consume) {
+            return DigestOfFileRanges(path, layout, consume);
+        });
     inspection.verified = result.Signed();
     inspection.signerName = result.signerName;
     return inspection;

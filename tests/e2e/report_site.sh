@@ -38,7 +38,7 @@ run close close resent failureKeepsTheDialogAndRetrySendsAgain
 run too-large small no failureKeepsTheDialogAndRetrySendsAgain
 run untrusted untrusted no sslErrorsAreShownAndNotIgnored
 run delay delay yes spinnerWhileWaiting
-run never-answer never-answer yes silentSiteFailsAfterTheStallTime
+run never-answer never-answer yes silentSiteFailsAfterTheStallTime closingDuringAnUploadRemovesThePicture
 run long-answer long-answer yes longAnswerIsCutShort
 
 # The saved page in a real browser: headless Chromium renders it, and the JSON block reads back as what was sent.

@@ -32,6 +32,6 @@ run() { # NAME SITE_MODE FUNCTIONS...
 run ok ok sendReportOpensTheDialog uploadWithAnEmailClosesTheDialog anonymousAfterYesAndNothingAfterNo \
     unsavedScreenshotIsNoScreenshot deletedScreenshotIsNoScreenshot
 run untrusted untrusted sslErrorsAreShownAndNotIgnored
-run never-answer never-answer silentSiteFailsAfterTheStallTime
+run never-answer never-answer silentSiteFailsAfterTheStallTime closingDuringAnUploadRemovesThePicture
 run long-answer long-answer longAnswerIsCutShort
 [[ $failures -eq 0 ]]

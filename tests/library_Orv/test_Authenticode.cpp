@@ -15,7 +15,10 @@
 #include <openssl/pem.h>
 #include <openssl/x509.h>
 
+#include <sys/resource.h>
+
 #include <cstdio>
+#include <filesystem>
 #endif
 
 using namespace Orv;
@@ -119,6 +122,31 @@ TEST_F(Authenticode, ATableEntryThatIsNoSignedDataIsUnsigned) {
         EXPECT_EQ(inspection.signerName, L"");
     }
 }
+
+#ifndef _WIN32
+// A file of hundreds of megabytes is digested in pieces: the peak memory grows by far less than its size.
+TEST_F(Authenticode, ALargeFileIsNeverHeldWhole) {
+    TempFolder temp;
+    const std::wstring large = temp / L"large.exe";
+    ASSERT_TRUE(CopyOneFile(Signed(L"unsigned.dll"), large));
+    constexpr uintmax_t kSize = 300u << 20;
+    std::filesystem::resize_file(WStringToUtf8(large), kSize); // sparse: quick to make, read as zeros
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const SignatureInspection inspection = InspectFileSignature(large);
+    EXPECT_FALSE(inspection.verified);
+    EXPECT_TRUE(inspection.readable);
+    AuthenticodeLayout layout;
+    ASSERT_TRUE(ReadAuthenticodeLayoutOfFile(large, layout));
+    size_t hashed = 0;
+    ASSERT_TRUE(DigestOfFileRanges(large, layout, [&](const uint8_t*, size_t size) { hashed += size; }));
+    EXPECT_GT(hashed, static_cast<size_t>(kSize - (1u << 20)));
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    const long grownKiB = after.ru_maxrss - before.ru_maxrss;
+    EXPECT_LT(grownKiB, 64 * 1024) << "the peak resident size grew by " << grownKiB << " KiB";
+}
+#endif
 
 TEST_F(Authenticode, AnotherSigner) {
     EXPECT_EQ(GetSignerName(Signed(L"other.dll")), L"OTHERSIGNER");

@@ -410,6 +410,23 @@ private slots:
 
     // --- a site that never answers: the upload is given up after the time without progress, the text stays ---
 
+    // Closed while its upload waits for the answer: the window's picture goes with the dialog (on Windows a file
+    // still open would stay in the temporary folder for good).
+    void closingDuringAnUploadRemovesThePicture() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Closed while sending."));
+        const QString picture = opened->panel->screenshotPath;
+        QVERIFY(QFile::exists(picture));
+        const int before = StoredRequests();
+        QTest::mouseClick(opened->panel->Form()->pushButtonSubmitDiagnostics, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(StoredRequests() > before, 10000); // the site has the request and stays silent
+        opened->dialog->close();
+        QTRY_VERIFY_WITH_TIMEOUT(!opened->dialog, 5000);
+        QVERIFY2(!QFile::exists(picture), qPrintable(picture));
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
+               QStringLiteral("jane@example.org"), QStringLiteral("Closed while sending."));
+    }
+
     void silentSiteFailsAfterTheStallTime() {
         auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Typed before the silence."));
         UIPanelDumpSend* panel = opened->panel;
