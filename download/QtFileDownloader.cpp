@@ -51,6 +51,14 @@ bool QtFileDownloaderInfo::SetProgress(float percentage, double curtime) {
 QtFileDownloader::QtFileDownloader() : userAgent_(kUserAgent) {
     connect(&manager_, SIGNAL(finished(QNetworkReply*)), this, SLOT(downloadEnding(QNetworkReply*)));
     connect(this, &QtFileDownloader::sCancelDownload, this, &QtFileDownloader::cancelDownload);
+    connect(&rateTimer_, &QTimer::timeout, this, [this]() {
+        const qint64 moved = received_ - receivedAtLastLook_;
+        receivedAtLastLook_ = received_;
+        if (moved < infos_.minimumBytes)
+            Stop(lastReply_, Tr("The site sent only %1 bytes in the last %2 seconds: too slow to ever finish.")
+                                 .arg(moved)
+                                 .arg(infos_.stallMs / 1000.0));
+    });
     stallTimer_.setSingleShot(true);
     connect(&stallTimer_, &QTimer::timeout, this, [this]() {
         const int seconds = infos_.stallMs / 1000;
@@ -114,6 +122,8 @@ void QtFileDownloader::StartDownload() {
         connect(reply, &QIODevice::readyRead, this, [this, reply]() { ReadArrived(reply); });
         replies_.append(reply);
         stallTimer_.start(infos_.stallMs);
+        received_ = receivedAtLastLook_ = 0;
+        rateTimer_.start(infos_.stallMs);
     } catch (...) {
         // Nothing started, nothing to report.
     }
@@ -175,12 +185,14 @@ void QtFileDownloader::Stop(QNetworkReply* reply, const QString& reason) {
     if (stopReason_.isEmpty())
         stopReason_ = reason;
     stallTimer_.stop();
+    rateTimer_.stop();
     if (reply && replies_.contains(reply))
         reply->abort(); // finished follows, and with it the end
 }
 
 void QtFileDownloader::downloadProgress(qint64 bytesReceived, qint64 bytesTotal) {
     stallTimer_.start(infos_.stallMs);
+    received_ = bytesReceived;
     // In 64 bits and double: a file of gigabytes has no overflow on the way to its percentage.
     float percentage = 0.0f;
     if (bytesTotal < 0)
@@ -227,6 +239,7 @@ void QtFileDownloader::downloadEnding(QNetworkReply* reply) {
         return;
     ReadArrived(reply); // whatever is left in the reply's buffer
     stallTimer_.stop();
+    rateTimer_.stop();
     replies_.removeAll(reply);
     reply->deleteLater();
     QString reason = EndReason(reply);
@@ -280,6 +293,7 @@ void QtFileDownloader::cancelDownload() {
     }
     replies_.clear();
     stallTimer_.stop();
+    rateTimer_.stop();
     DiscardFile(); // an unfinished file is nobody's
 }
 

@@ -82,6 +82,10 @@ private:
     QCryptographicHash md5_{QCryptographicHash::Md5};
     qint64 written_ = 0;
     QTimer stallTimer_;
+    // Every stall span, the bytes that came in it are counted: too few, and the download is too slow to finish.
+    QTimer rateTimer_;
+    qint64 receivedAtLastLook_ = 0;
+    qint64 received_ = 0;
     QString stopReason_;
 };
 

@@ -36,7 +36,8 @@ void CriticalBox(QWidget* parent, const QString& title, const QString& text) {
 
 UIDialogDownloadAndInstallUpdate::UIDialogDownloadAndInstallUpdate(QWidget* parent, Qt::WindowFlags flags)
     : QDialog(parent, flags), form_(std::make_unique<Ui::UIDialogDownloadAndInstallUpdate>()),
-      maxBytes_(DownloadCeilingBytes()), stallMs_(NetworkStallMs()), launch_(LaunchInstaller), box_(CriticalBox) {
+      maxBytes_(DownloadCeilingBytes()), stallMs_(NetworkStallMs()), minimumBytes_(NetworkMinimumBytes()),
+      launch_(LaunchInstaller), box_(CriticalBox) {
     form_->setupUi(this);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -46,9 +47,10 @@ UIDialogDownloadAndInstallUpdate::UIDialogDownloadAndInstallUpdate(QWidget* pare
 
 UIDialogDownloadAndInstallUpdate::~UIDialogDownloadAndInstallUpdate() = default;
 
-void UIDialogDownloadAndInstallUpdate::SetLimits(qint64 maxBytes, int stallMs) {
+void UIDialogDownloadAndInstallUpdate::SetLimits(qint64 maxBytes, int stallMs, qint64 minimumBytes) {
     maxBytes_ = maxBytes;
     stallMs_ = stallMs;
+    minimumBytes_ = minimumBytes;
 }
 
 void UIDialogDownloadAndInstallUpdate::StartDownload(const QString& url, const QString& destination) {
@@ -63,6 +65,7 @@ void UIDialogDownloadAndInstallUpdate::StartDownload(const QString& url, const Q
     job->destination = destination.toStdString();
     job->maxBytes = maxBytes_;
     job->stallMs = stallMs_;
+    job->minimumBytes = minimumBytes_;
     connect(job, &QtFileDownloaderInfo::sSetProgress, this, &UIDialogDownloadAndInstallUpdate::on_progressbar);
     connect(downloader_.get(), &QtFileDownloader::sDownloadFinished, this,
             &UIDialogDownloadAndInstallUpdate::DownloadEnded);

@@ -3,6 +3,7 @@
 #include "InstallerGate.h"
 
 #include "library_Orv/Processes.h"
+#include "site/NetworkLimits.h"
 
 #include <QDialog>
 
@@ -31,7 +32,7 @@ public:
     // Downloads url into destination (any file there is replaced), within the limits of the settings.
     void StartDownload(const QString& url, const QString& destination);
     // The bounds of this dialog's downloads: the ceiling on the file's size, the time without progress.
-    void SetLimits(qint64 maxBytes, int stallMs);
+    void SetLimits(qint64 maxBytes, int stallMs, qint64 minimumBytes = kDefaultMinimumBytes);
     // Whether Install started the installer.
     bool InstallerStarted() const { return installerStarted_; }
     // The downloader of the current attempt; null before the first.
@@ -69,6 +70,7 @@ private:
     QString destination_;
     qint64 maxBytes_;
     int stallMs_;
+    qint64 minimumBytes_;
     bool installerStarted_ = false;
     Launcher launch_;
     Box box_;

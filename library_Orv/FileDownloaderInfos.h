@@ -24,6 +24,7 @@ public:
     std::string expectedMd5;               // 32 lower-case hexadecimal digits, or empty for no check
     int64_t maxBytes = int64_t(512) << 20; // a larger file is a failure, stopped as soon as it is known
     int stallMs = 60000;                   // this long without a byte coming in is a failure
+    int64_t minimumBytes = 1024;           // and fewer bytes than this in that long, too
 
 private:
     std::string url_;

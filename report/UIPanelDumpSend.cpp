@@ -64,6 +64,16 @@ UIPanelDumpSend::UIPanelDumpSend(QWidget* parent)
     : QWidget(parent), form_(std::make_unique<Ui::UIPanelDumpSend>()), question_(AskWithWarningBox),
       chooseSavePath_(ChooseHtmlFile) {
     stallMs = Orv::NetworkStallMs();
+    minimumBytes = Orv::NetworkMinimumBytes();
+    rateTimer_ = new QTimer(this);
+    connect(rateTimer_, &QTimer::timeout, this, [this]() {
+        const qint64 moved = moved_ - movedAtLastLook_;
+        movedAtLastLook_ = moved_;
+        if (moved < minimumBytes && sending_ && !stalled_) {
+            tooSlow_ = true;
+            sending_->abort(); // its end reports the failure
+        }
+    });
     stallTimer_ = new QTimer(this);
     stallTimer_->setSingleShot(true);
     connect(stallTimer_, &QTimer::timeout, this, [this]() {
@@ -181,6 +191,8 @@ void UIPanelDumpSend::Send() {
     bodySent_ = false;
     answer_.clear();
     stalled_ = false;
+    tooSlow_ = false;
+    moved_ = movedAtLastLook_ = 0;
     answerCut_ = false;
     const auto moved = [this]() { stallTimer_->start(stallMs); };
     connect(reply, &QNetworkReply::uploadProgress, this, moved);
@@ -188,6 +200,12 @@ void UIPanelDumpSend::Send() {
     connect(reply, &QNetworkReply::uploadProgress, this, [this](qint64 sent, qint64 total) {
         if (total > 0 && sent == total)
             bodySent_ = true;
+        sentBytes_ = qMax(sentBytes_, sent);
+        moved_ = sentBytes_ + receivedBytes_;
+    });
+    connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
+        receivedBytes_ = qMax(receivedBytes_, received);
+        moved_ = sentBytes_ + receivedBytes_;
     });
     connect(reply, &QNetworkReply::downloadProgress, this, moved);
     connect(reply, &QIODevice::readyRead, this, [this, reply]() {
@@ -200,6 +218,8 @@ void UIPanelDumpSend::Send() {
         }
     });
     stallTimer_->start(stallMs);
+    sentBytes_ = receivedBytes_ = 0;
+    rateTimer_->start(stallMs);
     disconnect(&network_, nullptr, this, nullptr);
     connect(&network_, &QNetworkAccessManager::finished, this, &UIPanelDumpSend::OnFinished);
     connect(&network_, &QNetworkAccessManager::sslErrors, this, &UIPanelDumpSend::OnSslErrors);
@@ -221,15 +241,21 @@ void UIPanelDumpSend::OfferRetry() {
 }
 
 void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
-    if (reply == sending_)
+    if (reply == sending_) {
         stallTimer_->stop();
+        rateTimer_->stop();
+    }
     if (reply == sslFailed_)
         return; // its SSL errors were the news
     answered_ = true;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool ok = (reply->error() == QNetworkReply::NoError || (answerCut_ && status == 200)) && !stalled_ &&
-                    bodySent_ && status >= 200 && status < 400;
-    if (stalled_) {
+                    !tooSlow_ && bodySent_ && status >= 200 && status < 400;
+    if (tooSlow_) {
+        resultPanel_->ShowFailed(tr("The website moved fewer than %1 bytes in %2 seconds: too slow to ever finish.")
+                                     .arg(minimumBytes)
+                                     .arg(stallMs / 1000.0));
+    } else if (stalled_) {
         const int seconds = stallMs / 1000;
         resultPanel_->ShowFailed(seconds == 1 ? tr("The website did not answer for 1 second.")
                                               : tr("The website did not answer for %1 seconds.").arg(seconds));
@@ -260,8 +286,10 @@ void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
 }
 
 void UIPanelDumpSend::OnSslErrors(QNetworkReply* reply, const QList<QSslError>&) {
-    if (reply == sending_)
+    if (reply == sending_) {
         stallTimer_->stop();
+        rateTimer_->stop();
+    }
     answered_ = true;
     qInfo() << "DEBUG_DUMP_PANEL: anwser sslErrors error";
     StopWaiting();

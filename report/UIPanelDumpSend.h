@@ -54,6 +54,8 @@ public:
     QString productVersion;
     // How long the upload may go without a byte moving (either way) before it is given up as failed.
     int stallMs;
+    // How many bytes must move (either way) in each such span: fewer, and the upload is given up as too slow.
+    qint64 minimumBytes;
 
     // The report as it would be sent now.
     ReportFields Fields() const;
@@ -114,6 +116,12 @@ private:
     QByteArray answer_;
     QTimer* stallTimer_ = nullptr;
     bool stalled_ = false;
+    QTimer* rateTimer_ = nullptr;
+    qint64 sentBytes_ = 0;
+    qint64 receivedBytes_ = 0;
+    qint64 moved_ = 0; // bytes sent and received by the current upload
+    qint64 movedAtLastLook_ = 0;
+    bool tooSlow_ = false;
     bool answerCut_ = false;
     bool bodySent_ = false; // the upload's progress reached the request's whole length
     bool waitOver_ = false;

@@ -25,4 +25,8 @@ int NetworkStallMs() {
     return static_cast<int>(seconds * 1000);
 }
 
+qint64 NetworkMinimumBytes() {
+    return qMin<qint64>(PositiveSetting(L"Network", L"minimumBytes", kDefaultMinimumBytes), qint64(1) << 30);
+}
+
 } // namespace Orv

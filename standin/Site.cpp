@@ -10,7 +10,8 @@
 // short-body (announces the file's length, sends half of it and closes), no-length (the file without a length,
 // ended by closing), chunked (the file in chunks, ended properly), chunked-cut (half the file in chunks, then
 // closed without the last chunk), endless (chunks of zeros for as long as the client reads), endless-404 (the same
-// under a 404 status), two-lengths (the file announced with two different Content-Length headers).
+// under a 404 status), two-lengths (the file announced with two different Content-Length headers), trickle (for
+// uploads and downloads: an answer announced as 1 MiB, sent one byte every 400 ms).
 // Usage: SkorvaneSite --cert CERT.pem --key KEY.pem --store DIR [--downloads DIR] [--mode M] [--delay-ms N]
 //        [--max-body N] [--port-file FILE]
 // It listens on 127.0.0.1 on a free port and writes the port number into the port file.
@@ -119,7 +120,20 @@ private:
         Reply(download, path);
     }
 
+    void Trickle() {
+        answered_ = true;
+        socket_->write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: 1048576\r\n\r\n");
+        auto* drip = new QTimer(this);
+        connect(drip, &QTimer::timeout, this, [this]() {
+            if (socket_->state() == QAbstractSocket::ConnectedState)
+                socket_->write("x");
+        });
+        drip->start(400);
+    }
+
     void Reply(bool download, const QString& path) {
+        if (settings_.mode == QLatin1String("trickle"))
+            return Trickle();
         if (!download && settings_.mode == QLatin1String("long-answer"))
             return Endless("200 OK");
         if (!download)

@@ -38,6 +38,7 @@ fail close "closed the connection before the file was complete"
 fail endless "larger than the 4.0 MiB"
 fail endless-404 '"404 Not Found"'
 fail two-lengths "two different lengths"
+fail trickle "too slow to ever finish"
 fail never-answer "Nothing came from the site for 2 seconds"
 fail untrusted "No secure connection"
 grep -q "Request was redirected." "$work/fail-redirect.log" || { echo "FAIL redirect: no line on the error stream"; failures=$((failures + 1)); }

@@ -40,6 +40,7 @@ run untrusted untrusted no sslErrorsAreShownAndNotIgnored
 run delay delay yes spinnerWhileWaiting
 run never-answer never-answer yes silentSiteFailsAfterTheStallTime closingDuringAnUploadRemovesThePicture
 run long-answer long-answer yes longAnswerIsCutShort
+run trickle trickle yes trickleIsGivenUpAsTooSlow
 
 # The saved page in a real browser: headless Chromium renders it, and the JSON block reads back as what was sent.
 page=$SKV_BUILD/tests/report/report.html

@@ -410,6 +410,23 @@ private slots:
 
     // --- a site that never answers: the upload is given up after the time without progress, the text stays ---
 
+    // An answer that comes a byte now and then never stalls: it is given up as too slow, the text stays.
+    void trickleIsGivenUpAsTooSlow() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Typed before the trickle."));
+        UIPanelDumpSend* panel = opened->panel;
+        panel->stallMs = 2000;
+        QElapsedTimer time;
+        time.start();
+        QVERIFY(!SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY2(time.elapsed() < 10000, "given up after a span or two of too little progress");
+        QVERIFY2(panel->ResultPanel()->Form()->labelFailed->text().contains(QStringLiteral("too slow")),
+                 qPrintable(panel->ResultPanel()->Form()->labelFailed->text()));
+        QCOMPARE(panel->Form()->textEditReport->toPlainText(), QStringLiteral("Typed before the trickle."));
+        Expect(QStringLiteral("/user-requests/diagnostics.php"),
+               {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
+               QStringLiteral("jane@example.org"), QStringLiteral("Typed before the trickle."));
+    }
+
     // Closed while its upload waits for the answer: the window's picture goes with the dialog (on Windows a file
     // still open would stay in the temporary folder for good).
     void closingDuringAnUploadRemovesThePicture() {
