@@ -25,6 +25,16 @@ std::thread Product(const std::wstring& name, std::vector<std::wstring> messages
             client.Write(message);
     });
 }
+// Plays the product's side of a request: takes the next client and reads its request.
+bool ReadRequest(PipeServerEnd& pipe, const Deadline& deadline, ReceivedMessage& request) {
+    std::string buffer(4096, '\0');
+    size_t count = 0;
+    if (pipe.WaitForClient(deadline) != PipeIo::Done ||
+        pipe.Read(&buffer[0], buffer.size(), count, deadline) != PipeIo::Done)
+        return false;
+    request = InterpretReceivedMessage(MessageFromWire(buffer.substr(0, count)));
+    return true;
+}
 } // namespace
 
 class TestPipeServer : public QObject {
@@ -112,12 +122,9 @@ private slots:
         bool foundAtOnce = false;
         std::thread product([&]() {
             const Deadline deadline = Deadline::After(10000);
-            std::string buffer(4096, '\0');
-            size_t count = 0;
-            if (productPipe.WaitForClient(deadline) != PipeIo::Done ||
-                productPipe.Read(&buffer[0], buffer.size(), count, deadline) != PipeIo::Done)
+            ReceivedMessage request;
+            if (!ReadRequest(productPipe, deadline, request))
                 return;
-            const ReceivedMessage request = InterpretReceivedMessage(MessageFromWire(buffer.substr(0, count)));
             PipeClient once;
             foundAtOnce = once.Connect(request.replyPipeName);
             if (foundAtOnce)
@@ -140,12 +147,9 @@ private slots:
         QVERIFY(productPipe.Create(std::wstring(kPipePathPrefix) + name, kPipeBufferSize));
         std::thread squatter([&]() {
             const Deadline deadline = Deadline::After(15000);
-            std::string buffer(4096, '\0');
-            size_t count = 0;
-            if (productPipe.WaitForClient(deadline) != PipeIo::Done ||
-                productPipe.Read(&buffer[0], buffer.size(), count, deadline) != PipeIo::Done)
+            ReceivedMessage request;
+            if (!ReadRequest(productPipe, deadline, request))
                 return;
-            const ReceivedMessage request = InterpretReceivedMessage(MessageFromWire(buffer.substr(0, count)));
             PipeClient flood;
             while (!deadline.Expired() && !flood.Connect(request.replyPipeName))
                 SleepMs(5);
