@@ -9,6 +9,7 @@
 #include "library_Orv/WinUtils.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -260,6 +261,28 @@ private slots:
         QVERIFY(!fresh.isVisible());
         QVERIFY(!fresh.PassAbandoned());
         StopProduct();
+    }
+
+    // Closed while the product's "--copy" run hangs: the run is ended with the pass (not left holding anything), is
+    // never taken for the running product, and the product is started on its own as the window goes.
+    void closingDuringTheCopyTestEndsTheRunAndStartsTheProduct() {
+        EndAllProducts();
+        QVERIFY(!QFile::exists(PipeFile()) || QFile::remove(PipeFile()));
+        qputenv("SKV_STANDIN_MODE", "hang-copy"); // what the pass starts inherits it
+        MainWindow fresh(MainWindow::FirstPass::Skip);
+        fresh.show();
+        connect(&fresh.Pass(), &QCheckPass::stepStarted, &fresh, [&fresh](int, int, const QString& name) {
+            if (name == QLatin1String("Command line copy"))
+                QTimer::singleShot(500, &fresh, [&fresh]() { fresh.close(); });
+        });
+        QElapsedTimer time;
+        time.start();
+        fresh.RunChecks(false);
+        qunsetenv("SKV_STANDIN_MODE");
+        QVERIFY(!fresh.PassAbandoned());
+        QVERIFY2(time.elapsed() < 8000, qPrintable(QString::number(time.elapsed())));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(PipeFile()), 10000); // the product runs, started as the window went
+        EndAllProducts();
     }
 
     // "Activate" waits a second after its command and after its query: closing the window stops those waits at
