@@ -1,6 +1,7 @@
 // The server loop and the client over the platform's pipes: real named pipes under Wine, Unix sockets natively.
 #include "PipeTestSupport.h"
 
+#include "PipeAccess.h"
 #include "TempFolder.h"
 #include "TestEnvironment.h"
 
@@ -13,6 +14,7 @@
 #include <sys/stat.h>
 #endif
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -382,5 +384,29 @@ TEST_F(PipeServerLoop, AWriterThatNeverStopsIsDroppedAtTheCeiling) {
         EXPECT_LT(MsSince(started), 15000);
         EXPECT_GT(sent, std::min(c.maxMessageBytes, c.maxRunBytes) / 2);
         EXPECT_LE(recorder.Handled().size(), c.handledAtMost);
+    }
+}
+
+// A reply pipe admits this user and the system alone; the product's pipe, every local program.
+TEST_F(PipeServerLoop, AReplyPipeIsThisUsersAlone) {
+    const std::wstring replyName = UniqueName(L"reply-access");
+    PipeServerEnd reply;
+    ASSERT_TRUE(reply.Create(std::wstring(kPipePathPrefix) + replyName, kPipeBufferSize, PipeAccess::CurrentUserOnly));
+    std::vector<std::string> holders = PipeAccessHolders(replyName);
+    std::sort(holders.begin(), holders.end());
+    const std::string user = CurrentUserAccessHolder();
+    const bool windows = user != "owner";
+    std::vector<std::string> expected =
+        windows ? std::vector<std::string>{"S-1-5-18", user} : std::vector<std::string>{"owner"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(holders, expected);
+    // A second pipe of that name, made by anyone, is refused: the first one is the requester's.
+    PipeServerEnd second;
+    EXPECT_FALSE(second.Create(std::wstring(kPipePathPrefix) + replyName, kPipeBufferSize, PipeAccess::Everyone));
+    if (windows) {
+        const std::wstring productName = UniqueName(L"product-access");
+        PipeServerEnd product;
+        ASSERT_TRUE(product.Create(std::wstring(kPipePathPrefix) + productName, kPipeBufferSize));
+        EXPECT_EQ(PipeAccessHolders(productName), std::vector<std::string>{"everyone"});
     }
 }
