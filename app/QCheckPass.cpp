@@ -24,12 +24,16 @@
 #include <QtDebug>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 constexpr unsigned long kAfterLaunchMs = 2000;
 constexpr unsigned long kCloseSleepMs = 1000;
 constexpr unsigned long kAfterEndingMs = 500;
 constexpr int kEndWaitMs = 5000;
+// Longer than any one call of a step (a pipe exchange or the copy run: 10 s each).
+constexpr unsigned long kLongestCallMs = 30000;
 constexpr unsigned long kAfterCopyAnswersMs = 2000;
 // How long a background pass waits for its thread of origin to start the product.
 constexpr int kProductStartWaitMs = 5000;
@@ -46,10 +50,16 @@ QCheckPass::QCheckPass(QObject* parent) : QObject(parent), productProcess_(this)
 // A background pass still running is stopped and waited for: its steps use this object. Each of its calls into
 // the system has a bound of its own.
 QCheckPass::~QCheckPass() {
-    // A thread still inside a call after the bound is left to the end of the process: deleting a running QThread
-    // would end the program on the spot.
-    if (passThread_ && Stop(kEndWaitMs))
-        delete passThread_;
+    if (!passThread_)
+        return;
+    // Every call a step makes has a bound of its own (10 s at most); a thread still inside one after all of them
+    // would use this object once it is gone, so the process ends instead of waiting for ever.
+    if (!Stop(kEndWaitMs) && !passThread_->wait(kLongestCallMs)) {
+        std::fputs("The check pass did not end within its bounds: the program ends\n", stderr);
+        std::fflush(nullptr);
+        std::_Exit(3);
+    }
+    delete passThread_;
 }
 
 bool QCheckPass::Start(bool fix) {
