@@ -7,6 +7,7 @@
 
 #include "library_Orv/Processes.h"
 #include "library_Orv/WinUtils.h"
+#include "pipe/PipeTransport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -218,6 +219,7 @@ private slots:
         qint64 stallBeforeClose = -1;
         qint64 closeTook = -1;
         bool hiddenAtOnce = false;
+        QStringList leftBefore, leftAfter;
         connect(&fresh.Pass(), &QCheckPass::stepStarted, &fresh, [&](int step, int, const QString&) {
             if (step != QCheckPass::kSteps)
                 return;
@@ -228,9 +230,21 @@ private slots:
                 fresh.close();
                 closeTook = closing.elapsed();
                 hiddenAtOnce = !fresh.isVisible();
+                // What the program does on its quick way out: the pass's copy folder and reply pipe go.
+                const auto left = [](const QString& folder, const QString& pattern) {
+                    return QDir(folder).entryList({pattern}, QDir::AllEntries | QDir::System | QDir::Hidden);
+                };
+                leftBefore = left(qEnvironmentVariable("TEMP"), QStringLiteral("SKV-*")) +
+                             left(qEnvironmentVariable("SKV_PIPE_FOLDER"), QStringLiteral("pipe..*"));
+                fresh.Pass().RemoveLeftovers();
+                Orv::RemoveOwnPipeFiles();
+                leftAfter = left(qEnvironmentVariable("TEMP"), QStringLiteral("SKV-*")) +
+                            left(qEnvironmentVariable("SKV_PIPE_FOLDER"), QStringLiteral("pipe..*"));
             });
         });
-        fresh.RunChecks(false); // returns once the abandoned exchange has timed out on its own
+        fresh.RunChecks(false);         // returns once the abandoned exchange has timed out on its own
+        QCOMPARE(leftBefore.size(), 2); // the copy folder, the reply pipe of the exchange under way
+        QVERIFY2(leftAfter.isEmpty(), qPrintable(leftAfter.join(' ')));
         QVERIFY(stallBeforeClose >= 0);
         QVERIFY2(stallBeforeClose < 1000, qPrintable(QString::number(stallBeforeClose)));
         QVERIFY2(stepsShown.contains(QStringLiteral("Signatures - 6 of 15")), qPrintable(stepsShown.join('|')));
