@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(CheckFacts)
+
 class TestCheckExplanations : public QObject {
     Q_OBJECT
 
@@ -117,7 +119,6 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(CheckFacts)
 
 QTEST_GUILESS_MAIN(TestCheckExplanations)
 #include "tst_CheckExplanations.moc"
