@@ -119,6 +119,5 @@ private slots:
     }
 };
 
-
 QTEST_GUILESS_MAIN(TestCheckExplanations)
 #include "tst_CheckExplanations.moc"

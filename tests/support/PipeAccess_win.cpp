@@ -26,7 +26,7 @@ std::vector<std::string> PipeAccessHolders(const std::wstring& pipeName) {
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     const DWORD read = GetSecurityInfo(pipe, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
-                                      nullptr, &descriptor);
+                                       nullptr, &descriptor);
     CloseHandle(pipe);
     if (read != ERROR_SUCCESS)
         return holders;
