@@ -10,9 +10,14 @@ if [[ $(id -u) -ne 0 ]] || ! unshare -m true 2>/dev/null; then
     echo "SKIP: needs root and a mount namespace"
     exit 77
 fi
-exec unshare -m bash -s "$exe" <<'INNER'
+# The program's folder stays in reach under a name outside /tmp (the build may itself lie under /tmp).
+keep=$(mktemp -d /var/tmp/skv-app-XXXXXX)
+trap 'rmdir "$keep" 2>/dev/null' EXIT
+unshare -m bash -s "$exe" "$keep" <<'INNER'
 set -uo pipefail
-exe=$1
+mount --bind "$(dirname "$1")" "$2" || { echo "SKIP: no bind mount"; exit 77; }
+exe=$2/$(basename "$1")
+cd /
 mount -t tmpfs -o mode=1777 none /tmp || { echo "SKIP: no tmpfs"; exit 77; }
 nobody=$(id -u nobody)
 install -d -m 0700 -o "$nobody" "/tmp/skorvane-pipes-$(id -u)"
