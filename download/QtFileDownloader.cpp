@@ -22,22 +22,6 @@ QString MiB(qint64 bytes) {
     return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1);
 }
 
-QString NetworkErrorText(QNetworkReply* reply) {
-    switch (reply->error()) {
-    case QNetworkReply::ConnectionRefusedError:
-        return Tr("The site refused the connection.");
-    case QNetworkReply::RemoteHostClosedError:
-        return Tr("The site closed the connection before the file was complete.");
-    case QNetworkReply::HostNotFoundError:
-        return Tr("The site's name could not be found: no Internet connection, or a wrong site address.");
-    case QNetworkReply::TimeoutError:
-        return Tr("The site did not answer in time.");
-    case QNetworkReply::SslHandshakeFailedError:
-        return Tr("No secure connection could be made to the site: its certificate is not trusted.");
-    default:
-        return Tr("The download failed: %1").arg(reply->errorString());
-    }
-}
 } // namespace
 
 const char* const QtFileDownloader::kUserAgent = "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, "
@@ -49,22 +33,7 @@ bool QtFileDownloaderInfo::SetProgress(float percentage, double curtime) {
 }
 
 QtFileDownloader::QtFileDownloader() : userAgent_(kUserAgent) {
-    connect(&manager_, SIGNAL(finished(QNetworkReply*)), this, SLOT(downloadEnding(QNetworkReply*)));
     connect(this, &QtFileDownloader::sCancelDownload, this, &QtFileDownloader::cancelDownload);
-    connect(&rateTimer_, &QTimer::timeout, this, [this]() {
-        const qint64 moved = received_ - receivedAtLastLook_;
-        receivedAtLastLook_ = received_;
-        if (moved < infos_.minimumBytes)
-            Stop(lastReply_, Tr("The site sent only %1 bytes in the last %2 seconds: too slow to ever finish.")
-                                 .arg(moved)
-                                 .arg(infos_.stallMs / 1000.0));
-    });
-    stallTimer_.setSingleShot(true);
-    connect(&stallTimer_, &QTimer::timeout, this, [this]() {
-        const int seconds = infos_.stallMs / 1000;
-        Stop(lastReply_, seconds == 1 ? Tr("Nothing came from the site for 1 second.")
-                                      : Tr("Nothing came from the site for %1 seconds.").arg(seconds));
-    });
 }
 
 QtFileDownloader::~QtFileDownloader() {
@@ -73,6 +42,7 @@ QtFileDownloader::~QtFileDownloader() {
 
 void QtFileDownloader::StartDownload() {
     try {
+        cancelDownload(); // a download still under way is replaced
         infos_.success = false;
         infos_.error = false;
         infos_.failure.clear();
@@ -107,92 +77,51 @@ void QtFileDownloader::StartDownload() {
             Finish(false, Tr("The file %1 could not be written: %2").arg(file_.fileName(), file_.errorString()));
             return;
         }
-        QNetworkRequest request(url);
-        request.setRawHeader("User-Agent", QByteArray::fromStdString(userAgent_));
+        exchange_ = new HttpsExchange(this);
+        exchange_->SetLimits(infos_.stallMs, infos_.minimumBytes);
+        connect(exchange_, &HttpsExchange::sHead, this, &QtFileDownloader::CheckAnnouncement);
+        connect(exchange_, &HttpsExchange::sBody, this, &QtFileDownloader::Write);
+        connect(exchange_, &HttpsExchange::sDownloadProgress, this, &QtFileDownloader::downloadProgress);
+        connect(exchange_, &HttpsExchange::sFinished, this, &QtFileDownloader::Ended);
         // The body as it is on the site: a compressed one could expand without bound on the way to the file.
-        request.setRawHeader("Accept-Encoding", "identity");
-        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-        QNetworkReply* reply = manager_.get(request);
-        reply->setReadBufferSize(kReplyBufferBytes);
-        lastReply_ = reply;
-        connect(reply, &QNetworkReply::downloadProgress, this, &QtFileDownloader::downloadProgress);
-        connect(reply, &QNetworkReply::errorOccurred, this, &QtFileDownloader::errorOccurred);
-        connect(reply, &QNetworkReply::sslErrors, this, &QtFileDownloader::sslErrors);
-        connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply]() { CheckAnnouncement(reply); });
-        connect(reply, &QIODevice::readyRead, this, [this, reply]() { ReadArrived(reply); });
-        replies_.append(reply);
-        stallTimer_.start(infos_.stallMs);
-        received_ = receivedAtLastLook_ = 0;
-        rateTimer_.start(infos_.stallMs);
+        exchange_->Start("GET", url,
+                         {{"User-Agent", QByteArray::fromStdString(userAgent_)}, {"Accept-Encoding", "identity"}});
     } catch (...) {
         // Nothing started, nothing to report.
     }
 }
 
-QString QtFileDownloader::StatusReason(QNetworkReply* reply) {
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+// Decided on the answer's head: anything but a 200 is no file (its body, however long, is not waited for), and a
+// length past the ceiling is refused before a byte is kept.
+void QtFileDownloader::CheckAnnouncement() {
+    const int status = exchange_->Status();
     if (status == 301 || status == 302 || status == 303 || status == 305 || status == 307 || status == 308) {
         std::fputs("Request was redirected.\n", stderr);
-        return Tr("The site sent the download elsewhere (HTTP %1); it was not followed.").arg(status);
+        stopReason_ = Tr("The site sent the download elsewhere (HTTP %1); it was not followed.").arg(status);
+    } else if (status != 200) {
+        stopReason_ = Tr("The site answered \"%1 %2\" instead of sending the file.")
+                          .arg(status)
+                          .arg(QString::fromLatin1(exchange_->ReasonPhrase()));
+    } else if (exchange_->ContentLength() > infos_.maxBytes) {
+        stopReason_ = Tr("The site announced a file of %1 MiB, more than the %2 MiB a download may have.")
+                          .arg(MiB(exchange_->ContentLength()), MiB(infos_.maxBytes));
     }
-    if (status != 0 && status != 200) {
-        const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        return Tr("The site answered \"%1 %2\" instead of sending the file.").arg(status).arg(phrase);
-    }
-    return QString();
+    if (!stopReason_.isEmpty())
+        exchange_->Abort(stopReason_);
 }
 
-// Decided on the answer's headers: anything but a 200 is no file (its body, however long, is not waited for), and
-// a length announced twice with two values, or one past the ceiling, is refused before a byte is kept.
-void QtFileDownloader::CheckAnnouncement(QNetworkReply* reply) {
-    if (const QString reason = StatusReason(reply); !reason.isEmpty())
-        return Stop(reply, reason);
-    // Qt joins repeated headers with commas: every value counts.
-    QSet<QByteArray> lengths;
-    for (const auto& [name, value] : reply->rawHeaderPairs())
-        if (name.compare("Content-Length", Qt::CaseInsensitive) == 0)
-            for (const QByteArray& one : value.split(','))
-                lengths.insert(one.trimmed());
-    if (lengths.size() > 1)
-        return Stop(reply, Tr("The site announced two different lengths for the file: the answer is not "
-                              "trustworthy, nothing was kept."));
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() > infos_.maxBytes)
-        Stop(reply, Tr("The site announced a file of %1 MiB, more than the %2 MiB a download may have.")
-                        .arg(MiB(length.toLongLong()), MiB(infos_.maxBytes)));
-}
-
-void QtFileDownloader::ReadArrived(QNetworkReply* reply) {
-    if (!stopReason_.isEmpty() || cancelled_.contains(reply))
-        return;
-    stallTimer_.start(infos_.stallMs);
-    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200) {
-        reply->skip(reply->bytesAvailable()); // an error page or a redirect's body is not the file
-        return;
-    }
-    while (reply->bytesAvailable() > 0) {
-        const QByteArray chunk = reply->read(kReadChunk);
-        if (written_ + chunk.size() > infos_.maxBytes)
-            return Stop(reply, Tr("The file is larger than the %1 MiB a download may have.").arg(MiB(infos_.maxBytes)));
-        if (file_.write(chunk) != chunk.size())
-            return Stop(reply, Tr("The file %1 could not be written: %2").arg(file_.fileName(), file_.errorString()));
-        md5_.addData(chunk);
-        written_ += chunk.size();
-    }
-}
-
-void QtFileDownloader::Stop(QNetworkReply* reply, const QString& reason) {
-    if (stopReason_.isEmpty())
-        stopReason_ = reason;
-    stallTimer_.stop();
-    rateTimer_.stop();
-    if (reply && replies_.contains(reply))
-        reply->abort(); // finished follows, and with it the end
+void QtFileDownloader::Write(const QByteArray& piece) {
+    if (written_ + piece.size() > infos_.maxBytes)
+        stopReason_ = Tr("The file is larger than the %1 MiB a download may have.").arg(MiB(infos_.maxBytes));
+    else if (file_.write(piece) != piece.size())
+        stopReason_ = Tr("The file %1 could not be written: %2").arg(file_.fileName(), file_.errorString());
+    if (!stopReason_.isEmpty())
+        return exchange_->Abort(stopReason_);
+    md5_.addData(piece);
+    written_ += piece.size();
 }
 
 void QtFileDownloader::downloadProgress(qint64 bytesReceived, qint64 bytesTotal) {
-    stallTimer_.start(infos_.stallMs);
-    received_ = bytesReceived;
     // In 64 bits and double: a file of gigabytes has no overflow on the way to its percentage.
     float percentage = 0.0f;
     if (bytesTotal < 0)
@@ -206,43 +135,57 @@ void QtFileDownloader::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
     }
 }
 
-QString QtFileDownloader::EndReason(QNetworkReply* reply) {
-    if (!stopReason_.isEmpty())
+QString QtFileDownloader::FailureText() const {
+    const QString detail = exchange_->Detail();
+    switch (exchange_->failure()) {
+    case HttpsExchange::Failure::None:
+        // The body is whole only when its end is known: a body that ends when the connection closes cannot be
+        // told from one cut off in the middle.
+        return exchange_->BodyFramed()
+                   ? QString()
+                   : Tr("The site did not say how long the file is, so it may be incomplete: it was not kept.");
+    case HttpsExchange::Failure::Aborted:
         return stopReason_;
-    if (const QString reason = StatusReason(reply); !reason.isEmpty())
-        return reason;
-    if (reply->error() != QNetworkReply::NoError) {
-        std::fprintf(stderr, "Download of %s failed: %s\n", reply->url().toEncoded().constData(),
-                     reply->errorString().toLocal8Bit().constData());
-        return NetworkErrorText(reply);
+    case HttpsExchange::Failure::Refused:
+        return Tr("The site refused the connection.");
+    case HttpsExchange::Failure::Closed:
+        return Tr("The site closed the connection before the file was complete.");
+    case HttpsExchange::Failure::HostNotFound:
+        return Tr("The site's name could not be found: no Internet connection, or a wrong site address.");
+    case HttpsExchange::Failure::Timeout: {
+        const int seconds = infos_.stallMs / 1000;
+        return seconds == 1 ? Tr("Nothing came from the site for 1 second.")
+                            : Tr("Nothing came from the site for %1 seconds.").arg(seconds);
     }
-    // The body is whole only when its end is known: the announced length was met, or a chunked body ended with its
-    // last chunk (Qt reports a chunked body cut short as an error). A body that ends when the connection closes
-    // cannot be told from one cut off in the middle.
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() >= 0 && written_ != length.toLongLong())
-        return Tr("The site sent %1 of the %2 bytes it announced: the file is incomplete.")
-            .arg(written_)
-            .arg(length.toLongLong());
-    if (length.isValid() && length.toLongLong() < 0)
-        return Tr("The site announced a negative length for the file: the answer is not trustworthy, nothing was "
-                  "kept.");
-    if (!length.isValid() && !reply->rawHeader("Transfer-Encoding").toLower().contains("chunked"))
-        return Tr("The site did not say how long the file is, so it may be incomplete: it was not kept.");
-    return QString();
+    case HttpsExchange::Failure::TooSlow:
+        return Tr("The site sent fewer than %1 bytes in %2 seconds: too slow to ever finish.")
+            .arg(infos_.minimumBytes)
+            .arg(infos_.stallMs / 1000.0);
+    case HttpsExchange::Failure::Tls:
+        return exchange_->UntrustedIssuer().isEmpty()
+                   ? Tr("No secure connection could be made to the site: %1").arg(detail)
+                   : Tr("No secure connection could be made to the site: %1 (certificate issued by \"%2\")")
+                         .arg(detail, exchange_->UntrustedIssuer());
+    case HttpsExchange::Failure::Malformed:
+        return Tr("The site's answer is malformed (%1): nothing was kept.").arg(detail);
+    case HttpsExchange::Failure::Proxy:
+        return Tr("The proxy failed: %1").arg(detail);
+    case HttpsExchange::Failure::Network:
+        break;
+    }
+    return Tr("The download failed: %1").arg(detail);
 }
 
-void QtFileDownloader::downloadEnding(QNetworkReply* reply) {
-    // A cancelled reply that still ends before its deletion is no news, and nothing of it is kept (its SSL errors
-    // were ignored on the way out).
-    if (cancelled_.contains(reply))
-        return;
-    ReadArrived(reply); // whatever is left in the reply's buffer
-    stallTimer_.stop();
-    rateTimer_.stop();
-    replies_.removeAll(reply);
-    reply->deleteLater();
-    QString reason = EndReason(reply);
+void QtFileDownloader::Ended() {
+    QString reason = FailureText();
+    if (exchange_->failure() != HttpsExchange::Failure::None &&
+        exchange_->failure() != HttpsExchange::Failure::Aborted) {
+        infos_.error = true;
+        std::fprintf(stderr, "Download of %s failed: %s\n", infos_.Url().c_str(),
+                     exchange_->Detail().toLocal8Bit().constData());
+    }
+    exchange_->deleteLater();
+    exchange_ = nullptr;
     if (reason.isEmpty()) {
         if (!file_.flush() || (file_.close(), file_.error() != QFileDevice::NoError))
             reason = Tr("The file %1 could not be written: %2").arg(file_.fileName(), file_.errorString());
@@ -270,30 +213,14 @@ void QtFileDownloader::DiscardFile() {
     file_.remove();
 }
 
-void QtFileDownloader::errorOccurred(QNetworkReply::NetworkError) {
-    // Told once, by the end of the reply, which follows.
-    infos_.error = true;
-}
-
-void QtFileDownloader::sslErrors(QList<QSslError> errors) {
-    QStringList texts;
-    for (const QSslError& error : errors) {
-        std::fprintf(stderr, "SSL error: %s\n", error.errorString().toLocal8Bit().constData());
-        texts << error.errorString();
-    }
-    if (stopReason_.isEmpty())
-        stopReason_ = Tr("No secure connection could be made to the site: %1").arg(texts.join(QStringLiteral("; ")));
-}
-
 void QtFileDownloader::cancelDownload() {
-    for (QNetworkReply* reply : replies_) {
-        reply->ignoreSslErrors();
-        cancelled_.insert(reply);
-        reply->deleteLater();
+    if (exchange_) {
+        // Its end is no news, and nothing of it is kept.
+        exchange_->disconnect(this);
+        exchange_->Abort(QString());
+        exchange_->deleteLater();
+        exchange_ = nullptr;
     }
-    replies_.clear();
-    stallTimer_.stop();
-    rateTimer_.stop();
     DiscardFile(); // an unfinished file is nobody's
 }
 

@@ -7,55 +7,70 @@
 #include "library_Orv/Files/Path.h"
 
 #include <QFile>
-#include <QHttpMultiPart>
+#include <QList>
+#include <QRandomGenerator>
+
+#include <algorithm>
 
 namespace {
-QHttpPart Part(const char* name, const char* type, bool file) {
-    QHttpPart part;
-    part.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(type));
-    QByteArray disposition = QByteArray("form-data; name=\"") + name + '"';
-    if (file)
-        disposition += QByteArray("; filename=\"") + name + '"';
-    part.setHeader(QNetworkRequest::ContentDispositionHeader, disposition);
-    return part;
-}
-
-void AddText(QHttpMultiPart* form, const char* name, const QString& value) {
-    QHttpPart part = Part(name, "text/plain", false);
-    part.setBody(value.toUtf8());
-    form->append(part);
-}
-
-// A file that cannot be opened (gone, never saved, unreadable) gives no part: a part announced without its bytes
-// would make the request's length a lie, and the site would get an empty or broken request.
-void AddFile(QHttpMultiPart* form, const char* name, const QString& path) {
-    auto* file = new QFile(path, form);
-    if (path.isEmpty() || !file->open(QIODevice::ReadOnly)) {
-        delete file;
-        return;
+// The parts of a multipart/form-data body between their boundaries.
+class MultipartForm {
+public:
+    void AddText(const char* name, const QString& value) { Add(name, "text/plain", false, value.toUtf8()); }
+    // A file that cannot be read (gone, never saved, unreadable) gives no part: a part announced without its bytes
+    // would leave the site an empty or broken request.
+    void AddFile(const char* name, const QString& path) {
+        QFile file(path);
+        if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            Add(name, "application/octet-stream", true, bytes);
     }
-    QHttpPart part = Part(name, "application/octet-stream", true);
-    part.setBodyDevice(file);
-    form->append(part);
-}
+    ReportRequest Finish() const {
+        // A boundary that none of the parts contains.
+        QByteArray boundary;
+        do {
+            boundary = "boundary_.oOo._" + QByteArray::number(QRandomGenerator::global()->generate64(), 36) +
+                       QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        } while (std::any_of(parts_.begin(), parts_.end(),
+                             [&boundary](const QByteArray& part) { return part.contains(boundary); }));
+        ReportRequest request;
+        request.contentType = "multipart/form-data; boundary=\"" + boundary + '"';
+        for (const QByteArray& part : parts_)
+            request.body += "--" + boundary + "\r\n" + part + "\r\n";
+        request.body += "--" + boundary + "--\r\n";
+        return request;
+    }
+
+private:
+    void Add(const char* name, const char* type, bool file, const QByteArray& bytes) {
+        QByteArray part =
+            QByteArray("Content-Type: ") + type + "\r\nContent-Disposition: form-data; name=\"" + name + '"';
+        if (file)
+            part += QByteArray("; filename=\"") + name + '"';
+        parts_.append(part + "\r\n\r\n" + bytes);
+    }
+    QList<QByteArray> parts_;
+};
 } // namespace
 
-QHttpMultiPart* BuildReportForm(const ReportFields& fields) {
-    auto* form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
-    AddText(form, "product-name", fields.productName);
-    AddText(form, "product-version", fields.productVersion);
+ReportRequest BuildReportForm(const ReportFields& fields) {
+    MultipartForm form;
+    form.AddText("product-name", fields.productName);
+    form.AddText("product-version", fields.productVersion);
     if (!fields.email.isEmpty())
-        AddText(form, "user-email", fields.email);
-    AddText(form, "extra-information", fields.explanation);
+        form.AddText("user-email", fields.email);
+    form.AddText("extra-information", fields.explanation);
     if (fields.diagnosticsMode) {
-        AddFile(form, "screenshot", fields.screenshotPath);
-        AddText(form, "report", fields.reportText);
+        form.AddFile("screenshot", fields.screenshotPath);
+        form.AddText("report", fields.reportText);
     } else {
-        AddFile(form, "dump", fields.dumpPath);
+        form.AddFile("dump", fields.dumpPath);
         if (fields.withParameters)
-            AddFile(form, "params", fields.parametersPath);
+            form.AddFile("params", fields.parametersPath);
     }
-    return form;
+    return form.Finish();
 }
 
 QString ReportEndpoint(bool diagnosticsMode) {

@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMap>
 #include <QString>
 
 #include <string>
-
-class QHttpMultiPart;
 
 // How the window names a report member and, for a row that did not pass, why and what to do. People read these in
 // the saved page and in the details; the site gets the report as it always did, without them.
@@ -30,9 +29,14 @@ struct ReportFields {
     bool withParameters = false;
 };
 
-// The multipart form of a report: text and file parts in their fixed order, two headers each; the files are opened
-// read-only now and belong to the form. A file that cannot be opened gives no part: the report goes without it.
-QHttpMultiPart* BuildReportForm(const ReportFields& fields);
+// A report as it goes to the site: a multipart/form-data body and its Content-Type.
+struct ReportRequest {
+    QByteArray contentType;
+    QByteArray body;
+};
+// The multipart form of a report: text and file parts in their fixed order, two headers each, the files read now.
+// A file that cannot be read gives no part: the report goes whole without it.
+ReportRequest BuildReportForm(const ReportFields& fields);
 // The endpoint of the mode on the site.
 QString ReportEndpoint(bool diagnosticsMode);
 

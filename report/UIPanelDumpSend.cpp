@@ -1,7 +1,8 @@
 #include "UIPanelDumpSend.h"
 
-#include "site/NetworkLimits.h"
 #include "ReportHtml.h"
+#include "site/HttpsExchange.h"
+#include "site/NetworkLimits.h"
 #include "site/SiteAddress.h"
 #include "UIDialogReportDetails.h"
 #include "UIPanelFailedOrSucceed.h"
@@ -19,10 +20,8 @@
 #include <QFileDialog>
 #include <QDir>
 #include <QGraphicsProxyWidget>
-#include <QHttpMultiPart>
 #include <QLayout>
 #include <QMessageBox>
-#include <QNetworkReply>
 #include <QPropertyAnimation>
 #include <QSaveFile>
 #include <QPushButton>
@@ -65,22 +64,6 @@ UIPanelDumpSend::UIPanelDumpSend(QWidget* parent)
       chooseSavePath_(ChooseHtmlFile) {
     stallMs = Orv::NetworkStallMs();
     minimumBytes = Orv::NetworkMinimumBytes();
-    rateTimer_ = new QTimer(this);
-    connect(rateTimer_, &QTimer::timeout, this, [this]() {
-        const qint64 moved = moved_ - movedAtLastLook_;
-        movedAtLastLook_ = moved_;
-        if (moved < minimumBytes && sending_ && !stalled_) {
-            tooSlow_ = true;
-            sending_->abort(); // its end reports the failure
-        }
-    });
-    stallTimer_ = new QTimer(this);
-    stallTimer_->setSingleShot(true);
-    connect(stallTimer_, &QTimer::timeout, this, [this]() {
-        stalled_ = true;
-        if (sending_)
-            sending_->abort(); // its end reports the failure
-    });
     form_->setupUi(this);
     // Enter presses the button in focus, as in a dialog (the panel sits in a window that is not one).
     for (QPushButton* button : findChildren<QPushButton*>())
@@ -181,48 +164,33 @@ void UIPanelDumpSend::Send() {
         ORV_REPORT(problem.toStdString(), false, Orv::kErrorLevelWarning);
         return;
     }
-    QHttpMultiPart* multipart = BuildReportForm(Fields());
-    QNetworkRequest request(QUrl(ReportEndpoint(diagnosticsMode), QUrl::StrictMode));
-    // The answer as the site sends it: a compressed one could expand without bound.
-    request.setRawHeader("Accept-Encoding", "identity");
-    QNetworkReply* reply = network_.post(request, multipart);
-    multipart->setParent(reply);
-    sending_ = reply;
-    bodySent_ = false;
+    const ReportRequest report = BuildReportForm(Fields());
+    if (sending_) {
+        sending_->disconnect(this);
+        sending_->Abort(QString());
+        sending_->deleteLater();
+    }
+    auto* exchange = new Orv::HttpsExchange(this);
+    sending_ = exchange;
+    exchange->SetLimits(stallMs, minimumBytes);
     answer_.clear();
-    stalled_ = false;
-    tooSlow_ = false;
-    moved_ = movedAtLastLook_ = 0;
     answerCut_ = false;
-    const auto moved = [this]() { stallTimer_->start(stallMs); };
-    connect(reply, &QNetworkReply::uploadProgress, this, moved);
-    // The site's answer counts only once the whole request went out: an answer to half a report took no report.
-    connect(reply, &QNetworkReply::uploadProgress, this, [this](qint64 sent, qint64 total) {
-        if (total > 0 && sent == total)
-            bodySent_ = true;
-        sentBytes_ = qMax(sentBytes_, sent);
-        moved_ = sentBytes_ + receivedBytes_;
-    });
-    connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        receivedBytes_ = qMax(receivedBytes_, received);
-        moved_ = sentBytes_ + receivedBytes_;
-    });
-    connect(reply, &QNetworkReply::downloadProgress, this, moved);
-    connect(reply, &QIODevice::readyRead, this, [this, reply]() {
-        answer_ += reply->read(qMax<qint64>(0, kAnswerCeiling - answer_.size()));
-        if (reply->bytesAvailable() > 0) {
+    connect(exchange, &Orv::HttpsExchange::sBody, this, [this, exchange](const QByteArray& piece) {
+        answer_ += piece.left(static_cast<int>(qMax<qint64>(0, kAnswerCeiling - answer_.size())));
+        if (answer_.size() >= kAnswerCeiling) {
             // An answer past the ceiling is not read on: the site took the report (its status is in), the rest
             // of what it says is dropped.
             answerCut_ = true;
-            reply->abort();
+            exchange->Abort(QStringLiteral("the answer passed %1 bytes").arg(kAnswerCeiling));
         }
     });
-    stallTimer_->start(stallMs);
-    sentBytes_ = receivedBytes_ = 0;
-    rateTimer_->start(stallMs);
-    disconnect(&network_, nullptr, this, nullptr);
-    connect(&network_, &QNetworkAccessManager::finished, this, &UIPanelDumpSend::OnFinished);
-    connect(&network_, &QNetworkAccessManager::sslErrors, this, &UIPanelDumpSend::OnSslErrors);
+    connect(exchange, &Orv::HttpsExchange::sFinished, this, &UIPanelDumpSend::OnFinished);
+    // The answer as the site sends it: a compressed one could expand without bound. Written once: a connection
+    // that dies after the report went out is a failure to show, never a reason to send it again unasked.
+    exchange->Start(
+        "POST", QUrl(ReportEndpoint(diagnosticsMode), QUrl::StrictMode),
+        {{"Content-Type", report.contentType}, {"User-Agent", "Mozilla/5.0"}, {"Accept-Encoding", "identity"}},
+        report.body);
     waitOver_ = false;
     setEnabled(false);
     animation_.start();
@@ -240,35 +208,41 @@ void UIPanelDumpSend::OfferRetry() {
     form_->widgetParentGraphicView->setEnabled(false);
 }
 
-void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
-    if (reply == sending_) {
-        stallTimer_->stop();
-        rateTimer_->stop();
-    }
-    if (reply == sslFailed_)
-        return; // its SSL errors were the news
-    answered_ = true;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool ok = (reply->error() == QNetworkReply::NoError || (answerCut_ && status == 200)) && !stalled_ &&
-                    !tooSlow_ && bodySent_ && status >= 200 && status < 400;
-    if (tooSlow_) {
-        resultPanel_->ShowFailed(tr("The website moved fewer than %1 bytes in %2 seconds: too slow to ever finish.")
-                                     .arg(minimumBytes)
-                                     .arg(stallMs / 1000.0));
-    } else if (stalled_) {
+QString UIPanelDumpSend::FailureText() const {
+    switch (sending_->failure()) {
+    case Orv::HttpsExchange::Failure::TooSlow:
+        return tr("The website moved fewer than %1 bytes in %2 seconds: too slow to ever finish.")
+            .arg(minimumBytes)
+            .arg(stallMs / 1000.0);
+    case Orv::HttpsExchange::Failure::Timeout: {
         const int seconds = stallMs / 1000;
-        resultPanel_->ShowFailed(seconds == 1 ? tr("The website did not answer for 1 second.")
-                                              : tr("The website did not answer for %1 seconds.").arg(seconds));
-        qInfo() << "DEBUG_DUMP_PANEL: no progress for" << stallMs << "ms";
-    } else if (!ok) {
-        resultPanel_->ShowFailed(tr("Website problem or firewall blocking Internet access!"));
-        qInfo() << "DEBUG_DUMP_PANEL: anwser error" << reply->errorString();
-    } else {
-        answer_ += reply->read(qMax<qint64>(0, kAnswerCeiling - answer_.size()));
+        return seconds == 1 ? tr("The website did not answer for 1 second.")
+                            : tr("The website did not answer for %1 seconds.").arg(seconds);
+    }
+    case Orv::HttpsExchange::Failure::Tls:
+        return tr("Can't connect to website");
+    default:
+        return tr("Website problem or firewall blocking Internet access!");
+    }
+}
+
+void UIPanelDumpSend::OnFinished() {
+    Orv::HttpsExchange* exchange = sending_;
+    answered_ = true;
+    const int status = exchange->Status();
+    // The site took the report only when it answered after the whole request went out, and not with an error.
+    const bool answered = exchange->failure() == Orv::HttpsExchange::Failure::None ||
+                          (answerCut_ && exchange->failure() == Orv::HttpsExchange::Failure::Aborted);
+    const bool ok = answered && exchange->BodySent() && status >= 200 && status < 400;
+    if (ok) {
         qInfo() << "DEBUG_DUMP_PANEL: anwser result" << QString::fromUtf8(answer_.left(200))
                 << (answerCut_ ? "(cut short)" : "");
         resultPanel_->ShowSucceeded(diagnosticsMode ? tr("Thank you for sending your diagnostic report.")
                                                     : tr("Thank you for sending your crash report."));
+    } else {
+        qInfo() << "DEBUG_DUMP_PANEL: anwser error" << status << exchange->Detail();
+        resultPanel_->ShowFailed(answered ? tr("Website problem or firewall blocking Internet access!")
+                                          : FailureText());
     }
     QTimer::singleShot(kAfterAnswerMs, Qt::PreciseTimer, this, [this, ok]() {
         StopWaiting();
@@ -282,22 +256,7 @@ void UIPanelDumpSend::OnFinished(QNetworkReply* reply) {
         }
         emit sAnswerShown(ok);
     });
-    reply->deleteLater();
-}
-
-void UIPanelDumpSend::OnSslErrors(QNetworkReply* reply, const QList<QSslError>&) {
-    if (reply == sending_) {
-        stallTimer_->stop();
-        rateTimer_->stop();
-    }
-    answered_ = true;
-    qInfo() << "DEBUG_DUMP_PANEL: anwser sslErrors error";
-    StopWaiting();
-    resultPanel_->ShowFailed(tr("Can't connect to website"));
-    OfferRetry();
-    sslFailed_ = reply;
-    reply->deleteLater();
-    emit sAnswerShown(false);
+    exchange->deleteLater();
 }
 
 void UIPanelDumpSend::Retry() {

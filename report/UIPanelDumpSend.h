@@ -2,10 +2,8 @@
 
 #include "ReportForm.h"
 
-#include <QNetworkAccessManager>
 #include <QPointer>
 #include <QSequentialAnimationGroup>
-#include <QSslError>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -16,12 +14,12 @@
 class QGraphicsItemModernWait;
 class QGraphicsProxyWidget;
 class QGraphicsViewTransformWidgetToGraphicView;
-class QNetworkReply;
 class UIPanelFailedOrSucceed;
 
 namespace Orv {
+class HttpsExchange;
 class QtStylesheetFollower;
-}
+} // namespace Orv
 
 namespace Ui {
 class UIPanelDumpSend;
@@ -43,7 +41,6 @@ public:
     QGraphicsItemModernWait* WaitItem() const { return waitItem_; }
     QGraphicsProxyWidget* ResultProxy() const { return resultProxy_; }
     QSequentialAnimationGroup& Animation() { return animation_; }
-    QNetworkAccessManager& Network() { return network_; }
 
     // Written by the opener.
     bool diagnosticsMode = false;
@@ -91,15 +88,14 @@ private slots:
     void on_pushButtonSaveReport_clicked();
 
 private:
-    void OnFinished(QNetworkReply* reply);
-    void OnSslErrors(QNetworkReply* reply, const QList<QSslError>& errors);
+    void OnFinished();
+    QString FailureText() const;
     void StopWaiting();
     void OfferRetry();
     void Retry();
     void AskAndSave();
 
     std::unique_ptr<Ui::UIPanelDumpSend> form_;
-    QNetworkAccessManager network_;
     QGraphicsViewTransformWidgetToGraphicView* view_ = nullptr;
     QSequentialAnimationGroup animation_;
     QGraphicsItemModernWait* waitItem_ = nullptr;
@@ -108,22 +104,11 @@ private:
     std::unique_ptr<Orv::QtStylesheetFollower> follower_;
     Question question_;
     SavePathChooser chooseSavePath_;
-    // The reply whose SSL errors were reported: its end is no news.
-    QPointer<QNetworkReply> sslFailed_;
-    // The upload under way, its answer (the beginning of it: only a log line reads it), and whether it was given up
-    // for lack of progress.
-    QPointer<QNetworkReply> sending_;
+    // The upload under way (one connection, its request written once: Retry makes a new one), and the beginning of
+    // its answer (only a log line reads it).
+    QPointer<Orv::HttpsExchange> sending_;
     QByteArray answer_;
-    QTimer* stallTimer_ = nullptr;
-    bool stalled_ = false;
-    QTimer* rateTimer_ = nullptr;
-    qint64 sentBytes_ = 0;
-    qint64 receivedBytes_ = 0;
-    qint64 moved_ = 0; // bytes sent and received by the current upload
-    qint64 movedAtLastLook_ = 0;
-    bool tooSlow_ = false;
     bool answerCut_ = false;
-    bool bodySent_ = false; // the upload's progress reached the request's whole length
     bool waitOver_ = false;
     bool answered_ = false;
 };

@@ -11,7 +11,9 @@
 // ended by closing), chunked (the file in chunks, ended properly), chunked-cut (half the file in chunks, then
 // closed without the last chunk), endless (chunks of zeros for as long as the client reads), endless-404 (the same
 // under a 404 status), two-lengths (the file announced with two different Content-Length headers), trickle (for
-// uploads and downloads: an answer announced as 1 MiB, sent one byte every 400 ms).
+// uploads and downloads: an answer announced as 1 MiB, sent one byte every 400 ms), header-flood and field-flood (for
+// uploads and downloads: a 200 status followed by header lines without end, long ones or short ones), bad-chunk (a
+// chunk of 16 bytes followed by a chunk-size line that is not hexadecimal).
 // Usage: SkorvaneSite --cert CERT.pem --key KEY.pem --store DIR [--downloads DIR] [--mode M] [--delay-ms N]
 //        [--max-body N] [--port-file FILE]
 // It listens on 127.0.0.1 on a free port and writes the port number into the port file.
@@ -131,9 +133,25 @@ private:
         drip->start(400);
     }
 
+    // Header lines for as long as the client reads them, never more than a megabyte ahead of it.
+    void Flood(bool longLines) {
+        answered_ = true;
+        socket_->write("HTTP/1.1 200 OK\r\n");
+        const QByteArray line = longLines ? "X-Flood: " + QByteArray(1000, 'a') + "\r\n" : QByteArray("X: y\r\n");
+        const auto pump = [this, line]() {
+            while (socket_->state() == QAbstractSocket::ConnectedState &&
+                   socket_->bytesToWrite() + socket_->encryptedBytesToWrite() < 1024 * 1024)
+                socket_->write(line.repeated(64));
+        };
+        connect(socket_, &QSslSocket::encryptedBytesWritten, this, pump);
+        pump();
+    }
+
     void Reply(bool download, const QString& path) {
         if (settings_.mode == QLatin1String("trickle"))
             return Trickle();
+        if (settings_.mode == QLatin1String("header-flood") || settings_.mode == QLatin1String("field-flood"))
+            return Flood(settings_.mode == QLatin1String("header-flood"));
         if (!download && settings_.mode == QLatin1String("long-answer"))
             return Endless("200 OK");
         if (!download)
@@ -159,6 +177,9 @@ private:
                            content.left(content.size() / 2));
         } else if (mode == QLatin1String("no-length")) {
             socket_->write(head + "\r\n" + content);
+        } else if (mode == QLatin1String("bad-chunk")) {
+            socket_->write(head + "Transfer-Encoding: chunked\r\n\r\n10\r\n" + content.left(16) + "\r\nnot-a-size\r\n" +
+                           content.mid(16, 64) + "\r\n0\r\n\r\n");
         } else if (mode == QLatin1String("chunked") || mode == QLatin1String("chunked-cut")) {
             const bool cut = mode == QLatin1String("chunked-cut");
             QByteArray body;

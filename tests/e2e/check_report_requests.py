@@ -2,9 +2,8 @@
 """Checks the requests that the stand-in site stored against what the report test expected, with Python's own
 email parser (not the tool's code): endpoint, part order, exactly two headers per part, names, file names, the
 file parts' bytes, the report JSON.
-Usage: check_report_requests.py REQUESTS_DIR EXPECTED_JSON [--resent]
---resent: the site closed connections without answering, and the HTTP client may send a request again on its own;
-every stored request must then be one of the expected ones, and there must be at least as many."""
+Usage: check_report_requests.py REQUESTS_DIR EXPECTED_JSON
+Each press sends once: as many stored requests as expected, never more."""
 import email.parser
 import email.policy
 import json
@@ -12,7 +11,6 @@ import pathlib
 import sys
 
 requests_dir, expected_file = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
-resent = "--resent" in sys.argv[3:]
 expected = json.loads(expected_file.read_text())
 def local(path):
     """A path the Windows build wrote (Z:\\... or Z:/...) as this machine names it."""
@@ -23,9 +21,7 @@ def local(path):
 
 stored = sorted(requests_dir.glob("request-*.http"), key=lambda p: int(p.stem.split("-")[1]))
 problems = []
-if resent and len(stored) >= len(expected) > 0:
-    expected = [expected[0]] * len(stored)
-elif len(stored) != len(expected):
+if len(stored) != len(expected):
     problems.append(f"{len(stored)} requests stored, {len(expected)} expected")
 
 for number, (path, want) in enumerate(zip(stored, expected), 1):

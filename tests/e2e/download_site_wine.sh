@@ -34,13 +34,15 @@ else
     grep -E -A3 "FAIL" "$folder.log"
     failures=$((failures + 1))
 fi
-# Failures told by the dialog under Wine: a cut body and a site that never answers.
-for mode in chunked-cut never-answer; do
+# Failures told by the dialog under Wine: a cut body, a site that never answers, a flood of header lines, a broken chunk.
+for mode in chunked-cut never-answer header-flood bad-chunk; do
     other=$work/$mode
     "$here/../../standin/sandbox.sh" "$other" --site="$mode" >"$other.env" || { echo "FAIL $mode: sandbox"; exit 1; }
     mkdir -p "$other/out"
     expect="closed the connection before the file was complete"
     [[ $mode == never-answer ]] && expect="Nothing came from the site for 2 seconds"
+    [[ $mode == header-flood ]] && expect="header fields pass 65536 bytes"
+    [[ $mode == bad-chunk ]] && expect="invalid chunk size"
     if (. "$other.env"; export SKV_TRUSTED_ROOTS=$(winpath "$SKV_TRUSTED_ROOTS") SKV_DOWNLOAD_OUT=$(winpath "$other/out") \
         SKV_EXPECT=$expect QT_QPA_PLATFORM=windows
         "$emulator" --qtest "$test" failedDownloadIsToldAndLeavesNothing) >"$other.log" 2>&1; then

@@ -18,7 +18,7 @@ run() { # NAME SITE_MODE FUNCTIONS...
     if ! (. "$folder.env"
         export SKV_TRUSTED_ROOTS=$(winpath "$SKV_TRUSTED_ROOTS") TEMP=$(winpath "$TEMP") TMP=$(winpath "$TEMP")
         export SKV_SITE_REQUESTS=$(winpath "$SKV_SITE_REQUESTS") SKV_REPORT_OUT=$(winpath "$folder/out")
-        export QT_QPA_PLATFORM=windows
+        export QT_QPA_PLATFORM=windows SKV_SITE_STORES=yes
         "$emulator" --qtest "$test" "$@") >"$folder.log" 2>&1; then
         echo "FAIL $name:"; grep -E "FAIL|Loc:|Actual|Expected" "$folder.log"; failures=$((failures + 1))
     elif ! python3 "$here/check_report_requests.py" "$folder/site/requests" "$folder/out/expected.json" \
@@ -34,4 +34,6 @@ run ok ok sendReportOpensTheDialog uploadWithAnEmailClosesTheDialog anonymousAft
 run untrusted untrusted sslErrorsAreShownAndNotIgnored
 run never-answer never-answer silentSiteFailsAfterTheStallTime closingDuringAnUploadRemovesThePicture
 run long-answer long-answer longAnswerIsCutShort
+run close close failureKeepsTheDialogAndRetrySendsAgain
+run header-flood header-flood failureKeepsTheDialogAndRetrySendsAgain
 [[ $failures -eq 0 ]]
