@@ -4,7 +4,7 @@
 
 #include "ApplicationNames.h"
 #include "report/OpenReportDialog.h"
-#include "site/SiteAddress.h"
+#include "network/SiteAddress.h"
 #include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "ui/UIDialogQuestion.h"
 

@@ -4,7 +4,7 @@
 #include "checks/CopyTests.h"
 #include "checks/InstallationChecks.h"
 
-#include "library_Orv/Authenticode.h"
+#include "library_Orv/Pe/Authenticode.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/FileReader.h"
 #include "library_Orv/Files/Path.h"

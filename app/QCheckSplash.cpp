@@ -1,4 +1,5 @@
 #include "QCheckSplash.h"
+#include "library_Orv/EnvironmentNames.h"
 
 #include <QDateTime>
 #include <QPainter>
@@ -51,7 +52,7 @@ void QCheckSplash::drawContents(QPainter* painter) {
 // scripts/bench-splash.sh.
 void QCheckSplash::paintEvent(QPaintEvent* event) {
     QSplashScreen::paintEvent(event);
-    if (!painted_ && qEnvironmentVariableIsSet("SKV_SPLASH_TIMING"))
+    if (!painted_ && qEnvironmentVariableIsSet(Orv::kEnvSplashTiming))
         std::fprintf(stderr, "Splash painted at %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
     painted_ = true;
 }

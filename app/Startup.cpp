@@ -1,4 +1,5 @@
 #include "Startup.h"
+#include "library_Orv/EnvironmentNames.h"
 
 #include "ApplicationNames.h"
 #include "MainWindow.h"
@@ -12,8 +13,8 @@
 #include "library_Orv/Firewall.h"
 #include "library_Orv/Qt/QtMessageBoxPresenter.h"
 #include "library_Orv/Qt/SkinManager.h"
-#include "site/HttpsTrust.h"
-#include "site/SiteAddress.h"
+#include "network/HttpsTrust.h"
+#include "network/SiteAddress.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -29,7 +30,7 @@ namespace {
 // it: the way to look at the window on a machine without a display. The picture waits for the first refresh of the
 // running row and for the output of a product the pass launched. Exit code 1 when the picture was not saved.
 void ScheduleScreenshotAndQuit(QWidget& window) {
-    const QString path = qEnvironmentVariable("SKV_SCREENSHOT_AND_QUIT");
+    const QString path = qEnvironmentVariable(Orv::kEnvScreenshotAndQuit);
     if (path.isEmpty())
         return;
     QTimer::singleShot(1500, &window, [&window, path]() {

@@ -1,6 +1,7 @@
 #include "InstallerGate.h"
+#include "library_Orv/EnvironmentNames.h"
 
-#include "library_Orv/Authenticode.h"
+#include "library_Orv/Pe/Authenticode.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,7 +46,7 @@ InstallerVerdict CheckInstaller(const QString& path) {
     InstallerVerdict verdict;
 #ifndef Q_OS_WIN
     if (!IsPeImage(path)) {
-        if (qEnvironmentVariable("SKV_STANDIN_INSTALLER") != QLatin1String("1")) {
+        if (qEnvironmentVariable(Orv::kEnvStandinInstaller) != QLatin1String("1")) {
             verdict.kind = InstallerVerdict::NotSigned;
             return verdict;
         }

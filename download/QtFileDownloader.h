@@ -1,7 +1,7 @@
 #pragma once
 
 #include "library_Orv/FileDownloaderInfos.h"
-#include "site/HttpsExchange.h"
+#include "network/HttpsExchange.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "UIDialogDownloadAndInstallUpdate.h"
 
-#include "site/NetworkLimits.h"
+#include "network/NetworkLimits.h"
 #include "QtFileDownloader.h"
 #include "ui_UIDialogDownloadAndInstallUpdate.h"
 

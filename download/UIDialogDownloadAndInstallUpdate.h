@@ -3,7 +3,7 @@
 #include "InstallerGate.h"
 
 #include "library_Orv/Processes.h"
-#include "site/NetworkLimits.h"
+#include "network/NetworkLimits.h"
 
 #include <QDialog>
 

@@ -1,31 +1,12 @@
 #pragma once
 
+#include "EnvironmentNames.h"
+
 #include <cstddef>
 #include <string>
 
-// The environment variables that point the POSIX layer at a world of its own (tests, the sandbox, support staff).
-// Each is documented in the README.
+// Where the POSIX layer finds its world: the environment variables named in EnvironmentNames.h.
 namespace Orv {
-
-// A regedit export ("Windows Registry Editor Version 5.00") that stands for the registry.
-constexpr const char* kEnvRegistryFile = "SKV_REGISTRY_FILE";
-// PEM files of roots that Authenticode verification trusts besides the system's store, separated by ":".
-constexpr const char* kEnvTrustedRoots = "SKV_TRUSTED_ROOTS";
-// The file read for the operating-system caption (os-release format).
-constexpr const char* kEnvOsRelease = "SKV_OS_RELEASE";
-// The mount table and the sysfs root read to classify drives.
-constexpr const char* kEnvMountsFile = "SKV_MOUNTS_FILE";
-constexpr const char* kEnvSysfsRoot = "SKV_SYSFS_ROOT";
-// The user's temporary folder; without it, a folder of the user's own (see GetTempFolder).
-constexpr const char* kEnvTemp = "TEMP";
-// XDG base directories: the roaming, local and all-users data folders.
-constexpr const char* kEnvXdgConfigHome = "XDG_CONFIG_HOME";
-constexpr const char* kEnvXdgDataHome = "XDG_DATA_HOME";
-constexpr const char* kEnvXdgDataDirs = "XDG_DATA_DIRS";
-constexpr const char* kEnvXdgCacheHome = "XDG_CACHE_HOME";
-constexpr const char* kEnvXdgRuntimeDir = "XDG_RUNTIME_DIR";
-// The folder that holds one socket file per named pipe (default: a folder of the user's own).
-constexpr const char* kEnvPipeFolder = "SKV_PIPE_FOLDER";
 
 // The folder of this user session's named objects, pipe sockets and instance locks, as Windows keeps them in the
 // session's namespace: SKV_PIPE_FOLDER, else a private folder in XDG_RUNTIME_DIR, else /tmp/skorvane-pipes-<uid>

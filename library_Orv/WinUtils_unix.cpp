@@ -1,7 +1,7 @@
 #include "WinUtils.h"
 
 #include "CStringUtilsOrv.h"
-#include "PeVersion.h"
+#include "Pe/PeVersion.h"
 #include "PosixWorld.h"
 #include "WinUtils_p.h"
 

@@ -1,6 +1,6 @@
 #include "ReportForm.h"
 
-#include "site/SiteAddress.h"
+#include "network/SiteAddress.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Files/Folders.h"

@@ -1,9 +1,9 @@
 #include "UIPanelDumpSend.h"
 
 #include "ReportHtml.h"
-#include "site/HttpsExchange.h"
-#include "site/NetworkLimits.h"
-#include "site/SiteAddress.h"
+#include "network/HttpsExchange.h"
+#include "network/NetworkLimits.h"
+#include "network/SiteAddress.h"
 #include "UIDialogReportDetails.h"
 #include "UIPanelFailedOrSucceed.h"
 #include "ui_UIPanelDumpSend.h"

@@ -4,8 +4,8 @@
 #include "ui_MainWindow.h"
 
 #include "download/UIDialogDownloadAndInstallUpdate.h"
-#include "site/HttpsTrust.h"
-#include "site/SiteAddress.h"
+#include "network/HttpsTrust.h"
+#include "network/SiteAddress.h"
 #include "ui/UIDialogQuestion.h"
 #include "ui_UIDialogDownloadAndInstallUpdate.h"
 

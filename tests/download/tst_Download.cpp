@@ -2,8 +2,8 @@
 // tests/e2e/download_site.sh in the site's modes), and the signed-installer gate over signed and broken PE files.
 #include "download/InstallerGate.h"
 #include "download/QtFileDownloader.h"
-#include "site/HttpsTrust.h"
-#include "site/SiteAddress.h"
+#include "network/HttpsTrust.h"
+#include "network/SiteAddress.h"
 #include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "download/UIWidgetDownloadItem.h"
 #include "ui_UIDialogDownloadAndInstallUpdate.h"

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the POSIX Authenticode verifier: the PE layout reader, the certificate table walk, the
 // PKCS#7 parse and the SpcIndirectDataContent reader all see hostile input.
-#include "library_Orv/AuthenticodeOpenSsl.h"
+#include "library_Orv/Pe/AuthenticodeOpenSsl.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the PE version-resource reader; each input is its own buffer, so any read past it is
 // caught by AddressSanitizer.
-#include "library_Orv/PeVersion.h"
+#include "library_Orv/Pe/PeVersion.h"
 
 #include <cstddef>
 #include <cstdint>

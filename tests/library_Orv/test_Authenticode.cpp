@@ -2,7 +2,7 @@
 #include "TestEnvironment.h"
 #include "TrustedRoot.h"
 #include "Wine.h"
-#include "library_Orv/Authenticode.h"
+#include "library_Orv/Pe/Authenticode.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Folders.h"
 

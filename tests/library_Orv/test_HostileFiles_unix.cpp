@@ -3,7 +3,7 @@
 #include "FifoProbe.h"
 #include "TempFolder.h"
 #include "TestEnvironment.h"
-#include "library_Orv/Authenticode.h"
+#include "library_Orv/Pe/Authenticode.h"
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Desktop.h"
 #include "library_Orv/Files/File.h"

@@ -2,7 +2,7 @@
 #include "TempFolder.h"
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Folders.h"
-#include "library_Orv/PeVersion.h"
+#include "library_Orv/Pe/PeVersion.h"
 #include "library_Orv/WinUtils.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // email parser). Every upload the site should have stored is described in $SKV_REPORT_OUT/expected.json.
 #include "report/OpenReportDialog.h"
 #include "report/ReportHtml.h"
-#include "site/HttpsTrust.h"
-#include "site/SiteAddress.h"
+#include "network/HttpsTrust.h"
+#include "network/SiteAddress.h"
 #include "report/UIDialogDumpSend.h"
 #include "report/UIDialogReportDetails.h"
 #include "report/UIPanelDumpSend.h"

@@ -1,4 +1,5 @@
 #include "HttpsTrust.h"
+#include "library_Orv/EnvironmentNames.h"
 
 #include <QDir>
 #include <QSslCertificate>
@@ -7,7 +8,7 @@
 namespace Orv {
 
 int TrustConfiguredRoots() {
-    const QString files = qEnvironmentVariable("SKV_TRUSTED_ROOTS");
+    const QString files = qEnvironmentVariable(kEnvTrustedRoots);
     if (files.isEmpty())
         return 0;
     QList<QSslCertificate> roots;

@@ -1,4 +1,5 @@
 #include "SiteAddress.h"
+#include "library_Orv/EnvironmentNames.h"
 
 #include "library_Orv/Qt/Config/ConfigFile.h"
 
@@ -8,7 +9,7 @@
 namespace Orv {
 
 QString SiteAddress() {
-    const QString fromEnvironment = qEnvironmentVariable("SKV_SITE_URL");
+    const QString fromEnvironment = qEnvironmentVariable(kEnvSiteUrl);
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
     return QString::fromStdWString(

@@ -1,9 +1,9 @@
 #include "AuthenticodeOpenSsl.h"
 
-#include "CStringUtilsOrv.h"
-#include "Files/File.h"
-#include "Files/FileReader.h"
-#include "PosixWorld.h"
+#include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Files/File.h"
+#include "library_Orv/Files/FileReader.h"
+#include "library_Orv/PosixWorld.h"
 
 #include <openssl/bio.h>
 #include <openssl/evp.h>

@@ -2,7 +2,7 @@
 
 #include "PeImage.h"
 
-#include "Files/FileReader.h"
+#include "library_Orv/Files/FileReader.h"
 
 #include <algorithm>
 #include <functional>

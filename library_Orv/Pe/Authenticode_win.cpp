@@ -1,7 +1,7 @@
 #include "Authenticode.h"
 
-#include "Files/File.h"
-#include "Files/FileReader.h"
+#include "library_Orv/Files/File.h"
+#include "library_Orv/Files/FileReader.h"
 
 #include <windows.h>
 #include <softpub.h>
