@@ -5,13 +5,9 @@
 #include "ApplicationNames.h"
 #include "report/OpenReportDialog.h"
 #include "network/SiteAddress.h"
-#include "download/UIDialogDownloadAndInstallUpdate.h"
-#include "ui/UIDialogQuestion.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Error.h"
-#include "library_Orv/Files/Folders.h"
-#include "library_Orv/Files/Path.h"
 
 #include "library_Orv/Machine.h"
 #include "library_Orv/Processes.h"
@@ -58,17 +54,17 @@ MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
         if (label->text() == QLatin1String("Icon") || label->text() == QLatin1String("TextLabel"))
             label->clear();
 
-    connect(&pass_, &QCheckPass::resultChanged, this, &MainWindow::ShowResult);
-    connect(&pass_, &QCheckPass::rowTextChanged, this, &MainWindow::ShowRowText);
-    connect(&pass_, &QCheckPass::logCleared, form_->plainTextEdit, &QPlainTextEdit::clear);
-    connect(&pass_, &QCheckPass::logAppended, this, &MainWindow::AppendLogText);
-    connect(&pass_, &QCheckPass::activateOffered, form_->pushButtonActivateDragAndDrop, &QWidget::setVisible);
-    connect(&pass_, &QCheckPass::passFinished, this, &MainWindow::ShowExplanations);
+    connect(&pass_, &CheckPass::resultChanged, this, &MainWindow::ShowResult);
+    connect(&pass_, &CheckPass::rowTextChanged, this, &MainWindow::ShowRowText);
+    connect(&pass_, &CheckPass::logCleared, form_->plainTextEdit, &QPlainTextEdit::clear);
+    connect(&pass_, &CheckPass::logAppended, this, &MainWindow::AppendLogText);
+    connect(&pass_, &CheckPass::activateOffered, form_->pushButtonActivateDragAndDrop, &QWidget::setVisible);
+    connect(&pass_, &CheckPass::passFinished, this, &MainWindow::ShowExplanations);
     form_->groupBoxWhatToDo->hide();
     // The list wraps to the rows' width; it never widens the window.
     form_->labelWhatToDo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // The step under way, as the start-up splash shows it, for the passes that run with the window shown.
-    connect(&pass_, &QCheckPass::stepStarted, this, [this](int step, int steps, const QString& name) {
+    connect(&pass_, &CheckPass::stepStarted, this, [this](int step, int steps, const QString& name) {
         form_->labelPassStep->setText(QStringLiteral("%1 - %2 of %3").arg(name).arg(step).arg(steps));
     });
 
@@ -76,7 +72,7 @@ MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
         QMetaObject::Connection progress;
         if (reporter)
             progress =
-                connect(&pass_, &QCheckPass::stepStarted, this, [&reporter](int step, int steps, const QString& name) {
+                connect(&pass_, &CheckPass::stepStarted, this, [&reporter](int step, int steps, const QString& name) {
                     reporter(step, steps, name.toUtf8().constData());
                 });
         RunChecks(false);
@@ -139,7 +135,7 @@ void MainWindow::RunInBackground(const std::function<bool()>& start) {
         }
     // The work runs on a thread of its own; this one shows its rows as they come, repaints and answers.
     QEventLoop untilPassEnds;
-    connect(&pass_, &QCheckPass::passFinished, &untilPassEnds, &QEventLoop::quit);
+    connect(&pass_, &CheckPass::passFinished, &untilPassEnds, &QEventLoop::quit);
     if (start())
         untilPassEnds.exec();
     if (pass_.IsRunning())
@@ -150,19 +146,17 @@ void MainWindow::RunInBackground(const std::function<bool()>& start) {
     passRunning_ = false;
 }
 
-void MainWindow::ShowResult(const QString& row, QCheckPass::Result result) {
+void MainWindow::ShowResult(const QString& row, CheckResult result) {
     auto* iconLabel = findChild<QLabel*>(row);
     if (!iconLabel)
         return;
-    const QIcon& icon = result == QCheckPass::Result::Passed   ? checkIcon_
-                        : result == QCheckPass::Result::Failed ? crossIcon_
-                                                               : questionIcon_;
+    const QIcon& icon = result == CheckResult::Passed   ? checkIcon_
+                        : result == CheckResult::Failed ? crossIcon_
+                                                        : questionIcon_;
     iconLabel->setText(QString());
     iconLabel->setPixmap(icon.pixmap(kIconSize, kIconSize, QIcon::Normal));
     // What a screen reader says of the icon, next to the row's title.
-    iconLabel->setAccessibleName(result == QCheckPass::Result::Passed   ? tr("passed")
-                                 : result == QCheckPass::Result::Failed ? tr("failed")
-                                                                        : tr("unknown"));
+    iconLabel->setAccessibleName(CheckRows::TranslatedWord(result));
     // "Skorvane is launched" follows the product's running row; the report keeps only the running row.
     if (row == QLatin1String("labelIsRunning"))
         ShowResult(QStringLiteral("labelSkorvaneLaunchedIcon"), result);
@@ -237,7 +231,7 @@ void MainWindow::ShowExplanations() {
                     .arg(explanation.title.toHtmlEscaped(), Breakable(explanation.cause.toHtmlEscaped()),
                          Breakable(explanation.fix.toHtmlEscaped()));
     }
-    for (const QString& row : CheckExplanations::Rows()) {
+    for (const QString& row : CheckRows::Checks()) {
         auto* iconLabel = findChild<QLabel*>(row);
         if (!iconLabel)
             continue;
@@ -276,7 +270,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         hide();
         passAbandoned_ = !pass_.Stop(kPassStopWaitMs);
     }
-    pass_.EndLaunchedProductAndStartDetached();
+    pass_.Product().EndLaunchedAndStartDetached();
     // The program ends with its window: the report windows and dialogs, which have no parent, go with it.
     for (QWidget* top : QApplication::topLevelWidgets())
         if (!qobject_cast<MainWindow*>(top) && top->isVisible())
@@ -350,7 +344,7 @@ QMap<QString, ReportRowText> MainWindow::ReportRowTexts() {
     QMap<QString, ReportRowText> texts;
     for (Orv::JsonNode* member : ReportDocument().Children()) {
         const QString key = QString::fromStdString(member->Name());
-        texts[key].title = CheckExplanations::Title(key);
+        texts[key].title = CheckRows::Title(key);
     }
     for (const CheckExplanation& explanation : pass_.Explanations()) {
         texts[explanation.row].cause = explanation.cause;
@@ -359,57 +353,11 @@ QMap<QString, ReportRowText> MainWindow::ReportRowTexts() {
     return texts;
 }
 
-QString MainWindow::DownloadAddress() {
-    return Orv::SiteUrl(QStringLiteral("/software-download/?software-arch=x64&os-name=windows&os-version=7"
-                                       "&software-name=Skorvane&sub-domain-id=5"));
-}
-
-QString MainWindow::DownloadDestination() {
-    return QString::fromStdWString(
-        Orv::PathJoin(Orv::GetTempFolder(Orv::Utf8ToWString(kApplicationName)), L"Skorvane.exe"));
-}
-
 void MainWindow::on_pushButtonDownloadAndInstall_clicked() {
-    if (downloadDialog_) // a download under way: its dialog keeps the window's buttons out of reach
+    if (download_.Dialog()) // a download under way: its dialog keeps the window's buttons out of reach
         return;
-    if (!SiteAddressUsable()) // before anything is asked, or the product ended
-        return;
-    const QString address = DownloadAddress();
-    QPointer<UIDialogQuestion> question = new UIDialogQuestion(this);
-    question->setWindowTitle(QStringLiteral("SkorvaneDiagnostics"));
-    question->setText(tr("You are going to install Skorvane !"));
-    question->setQuestionIcon();
-    question->setButtons(UIDialogQuestion::Yes | UIDialogQuestion::No);
-    question->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    question->raise();
-    const int answer = question->exec();
-    delete question.data(); // closed without a button, it is still there
-    if (answer != UIDialogQuestion::Yes)
-        return;
-    const bool productEnded = pass_.EndRunningProduct();
-
-    if (!downloadDialog_) {
-        downloadDialog_ = new Orv::UIDialogDownloadAndInstallUpdate(this);
-        // Modal from its first showing: exec() on a dialog already shown would leave it modeless, and the window's
-        // buttons (a pass, a second download) would answer during the download.
-        downloadDialog_->setWindowModality(Qt::ApplicationModal);
-        downloadDialog_->show();
-        downloadDialog_->raise();
-        downloadDialog_->activateWindow();
-    }
-    const QString destination = DownloadDestination();
-    // A file left there before (by an earlier download, or by someone else) is never what gets installed.
-    QFile::remove(destination);
-    downloadDialog_->StartDownload(address, destination);
-    downloadDialog_->exec();
-    if (!downloadDialog_)
-        return; // the window went while the dialog ran
-    const bool installerStarted = downloadDialog_->InstallerStarted();
-    downloadDialog_->deleteLater(); // its downloader goes with it, and a transfer still running stops
-    downloadDialog_ = nullptr;
-    // Nothing was installed (cancelled, failed, or the installer did not start): the product comes back.
-    if (productEnded && !installerStarted)
-        pass_.StartProductAgain();
+    if (SiteAddressUsable()) // before anything is asked, or the product ended
+        download_.Run();
 }
 
 void MainWindow::on_pushButtonActivateDragAndDrop_clicked() {

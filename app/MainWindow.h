@@ -1,9 +1,9 @@
 #pragma once
 
-#include "QCheckPass.h"
+#include "DownloadAction.h"
+#include "pass/CheckPass.h"
 
 #include "library_Orv/Json/JsonDocument.h"
-#include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "report/ReportForm.h"
 #include "library_Orv/Qt/SkinManager.h"
 
@@ -32,7 +32,7 @@ public:
     // Whether construction runs the first check pass (the window does; tests may run their own).
     enum class FirstPass { Run, Skip };
     using ProgressReporter = std::function<void(int step, int steps, const char* name)>;
-    static constexpr int kCheckSteps = QCheckPass::kSteps;
+    static constexpr int kCheckSteps = CheckPass::kSteps;
     // reporter is told each step of the first pass (the start-up splash follows it).
     explicit MainWindow(FirstPass firstPass = FirstPass::Run, const ProgressReporter& reporter = nullptr);
     ~MainWindow() override;
@@ -50,20 +50,15 @@ public:
     // the program must end without destroying what it uses.
     bool PassAbandoned() const { return passAbandoned_; }
 
-    QCheckPass& Pass() { return pass_; }
-    // Where "Download and install Skorvane" fetches the installer: the site, the download path and its query.
-    static QString DownloadAddress();
-    // Where it is saved: the user's own temporary folder.
-    static QString DownloadDestination();
+    CheckPass& Pass() { return pass_; }
     // Whether the site address may be used; when not, a box says why (nothing is sent, nothing downloaded).
     static bool SiteAddressUsable();
-    Orv::UIDialogDownloadAndInstallUpdate* DownloadDialog() const { return downloadDialog_; }
+    DownloadAction& Download() { return download_; }
     Orv::JsonDocument& ReportDocument() { return pass_.ReportDocument(); }
     QString ReportJson() { return pass_.ReportJson(); }
     // What the saved report page and the details show beside the report: each member's title, and each failed
     // row's cause and fix.
     QMap<QString, ReportRowText> ReportRowTexts();
-    Ui::MainWindow* Form() const { return form_.get(); }
 
     // Sizes the window to its rows, or to the screen's work area when they need more, and puts it inside that area:
     // the rows scroll, the buttons stay in view.
@@ -87,10 +82,11 @@ private slots:
     void on_pushButtonActivateDragAndDrop_clicked();
 
 private:
+    Ui::MainWindow* Form() const { return form_.get(); }
     // Runs what start begins on the pass's thread (a pass, "Activate"), the buttons disabled, and returns once it
     // is over; meanwhile the window answers.
     void RunInBackground(const std::function<bool()>& start);
-    void ShowResult(const QString& row, QCheckPass::Result result);
+    void ShowResult(const QString& row, CheckResult result);
     void ShowRowText(const QString& row, const QString& text);
     void AppendLogText(const QString& text);
     // Each failed row's explanation as its tooltip, and all of them under the rows in "What to do".
@@ -107,13 +103,12 @@ private:
     QSize fullSize_;
     std::unique_ptr<Ui::MainWindow> form_;
     Orv::QtStylesheetSkinRegisteredWidget skinRegistration_;
-    QCheckPass pass_;
+    CheckPass pass_;
     QTimer refreshTimer_;
     QIcon checkIcon_;
     QIcon crossIcon_;
     QIcon questionIcon_;
-    // At most one download dialog, while a download action runs.
-    QPointer<Orv::UIDialogDownloadAndInstallUpdate> downloadDialog_;
+    DownloadAction download_{this, pass_.Product()};
     // What the window shows of the last explanations, so that the refresh changes nothing when they did not change.
     QVector<CheckExplanation> shownExplanations_;
 };

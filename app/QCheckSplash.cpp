@@ -49,7 +49,7 @@ void QCheckSplash::drawContents(QPainter* painter) {
 }
 
 // SKV_SPLASH_TIMING set: the time of the first paint goes to the error stream (milliseconds since the epoch), for
-// scripts/bench-splash.sh.
+// bench/bench-splash.sh.
 void QCheckSplash::paintEvent(QPaintEvent* event) {
     QSplashScreen::paintEvent(event);
     if (!painted_ && qEnvironmentVariableIsSet(Orv::kEnvSplashTiming))

@@ -1,7 +1,7 @@
 // SkorvaneDiagnosticsCli: one check pass without a window on screen, the report on standard output.
 #include "ApplicationNames.h"
 #include "ProductInformations.h"
-#include "QCheckPass.h"
+#include "pass/CheckPass.h"
 
 #include "library_Orv/Qt/Config/ConfigFile.h"
 #include "library_Orv/Console.h"
@@ -31,12 +31,14 @@ void PrintReport(const std::string& text, const std::string& caption, unsigned) 
     std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
 }
 
-// Every recorded check is "true"; the texts kept in the report are not checks.
+// Every recorded check passed; the texts kept in the report are not checks.
 bool AllChecksPassed(Orv::JsonDocument& report) {
     for (Orv::JsonNode* member : report.Children()) {
-        if (member->Name() == "Windows" || member->Name() == "plainTextEdit")
-            continue;
-        if (member->ValueText() != "true")
+        const QString name = QString::fromStdString(member->Name());
+        CheckResult result = CheckResult::Unknown;
+        if (CheckRows::IsCheck(name) &&
+            (!CheckRows::FromReportValue(QString::fromStdString(member->ValueText()), &result) ||
+             result != CheckResult::Passed))
             return false;
     }
     return true;
@@ -48,18 +50,16 @@ QString ResultTable(Orv::JsonDocument& report, const QVector<CheckExplanation>& 
         values.insert(QString::fromStdString(member->Name()), QString::fromStdString(member->ValueText()));
     QStringList rows;
     int width = 0;
-    for (const QString& row : CheckExplanations::Rows())
+    for (const QString& row : CheckRows::Checks())
         if (values.contains(row)) {
             rows << row;
-            width = qMax(width, CheckExplanations::Title(row).size());
+            width = qMax(width, CheckRows::Title(row).size());
         }
     QString table = QStringLiteral("%1  %2\n").arg(QStringLiteral("Row"), -width).arg(QStringLiteral("Result"));
     for (const QString& row : rows) {
-        const QString& value = values[row];
-        const QString result = value == QLatin1String("true")    ? QStringLiteral("passed")
-                               : value == QLatin1String("false") ? QStringLiteral("failed")
-                                                                 : value;
-        table += QStringLiteral("%1  %2\n").arg(CheckExplanations::Title(row), -width).arg(result);
+        CheckResult result = CheckResult::Unknown;
+        const QString word = CheckRows::FromReportValue(values[row], &result) ? CheckRows::Word(result) : values[row];
+        table += QStringLiteral("%1  %2\n").arg(CheckRows::Title(row), -width).arg(word);
         for (const CheckExplanation& explanation : explanations)
             if (explanation.row == row)
                 table += QStringLiteral("    Cause: %1\n    Fix:   %2\n").arg(explanation.cause, explanation.fix);
@@ -95,13 +95,13 @@ int main(int argc, char** argv) {
     QCoreApplication application(qtArgc, argv);
     Orv::Error::SetMessageBoxPresenter(PrintReport);
 
-    QCheckPass pass;
-    QObject::connect(&pass, &QCheckPass::stepStarted, [](int step, int steps, const QString& name) {
+    CheckPass pass;
+    QObject::connect(&pass, &CheckPass::stepStarted, [](int step, int steps, const QString& name) {
         std::fprintf(stderr, "[%d/%d] %s\n", step, steps, qUtf8Printable(name));
         std::fflush(stderr);
     });
     // The rows' texts that the report does not keep (the architecture, the versions), for the reader of the log.
-    QObject::connect(&pass, &QCheckPass::rowTextChanged, [](const QString& row, const QString& text) {
+    QObject::connect(&pass, &CheckPass::rowTextChanged, [](const QString& row, const QString& text) {
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(row), qUtf8Printable(text));
     });
     QElapsedTimer passTime;
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     std::fwrite(output.data(), 1, output.size(), gReportStream);
     std::fclose(gReportStream);
     const int exitCode = AllChecksPassed(report) ? 0 : 1;
-    pass.EndLaunchedProductAndStartDetached(); // as "Quit" leaves the product
-    Orv::ReleaseConfigFiles();                 // saved while Qt's text codecs still exist
+    pass.Product().EndLaunchedAndStartDetached(); // as "Quit" leaves the product
+    Orv::ReleaseConfigFiles();                    // saved while Qt's text codecs still exist
     return exitCode;
 }

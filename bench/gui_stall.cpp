@@ -1,6 +1,6 @@
 // Prints how long the window's thread went without turning its event loop during one check pass ("Check" as a
 // user presses it, the window shown), and the pass's length; with --grab FILE, a picture of the window one second
-// into the pass. Run by scripts/bench-gui-stall.sh in a sandbox.
+// into the pass. Run by bench/bench-gui-stall.sh in a sandbox.
 #include "app/MainWindow.h"
 
 #include "StallMeter.h"

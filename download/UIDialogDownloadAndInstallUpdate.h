@@ -38,7 +38,6 @@ public:
     // The downloader of the current attempt; null before the first.
     QtFileDownloader* Downloader() const { return downloader_.get(); }
 
-    Ui::UIDialogDownloadAndInstallUpdate* Form() const { return form_.get(); }
     // The job shown (not owned).
     QtFileDownloaderInfo* job = nullptr;
     // Starts the installer; the default goes through the shell, so that Windows may elevate it.
@@ -60,6 +59,7 @@ private slots:
     void on_pushButtonRetry_clicked();
 
 private:
+    Ui::UIDialogDownloadAndInstallUpdate* Form() const { return form_.get(); }
     void DownloadEnded(QtFileDownloaderInfo* infos);
     void ShowRunning();
     void FitText();

@@ -15,11 +15,11 @@ class UIWidgetDownloadItem : public QWidget {
 public:
     explicit UIWidgetDownloadItem(QWidget* parent = nullptr);
     ~UIWidgetDownloadItem() override;
-    Ui::UIWidgetDownloadItem* Form() const { return form_.get(); }
 
 public slots:
     void SetProgress(float percentage, double curtime);
 
 private:
+    Ui::UIWidgetDownloadItem* Form() const { return form_.get(); }
     std::unique_ptr<Ui::UIWidgetDownloadItem> form_;
 };

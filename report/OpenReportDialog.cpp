@@ -2,7 +2,6 @@
 
 #include "UIDialogDumpSend.h"
 #include "UIPanelDumpSend.h"
-#include "ui_UIPanelDumpSend.h"
 
 #include "library_Orv/Files/Path.h"
 #include "ui/WindowInfos.h"
@@ -34,15 +33,7 @@ UIDialogDumpSend* OpenReportDialog(QWidget* window, const QString& reportJson, c
     panel->screenshotPath = saved ? screenshot->fileName() : QString();
     panel->productName = QStringLiteral("Skorvane");
     panel->productVersion = productVersion;
-    panel->diagnosticsMode = true;
-    Ui::UIPanelDumpSend* form = panel->Form();
-    form->groupBoxExplain->setTitle(QStringLiteral("Explain your problem (Optional)"));
-    form->PanelDumpLabelTitle->setText(QStringLiteral("Diagnotic report"));
-    form->pushButtonSubmitDiagnostics->setVisible(true);
-    form->pushButtonSubmitBug->setVisible(false);
-    form->pushButtonSkipSubmit->setVisible(false);
-    form->checkBoxParameters->setVisible(false);
-    panel->RefreshFormLayout();
+    panel->ShowAsDiagnosticsReport();
     QObject::connect(panel, &UIPanelDumpSend::sCloseDumpDialog, dialog, &QWidget::close);
     dialog->setContentWidget(panel);
     dialog->setWindowTitle(QStringLiteral("SkorvaneDiagnostics (Orv)"));

@@ -1,5 +1,7 @@
 #include "ReportHtml.h"
 
+#include "app/pass/CheckRows.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPair>
@@ -22,19 +24,19 @@ QVector<QPair<QString, QString>> OrderedMembers(const QString& reportText) {
     return members;
 }
 
+// A result's word; a text member's text as it is.
 QString ResultWord(const QString& value) {
-    if (value == QLatin1String("true"))
-        return QStringLiteral("passed");
-    if (value == QLatin1String("false"))
-        return QStringLiteral("failed");
-    return value;
+    CheckResult result = CheckResult::Unknown;
+    return CheckRows::FromReportValue(value, &result) ? CheckRows::Word(result) : value;
 }
 
+// A result's cell says its word, in its class; a text member's cell says the text.
 QString ResultCell(const QString& value) {
-    const QString kind = value == QLatin1String("true")      ? QStringLiteral("pass")
-                         : value == QLatin1String("false")   ? QStringLiteral("fail")
-                         : value == QLatin1String("unknown") ? QStringLiteral("unknown")
-                                                             : QStringLiteral("text");
+    CheckResult result = CheckResult::Unknown;
+    const QString kind = !CheckRows::FromReportValue(value, &result) ? QStringLiteral("text")
+                         : result == CheckResult::Passed             ? QStringLiteral("pass")
+                         : result == CheckResult::Failed             ? QStringLiteral("fail")
+                                                                     : QStringLiteral("unknown");
     return QStringLiteral("<td class=\"%1\">%2</td>")
         .arg(kind, ResultWord(value).toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
 }

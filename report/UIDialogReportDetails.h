@@ -18,8 +18,8 @@ class UIDialogReportDetails : public QDialog {
 public:
     UIDialogReportDetails(const ReportFields& fields, QWidget* parent = nullptr);
     ~UIDialogReportDetails() override;
-    Ui::UIDialogReportDetails* Form() const { return form_.get(); }
 
 private:
+    Ui::UIDialogReportDetails* Form() const { return form_.get(); }
     std::unique_ptr<Ui::UIDialogReportDetails> form_;
 };

@@ -134,6 +134,17 @@ void UIPanelDumpSend::RefreshFormLayout() {
     view_->proxy()->setGeometry(view_->graphicsScene().sceneRect());
 }
 
+void UIPanelDumpSend::ShowAsDiagnosticsReport() {
+    diagnosticsMode = true;
+    form_->groupBoxExplain->setTitle(QStringLiteral("Explain your problem (Optional)"));
+    form_->PanelDumpLabelTitle->setText(QStringLiteral("Diagnotic report"));
+    form_->pushButtonSubmitDiagnostics->setVisible(true);
+    form_->pushButtonSubmitBug->setVisible(false);
+    form_->pushButtonSkipSubmit->setVisible(false);
+    form_->checkBoxParameters->setVisible(false);
+    RefreshFormLayout();
+}
+
 ReportFields UIPanelDumpSend::Fields() const {
     ReportFields fields;
     fields.diagnosticsMode = diagnosticsMode;

@@ -36,7 +36,6 @@ public:
     explicit UIPanelDumpSend(QWidget* parent = nullptr);
     ~UIPanelDumpSend() override;
 
-    Ui::UIPanelDumpSend* Form() const { return form_.get(); }
     UIPanelFailedOrSucceed* ResultPanel() const { return resultPanel_; }
     QGraphicsItemModernWait* WaitItem() const { return waitItem_; }
     QGraphicsProxyWidget* ResultProxy() const { return resultProxy_; }
@@ -67,6 +66,9 @@ public:
     // After the opener showed or hid parts of the form: the form lives in a graphics scene, where that does not
     // reach its layouts and its proxy's size by itself.
     void RefreshFormLayout();
+    // The form of a diagnostics report (the window's): its title and explanation, "Send" for diagnostics, no crash
+    // dump's buttons or parameters; sets diagnosticsMode.
+    void ShowAsDiagnosticsReport();
 
     void Send();
     // Crash-report mode only: removes the crash dump (never the parameters file).
@@ -88,6 +90,7 @@ private slots:
     void on_pushButtonSaveReport_clicked();
 
 private:
+    Ui::UIPanelDumpSend* Form() const { return form_.get(); }
     void OnFinished();
     QString FailureText() const;
     void StopWaiting();

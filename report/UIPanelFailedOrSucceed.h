@@ -15,7 +15,6 @@ class UIPanelFailedOrSucceed : public QWidget {
 public:
     explicit UIPanelFailedOrSucceed(QWidget* parent = nullptr);
     ~UIPanelFailedOrSucceed() override;
-    Ui::UIPanelFailedOrSucceed* Form() const { return form_.get(); }
     // One of the two texts, the other half hidden.
     void ShowFailed(const QString& text);
     void ShowSucceeded(const QString& text);
@@ -29,5 +28,6 @@ private slots:
     void on_pushButtonSaveReport_clicked();
 
 private:
+    Ui::UIPanelFailedOrSucceed* Form() const { return form_.get(); }
     std::unique_ptr<Ui::UIPanelFailedOrSucceed> form_;
 };

@@ -45,7 +45,6 @@ public:
     explicit UIDialogQuestion(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~UIDialogQuestion() override;
 
-    Ui::UIDialogQuestion* Form() const { return form_.get(); }
     // The question, word-wrapped beside the icon.
     void setText(const QString& text);
     // The style's information icon at the message-box icon size.
@@ -57,5 +56,6 @@ public:
     void setDefaultButton(int buttonType);
 
 private:
+    Ui::UIDialogQuestion* Form() const { return form_.get(); }
     std::unique_ptr<Ui::UIDialogQuestion> form_;
 };

@@ -1,18 +1,18 @@
 // "Download and install Skorvane" from the window, against the stand-in web site and its installer (run by
 // tests/e2e/download_window.sh in a sandbox laid out with --no-install --site, or healthy with --site).
 #include "app/MainWindow.h"
-#include "ui_MainWindow.h"
 
 #include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "network/HttpsTrust.h"
 #include "network/SiteAddress.h"
 #include "ui/UIDialogQuestion.h"
-#include "ui_UIDialogDownloadAndInstallUpdate.h"
 
 #include "app/checks/InstallationChecks.h"
 #include "library_Orv/Processes.h"
 #include "library_Orv/WinUtils.h"
+#include "FormChild.h"
 
+#include <QtWidgets>
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
@@ -75,15 +75,15 @@ private:
             const auto processes = Orv::GetProcessList();
             productRanAtDownload_ = processes.count(productId_) != 0;
         }
-        if (download->Form()->pushButtonRetry->isVisible()) {
-            failureShown_ = download->Form()->label->text();
+        if (Child<QPushButton>(download, "pushButtonRetry")->isVisible()) {
+            failureShown_ = Child<QLabel>(download, "label")->text();
             download->grab().save(Out(QStringLiteral("download-window-failed.png")));
-            QTest::mouseClick(download->Form()->pushButtonCancel, Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(download, "pushButtonCancel"), Qt::LeftButton);
         } else if (!install_) {
-            QTest::mouseClick(download->Form()->pushButtonCancel, Qt::LeftButton);
-        } else if (download->Form()->pushButtonInstall->isVisible()) {
+            QTest::mouseClick(Child<QPushButton>(download, "pushButtonCancel"), Qt::LeftButton);
+        } else if (Child<QPushButton>(download, "pushButtonInstall")->isVisible()) {
             download->grab().save(Out(QStringLiteral("download-install.png")));
-            QTest::mouseClick(download->Form()->pushButtonInstall, Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(download, "pushButtonInstall"), Qt::LeftButton);
         }
     }
 
@@ -100,12 +100,12 @@ private slots:
     }
 
     void addressAndDestination() {
-        QCOMPARE(MainWindow::DownloadAddress(),
+        QCOMPARE(DownloadAction::Address(),
                  qEnvironmentVariable("SKV_SITE_URL") +
                      QStringLiteral("/software-download/?software-arch=x64&os-name=windows&os-version=7"
                                     "&software-name=Skorvane&sub-domain-id=5"));
-        QVERIFY(MainWindow::DownloadDestination().startsWith(qEnvironmentVariable("TEMP")));
-        QVERIFY(MainWindow::DownloadDestination().endsWith(QStringLiteral("/SkorvaneDiagnostics/Skorvane.exe")));
+        QVERIFY(DownloadAction::Destination().startsWith(qEnvironmentVariable("TEMP")));
+        QVERIFY(DownloadAction::Destination().endsWith(QStringLiteral("/SkorvaneDiagnostics/Skorvane.exe")));
     }
 
     // A --no-install sandbox: the installer is downloaded, checked, run with "/S"; "Fix and check again" then finds
@@ -124,19 +124,20 @@ private slots:
             if (explanation.button == CheckExplanation::Button::DownloadAndInstall)
                 repairedByInstalling << explanation.row;
         QVERIFY(repairedByInstalling.contains(QStringLiteral("labelInstallIntegrityExeIcon")));
-        QVERIFY(window.Form()->labelInstallIntegrityExeIcon->toolTip().contains(
-            QStringLiteral("Press &quot;Download and install Skorvane&quot;")));
+        QVERIFY(Child<QLabel>(&window, "labelInstallIntegrityExeIcon")
+                    ->toolTip()
+                    .contains(QStringLiteral("Press &quot;Download and install Skorvane&quot;")));
         // A file left at the destination by someone else is gone before the download.
-        QFile stale(MainWindow::DownloadDestination());
+        QFile stale(DownloadAction::Destination());
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.write("#!/bin/sh\ntouch \"$SKV_DOWNLOAD_OUT/stale-ran\"\n");
         stale.close();
         answer_ = UIDialogQuestion::Yes;
         install_ = true;
-        QTest::mouseClick(window.Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&window, "pushButtonDownloadAndInstall"), Qt::LeftButton);
         QCOMPARE(asked_, QStringLiteral("SkorvaneDiagnostics"));
         QVERIFY(downloadWasModal_);
-        QVERIFY(!window.DownloadDialog()); // forgotten once its run is over
+        QVERIFY(!window.Download().Dialog()); // forgotten once its run is over
         const QString arguments = qEnvironmentVariable("SKV_INSTALLER_PAYLOAD") + QStringLiteral("/installer-args.txt");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(arguments), 10000);
         QFile record(arguments);
@@ -145,7 +146,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdWString(Orv::GetProductExePath())), 10000);
         QVERIFY(!QFile::exists(Out(QStringLiteral("stale-ran"))));
         QTest::qWait(500); // the installer's last copies
-        QTest::mouseClick(window.Form()->pushButtonFixAndCheck, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&window, "pushButtonFixAndCheck"), Qt::LeftButton);
         for (const char* row :
              {"labelInstallIntegrityExeIcon", "labelCheckPluginSignedIcon", "labelCheckPluginSignedNameIcon",
               "labelCheckInstallExplorerPluginIcon", "labelShortcutInstalledGlobal",
@@ -172,12 +173,12 @@ private slots:
         productId_ = static_cast<uint32_t>(product.processId());
         MainWindow window(MainWindow::FirstPass::Skip);
         answer_ = UIDialogQuestion::No;
-        QTest::mouseClick(window.Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&window, "pushButtonDownloadAndInstall"), Qt::LeftButton);
         QVERIFY(product.state() == QProcess::Running);
-        QVERIFY(!window.DownloadDialog());
+        QVERIFY(!window.Download().Dialog());
         answer_ = UIDialogQuestion::Yes;
         install_ = false; // cancelled: nothing is installed
-        QTest::mouseClick(window.Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&window, "pushButtonDownloadAndInstall"), Qt::LeftButton);
         QVERIFY(!productRanAtDownload_);
         QTRY_COMPARE_WITH_TIMEOUT(product.state(), QProcess::NotRunning, 5000);
         productId_ = 0;
@@ -195,10 +196,10 @@ private slots:
         QVERIFY(product.waitForStarted(5000));
         answer_ = UIDialogQuestion::Yes;
         install_ = true;
-        QTest::mouseClick(window.Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&window, "pushButtonDownloadAndInstall"), Qt::LeftButton);
         QVERIFY2(failureShown_.contains(QStringLiteral("404")), qPrintable(failureShown_));
-        QVERIFY(!window.DownloadDialog());
-        QVERIFY(!QFile::exists(MainWindow::DownloadDestination()));
+        QVERIFY(!window.Download().Dialog());
+        QVERIFY(!QFile::exists(DownloadAction::Destination()));
         QTRY_COMPARE_WITH_TIMEOUT(product.state(), QProcess::NotRunning, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(ProductRuns(), 5000);
     }

@@ -1,5 +1,4 @@
 #include "app/MainWindow.h"
-#include "ui_MainWindow.h"
 
 #include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "report/UIDialogDumpSend.h"
@@ -7,7 +6,9 @@
 #include "ui/UIDialogQuestion.h"
 
 #include "library_Orv/Error.h"
+#include "FormChild.h"
 
+#include <QtWidgets>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -73,9 +74,6 @@ class TestMainWindow : public QObject {
 
 private:
     std::unique_ptr<MainWindow> window;
-    // The bare form, before any check has run: its designer texts.
-    QMainWindow designerHost;
-    Ui::MainWindow designerForm;
 
     template <typename T> T* Find(const QString& name) {
         T* widget = window->findChild<T*>(name);
@@ -89,7 +87,6 @@ private slots:
         // No box may wait for a click (a missing data/GlobalConfig.xml beside the test is reported): boxes are
         // recorded.
         Orv::Error::SetMessageBoxPresenter(RecordBox);
-        designerForm.setupUi(&designerHost);
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -119,7 +116,7 @@ private slots:
                      qPrintable(button->objectName()));
         }
         // The report window and the download dialog open inside the work area too, their buttons in it.
-        QTest::mouseClick(window->Form()->pushButtonSendReport, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "pushButtonSendReport"), Qt::LeftButton);
         QWidget* report = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (qobject_cast<UIDialogDumpSend*>(top) && top->isVisible())
@@ -155,67 +152,6 @@ private slots:
                                         .arg(window->screen()->size().height())
                                         .arg(qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")))));
         rows->verticalScrollBar()->setValue(0);
-    }
-
-    // What the user reads: every named widget with its text as the form gives it, and whether the window shows it.
-    void widgets_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("shown");
-        const auto row = [](const char* name, const char* text, bool shown = true) {
-            QTest::newRow(name) << QString::fromUtf8(text) << shown;
-        };
-        row("groupBox_4", "Windows");
-        row("label_7", "Window 64 bits (x64 Mandatory)");
-        row("labelWindow", "Windows version");
-        row("groupBox_2", "Check Install");
-        row("label_4", "Integrity of software exe");
-        row("label_6", "Check exe is signed");
-        row("label_9", "Check exe is signed with good certificate name");
-        row("groupBox_3", "Check shortcuts");
-        row("label_15", "Shortcut installed for all users");
-        row("label_21", "Shortcut point to the uninstall dir ?");
-        row("label_3", "Shortcut installed for current user");
-        row("label_22", "Shortcut point to the uninstall dir ?");
-        row("label_5", "Shortcut allowed to run");
-        row("groupBox", "Check Explorer plugin:");
-        row("label", "Check install Explorer plugin registered");
-        row("labelPluginVersion", "version");
-        row("label_2", "Check plugin is signed");
-        row("label_11", "Check plugin is signed with good certificate name");
-        row("label_19", "Explorer Drag and Drop activated");
-        row("pushButtonActivateDragAndDrop", "Activate", false); // offered only when the product says "off"
-        row("groupBox_9", "Check level UAC by process");
-        row("label_8", "Explorer");
-        row("label_16", "Diagnostic");
-        row("label_18", "Skorvane");
-        row("labelLevelUACExplorer", "TextLabel");
-        row("groupBox_7", "Automatic copy test");
-        row("label_14", "Command line copy");
-        row("labelAutomaticCommandLineClipboard", "Command clipboard past and copy", false);
-        row("labelAutomaticCommandLineClipboardIcon", "Icon", false);
-        row("groupBox_6", "is Skorvane is running");
-        row("label_12", "is Skorvane is running");
-        row("groupBox_8", "Plugin/Exe communication");
-        row("label_13", "Simulate communication from plugin");
-        row("groupBox_5", "Interact with Skorvane");
-        row("label_10", "Skorvane is launched");
-        row("labelSkorvaneLaunchedIcon", "Icon");
-        row("pushButtonDownloadAndInstall", "Download and install Skorvane");
-        row("pushButtonFixAndCheck", "Fix and check again");
-        row("pushButtonCheck", "Check", false);
-        row("pushButtonSendReport", "Send report");
-        row("pushButtonQuit", "Quit");
-    }
-
-    void widgets() {
-        QFETCH(QString, text);
-        QFETCH(bool, shown);
-        QWidget* shownWidget = Find<QWidget>(QTest::currentDataTag());
-        QWidget* designed = designerHost.findChild<QWidget*>(QTest::currentDataTag());
-        QVERIFY(shownWidget && designed);
-        const QByteArray property = qobject_cast<QGroupBox*>(designed) ? "title" : "text";
-        QCOMPARE(designed->property(property).toString(), text);
-        QCOMPARE(shownWidget->isVisible(), shown);
     }
 
     // The rows of the pass show an icon and no text once the first pass is over.
@@ -267,20 +203,20 @@ private slots:
             {"labelIsRunning", "label_12"},
             {"labelSimulatePluginIcon", "label_13"},
         };
-        QCOMPARE(CheckExplanations::Rows().size(), captions.size());
-        for (const QString& row : CheckExplanations::Rows())
-            QVERIFY2(CheckExplanations::Title(row).startsWith(Find<QLabel>(captions[row])->text()), qPrintable(row));
+        QCOMPARE(CheckRows::Checks().size(), captions.size());
+        for (const QString& row : CheckRows::Checks())
+            QVERIFY2(CheckRows::Title(row).startsWith(Find<QLabel>(captions[row])->text()), qPrintable(row));
         const auto recorded = [&](const QString& row) {
             return QString::fromStdString(window->ReportDocument().Member(row.toStdString()).ValueText());
         };
         const QString whatToDo = Find<QLabel>("labelWhatToDo")->text();
         int failed = 0;
-        for (const QString& row : CheckExplanations::Rows()) {
+        for (const QString& row : CheckRows::Checks()) {
             const QString tip = Find<QLabel>(row)->toolTip();
             QCOMPARE(Find<QLabel>(captions[row])->toolTip(), tip);
             if (recorded(row) == QLatin1String("true")) {
                 QVERIFY2(tip.isEmpty(), qPrintable(row));
-                QVERIFY2(!whatToDo.contains(CheckExplanations::Title(row).toHtmlEscaped() + "</b>"), qPrintable(row));
+                QVERIFY2(!whatToDo.contains(CheckRows::Title(row).toHtmlEscaped() + "</b>"), qPrintable(row));
                 continue;
             }
             ++failed;
@@ -290,7 +226,7 @@ private slots:
             QVERIFY2(explanation != explanations.end(), qPrintable(row));
             QVERIFY2(tip.contains(explanation->cause.toHtmlEscaped()), qPrintable(tip));
             QVERIFY2(tip.contains(explanation->fix.toHtmlEscaped()), qPrintable(tip));
-            QVERIFY2(whatToDo.contains(CheckExplanations::Title(row).toHtmlEscaped() + "</b>"), qPrintable(row));
+            QVERIFY2(whatToDo.contains(CheckRows::Title(row).toHtmlEscaped() + "</b>"), qPrintable(row));
         }
         // Nothing is installed in the tests' world: the installation's rows fail, and the button that installs is
         // named.
@@ -329,13 +265,13 @@ private slots:
         MainWindow fresh;
         Orv::JsonDocument& report = fresh.ReportDocument();
         report.Clear();
-        fresh.SetCheckResult(fresh.Form()->labelWindows64BitsIcon, true);
+        fresh.SetCheckResult(Child<QLabel>(&fresh, "labelWindows64BitsIcon"), true);
         fresh.SetResultValue("Windows", "Debian GNU/Linux 12 - 6.1");
-        fresh.SetCheckResult(fresh.Form()->labelIsRunning, false);
+        fresh.SetCheckResult(Child<QLabel>(&fresh, "labelIsRunning"), false);
         fresh.SetResultValue("plainTextEdit", "line");
         // A second pass and the refresh overwrite in place.
-        fresh.SetCheckResult(fresh.Form()->labelWindows64BitsIcon, false);
-        fresh.SetCheckResult(fresh.Form()->labelIsRunning, true);
+        fresh.SetCheckResult(Child<QLabel>(&fresh, "labelWindows64BitsIcon"), false);
+        fresh.SetCheckResult(Child<QLabel>(&fresh, "labelIsRunning"), true);
         fresh.SetResultValue("Windows", "x \"quoted\"");
         QCOMPARE(fresh.ReportJson(), QStringLiteral("{\"labelWindows64BitsIcon\": \"false\",\"Windows\": \"x "
                                                     "\\\"quoted\\\"\",\"labelIsRunning\": \"true\",\"plainTextEdit\": "
@@ -343,16 +279,16 @@ private slots:
     }
 
     void passRecordsTheLogArea() {
-        window->Form()->plainTextEdit->setPlainText("Is already running");
+        Child<QPlainTextEdit>(window, "plainTextEdit")->setPlainText("Is already running");
         window->RunChecks(false);
         // The log area is cleared or refilled by the launch step; whatever it shows is what the report holds.
         QCOMPARE(QString::fromStdString(window->ReportDocument().Member("plainTextEdit").ValueText()),
-                 window->Form()->plainTextEdit->toPlainText());
+                 Child<QPlainTextEdit>(window, "plainTextEdit")->toPlainText());
     }
 
     // "Send report": a screenshot of the window in the temporary folder and a report dialog over it, each time anew.
     void sendReportOpensADialogWithTheWindowsPicture() {
-        QTest::mouseClick(window->Form()->pushButtonSendReport, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "pushButtonSendReport"), Qt::LeftButton);
         UIDialogDumpSend* dialog = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* found = qobject_cast<UIDialogDumpSend*>(top); found && found->isVisible())
@@ -380,8 +316,8 @@ private slots:
                     top->close();
         });
         closer.start(500);
-        QTest::mouseClick(window->Form()->pushButtonSendReport, Qt::LeftButton);
-        QTest::mouseClick(window->Form()->pushButtonDownloadAndInstall, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "pushButtonSendReport"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "pushButtonDownloadAndInstall"), Qt::LeftButton);
         bool dialogShown = false;
         for (QWidget* top : QApplication::topLevelWidgets())
             dialogShown = dialogShown || (qobject_cast<QDialog*>(top) && top->isVisible());
@@ -401,20 +337,20 @@ private slots:
         int passesStarted = 0;
         int rowsWhileOpen = -1;
         bool fixEnabledWhileOpen = true;
-        const auto counter = connect(&window->Pass(), &QCheckPass::stepStarted, window.get(),
+        const auto counter = connect(&window->Pass(), &CheckPass::stepStarted, window.get(),
                                      [&](int step, int, const QString&) { passesStarted += step == 1 ? 1 : 0; });
         const auto reporter = connect(
-            &window->Pass(), &QCheckPass::stepStarted, &window->Pass(),
+            &window->Pass(), &CheckPass::stepStarted, &window->Pass(),
             [](int step, int, const QString&) {
                 if (step == 5)
                     Orv::Error::Report("Raised by the pass", false, Orv::kErrorLevelError, "t.cpp", 1);
             },
             Qt::DirectConnection); // on the pass's thread
         gWhileBoxIsOpen = [&]() {
-            QSignalSpy rows(&window->Pass(), &QCheckPass::resultChanged);
+            QSignalSpy rows(&window->Pass(), &CheckPass::resultChanged);
             QTest::qWait(1500); // as long as a user reads the box, past the one-second refresh
-            fixEnabledWhileOpen = window->Form()->pushButtonFixAndCheck->isEnabled();
-            QTest::mouseClick(window->Form()->pushButtonFixAndCheck, Qt::LeftButton);
+            fixEnabledWhileOpen = Child<QPushButton>(window, "pushButtonFixAndCheck")->isEnabled();
+            QTest::mouseClick(Child<QPushButton>(window, "pushButtonFixAndCheck"), Qt::LeftButton);
             rowsWhileOpen = rows.count();
         };
         gBoxes.clear();
@@ -427,8 +363,8 @@ private slots:
         QCOMPARE(rowsWhileOpen, 0);
         QVERIFY(!fixEnabledWhileOpen);
         QCOMPARE(passesStarted, 1);
-        QVERIFY(window->Form()->pushButtonFixAndCheck->isEnabled());
-        QVERIFY(window->Form()->labelPassStep->text().isEmpty());
+        QVERIFY(Child<QPushButton>(window, "pushButtonFixAndCheck")->isEnabled());
+        QVERIFY(Child<QLabel>(window, "labelPassStep")->text().isEmpty());
     }
 
     // From the keyboard: Tab reaches every shown button in reading order (top to bottom, left to right), Enter
@@ -455,8 +391,8 @@ private slots:
         }
         QCOMPARE(reached, readingOrder);
 
-        window->Form()->pushButtonSendReport->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(window->Form()->pushButtonSendReport, Qt::Key_Return);
+        Child<QPushButton>(window, "pushButtonSendReport")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Child<QPushButton>(window, "pushButtonSendReport"), Qt::Key_Return);
         QPointer<UIDialogDumpSend> report;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* found = qobject_cast<UIDialogDumpSend*>(top); found && found->isVisible())
@@ -470,13 +406,13 @@ private slots:
     // "Quit" ends the program whatever is open: the report dialog, which has no parent, goes with the window.
     void quitClosesTheWindowAndItsDialogs() {
         QVERIFY(window->isVisible());
-        QTest::mouseClick(window->Form()->pushButtonSendReport, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "pushButtonSendReport"), Qt::LeftButton);
         QPointer<QWidget> report;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (qobject_cast<UIDialogDumpSend*>(top) && top->isVisible())
                 report = top;
         QVERIFY(report);
-        QTest::mouseClick(window->Form()->pushButtonQuit, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "pushButtonQuit"), Qt::LeftButton);
         QVERIFY(!window->isVisible());
         QVERIFY(!report || !report->isVisible());
     }

@@ -1,14 +1,15 @@
 // The window against the stand-in product of a sandbox installation (run by tests/e2e/sandbox_window.sh): the
 // drag-and-drop row and "Activate", the launch and its log lines, and whole passes.
 #include "app/MainWindow.h"
-#include "ui_MainWindow.h"
 
 #include "StallMeter.h"
 
 #include "library_Orv/Processes.h"
 #include "library_Orv/WinUtils.h"
 #include "pipe/PipeTransport.h"
+#include "FormChild.h"
 
+#include <QtWidgets>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -87,7 +88,7 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         // The icons as the window draws them.
-        QLabel* row = window->Form()->labelDragAndDropActivated;
+        QLabel* row = Child<QLabel>(window, "labelDragAndDropActivated");
         window->SetCheckResult(row, true);
         checkImage = IconOf(row);
         window->SetCheckResult(row, false);
@@ -101,8 +102,8 @@ private slots:
     }
 
     void withoutProductTheStateIsUnknown() {
-        QLabel* row = window->Form()->labelDragAndDropActivated;
-        QPushButton* activate = window->Form()->pushButtonActivateDragAndDrop;
+        QLabel* row = Child<QLabel>(window, "labelDragAndDropActivated");
+        QPushButton* activate = Child<QPushButton>(window, "pushButtonActivateDragAndDrop");
         activate->show();
         QElapsedTimer time;
         time.start();
@@ -115,8 +116,8 @@ private slots:
 
     void activateSwitchesDragAndDropOn() {
         QVERIFY(StartProduct(QStringLiteral("dad0")));
-        QLabel* row = window->Form()->labelDragAndDropActivated;
-        QPushButton* activate = window->Form()->pushButtonActivateDragAndDrop;
+        QLabel* row = Child<QLabel>(window, "labelDragAndDropActivated");
+        QPushButton* activate = Child<QPushButton>(window, "pushButtonActivateDragAndDrop");
         window->Pass().QueryDragAndDropState();
         QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("false"));
         QCOMPARE(IconOf(row), crossImage);
@@ -150,7 +151,7 @@ private slots:
     void passWithTheProductRunning() {
         QVERIFY(StartProduct(QString()));
         window->RunChecks(false);
-        QCOMPARE(window->Form()->plainTextEdit->toPlainText(), QStringLiteral("Is already running"));
+        QCOMPARE(Child<QPlainTextEdit>(window, "plainTextEdit")->toPlainText(), QStringLiteral("Is already running"));
         QCOMPARE(Recorded("plainTextEdit"), QStringLiteral("Is already running"));
         // An ELF executable carries no Authenticode signature: its two rows cannot pass on Linux.
         const QStringList impossibleHere = {QStringLiteral("labelCheckExeSignedIcon"),
@@ -162,7 +163,7 @@ private slots:
                 continue;
             QVERIFY2(member->ValueText() == "true", qPrintable(name));
         }
-        QVERIFY(window->Form()->pushButtonActivateDragAndDrop->isHidden());
+        QVERIFY(Child<QPushButton>(window, "pushButtonActivateDragAndDrop")->isHidden());
         StopProduct();
     }
 
@@ -175,11 +176,11 @@ private slots:
         file.write("#!/bin/sh\nprintf 'a line '\nsleep 0.3\nprintf 'from the child\\nsecond line\\n'\nexit 3\n");
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        window->Form()->plainTextEdit->clear();
+        Child<QPlainTextEdit>(window, "plainTextEdit")->clear();
         window->Pass().LaunchProduct(script, folder.path());
-        QTRY_VERIFY_WITH_TIMEOUT(window->Form()->plainTextEdit->toPlainText().contains(QLatin1String("NormalExit")),
-                                 5000);
-        QCOMPARE(window->Form()->plainTextEdit->toPlainText(),
+        QTRY_VERIFY_WITH_TIMEOUT(
+            Child<QPlainTextEdit>(window, "plainTextEdit")->toPlainText().contains(QLatin1String("NormalExit")), 5000);
+        QCOMPARE(Child<QPlainTextEdit>(window, "plainTextEdit")->toPlainText(),
                  QStringLiteral("a line from the child\nsecond line\nExit\nreturn: 3\nNormalExit"));
     }
 
@@ -190,7 +191,8 @@ private slots:
         QCOMPARE(Recorded("labelIsRunning"), QStringLiteral("false"));
         QCOMPARE(Recorded("plainTextEdit"), QString()); // its output is read once the pass is over
         QTRY_VERIFY_WITH_TIMEOUT(
-            window->Form()->plainTextEdit->toPlainText().contains(QLatin1String("Skorvane started")), 5000);
+            Child<QPlainTextEdit>(window, "plainTextEdit")->toPlainText().contains(QLatin1String("Skorvane started")),
+            5000);
         QCOMPARE(Recorded("labelDragAndDropActivated"), QStringLiteral("true"));
         QCOMPARE(Recorded("labelSimulatePluginIcon"), QStringLiteral("true"));
 
@@ -203,7 +205,7 @@ private slots:
     }
 
     // The pass runs beside the window: with a product that never answers on its pipe, the window keeps answering
-    // (no stall over a second; the goal, measured by scripts/bench-gui-stall.sh, is 50 ms), shows the step under way,
+    // (no stall over a second; the goal, measured by bench/bench-gui-stall.sh, is 50 ms), shows the step under way,
     // and closing it in the middle of the silent exchange hides it at once and does not wait for the exchange.
     void silentProductNeitherFreezesTheWindowNorHoldsItsClosing() {
         EndAllProducts();
@@ -213,15 +215,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         // What the window shows once each step's news has reached it (the window's own handler comes first).
         QStringList stepsShown;
-        connect(&fresh.Pass(), &QCheckPass::stepStarted, &fresh,
-                [&]() { stepsShown << fresh.Form()->labelPassStep->text(); });
+        connect(&fresh.Pass(), &CheckPass::stepStarted, &fresh,
+                [&]() { stepsShown << Child<QLabel>(&fresh, "labelPassStep")->text(); });
         const StallMeter meter;
         qint64 stallBeforeClose = -1;
         qint64 closeTook = -1;
         bool hiddenAtOnce = false;
         QStringList leftBefore, leftAfter;
-        connect(&fresh.Pass(), &QCheckPass::stepStarted, &fresh, [&](int step, int, const QString&) {
-            if (step != QCheckPass::kSteps)
+        connect(&fresh.Pass(), &CheckPass::stepStarted, &fresh, [&](int step, int, const QString&) {
+            if (step != CheckPass::kSteps)
                 return;
             QTimer::singleShot(1500, &fresh, [&]() { // inside the exchange the product never answers
                 stallBeforeClose = meter.LongestStallMs();
@@ -252,7 +254,7 @@ private slots:
         QVERIFY(fresh.PassAbandoned());
         // At most a second for the pass to stop, then what "Quit" does (its one-second wait, the product running).
         QVERIFY2(closeTook < 2600, qPrintable(QString::number(closeTook)));
-        QVERIFY(fresh.Form()->labelPassStep->text().isEmpty());
+        QVERIFY(Child<QLabel>(&fresh, "labelPassStep")->text().isEmpty());
         StopProduct();
     }
 
@@ -264,8 +266,8 @@ private slots:
         MainWindow fresh(MainWindow::FirstPass::Skip);
         fresh.show();
         bool closed = false;
-        connect(&fresh.Pass(), &QCheckPass::stepStarted, &fresh, [&](int step, int, const QString&) {
-            if (step == QCheckPass::kSteps) {
+        connect(&fresh.Pass(), &CheckPass::stepStarted, &fresh, [&](int step, int, const QString&) {
+            if (step == CheckPass::kSteps) {
                 closed = true;
                 fresh.close();
             }
@@ -285,7 +287,7 @@ private slots:
         qputenv("SKV_STANDIN_MODE", "hang-copy"); // what the pass starts inherits it
         MainWindow fresh(MainWindow::FirstPass::Skip);
         fresh.show();
-        connect(&fresh.Pass(), &QCheckPass::stepStarted, &fresh, [&fresh](int, int, const QString& name) {
+        connect(&fresh.Pass(), &CheckPass::stepStarted, &fresh, [&fresh](int, int, const QString& name) {
             if (name == QLatin1String("Command line copy"))
                 QTimer::singleShot(500, &fresh, [&fresh]() { fresh.close(); });
         });
@@ -307,7 +309,7 @@ private slots:
         MainWindow fresh(MainWindow::FirstPass::Skip);
         fresh.show();
         fresh.Pass().QueryDragAndDropState();
-        QPushButton* activate = fresh.Form()->pushButtonActivateDragAndDrop;
+        QPushButton* activate = Child<QPushButton>(&fresh, "pushButtonActivateDragAndDrop");
         QVERIFY(activate->isVisible());
         QElapsedTimer time;
         time.start();
@@ -326,7 +328,7 @@ private slots:
         MainWindow fresh(MainWindow::FirstPass::Skip);
         fresh.show();
         fresh.RunChecks(false); // another window's pass launched before: this one launches too
-        const qint64 launched = fresh.Pass().LaunchedProcessId();
+        const qint64 launched = fresh.Pass().Product().ProcessId();
         QVERIFY(launched > 0);
         QVERIFY(IsProduct(launched));
         fresh.close();
@@ -335,7 +337,7 @@ private slots:
             RecordedIds().size() >= 2 && RecordedIds().last() != launched && IsProduct(RecordedIds().last()), 5000);
         // Not a child of this process: it outlives the window's pass object.
         const qint64 detached = RecordedIds().last();
-        QCOMPARE(fresh.Pass().LaunchedProcessId(), 0);
+        QCOMPARE(fresh.Pass().Product().ProcessId(), 0);
         QVERIFY(IsProduct(detached));
     }
 };

@@ -6,12 +6,12 @@
 #include "network/SiteAddress.h"
 #include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "download/UIWidgetDownloadItem.h"
-#include "ui_UIDialogDownloadAndInstallUpdate.h"
-#include "ui_UIWidgetDownloadItem.h"
 
 #include "library_Orv/Error.h"
 #include "library_Orv/Files/File.h"
+#include "FormChild.h"
 
+#include <QtWidgets>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -154,31 +154,31 @@ private slots:
         dialog.show();
         const QString destination = Destination(QStringLiteral("dialog.exe"));
         dialog.StartDownload(Address(), destination);
-        QVERIFY(dialog.Form()->pushButtonInstall->isHidden());
-        QCOMPARE(dialog.Form()->label->text(), QStringLiteral("Downloading..."));
+        QVERIFY(Child<QPushButton>(&dialog, "pushButtonInstall")->isHidden());
+        QCOMPARE(Child<QLabel>(&dialog, "label")->text(), QStringLiteral("Downloading..."));
         QVERIFY(dialog.grab().save(QDir(qEnvironmentVariable("SKV_DOWNLOAD_OUT")).filePath("download-running.png")));
-        QTRY_VERIFY_WITH_TIMEOUT(dialog.Form()->pushButtonInstall->isVisible(), 15000);
-        QCOMPARE(dialog.Form()->progressBar->value(), 100);
-        QVERIFY(dialog.Form()->pushButtonRetry->isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(Child<QPushButton>(&dialog, "pushButtonInstall")->isVisible(), 15000);
+        QCOMPARE(Child<QProgressBar>(&dialog, "progressBar")->value(), 100);
+        QVERIFY(Child<QPushButton>(&dialog, "pushButtonRetry")->isHidden());
         QVERIFY(dialog.grab().save(QDir(qEnvironmentVariable("SKV_DOWNLOAD_OUT")).filePath("download-ready.png")));
         // The installer did not start (the user said no to the elevation prompt): a box, the dialog stays.
         outcome.outcome = Orv::ShellLaunchOutcome::Refused;
         outcome.code = 1223;
-        QTest::mouseClick(dialog.Form()->pushButtonInstall, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&dialog, "pushButtonInstall"), Qt::LeftButton);
         QCOMPARE(launched, (QStringList{destination, QStringLiteral("/S")}));
         QCOMPARE(boxes.size(), 1);
         QVERIFY(boxes.first().contains(QStringLiteral("permission")));
         QVERIFY(dialog.isVisible() && !dialog.InstallerStarted());
         // Started: the dialog goes.
         outcome.outcome = Orv::ShellLaunchOutcome::Started;
-        QTest::mouseClick(dialog.Form()->pushButtonInstall, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&dialog, "pushButtonInstall"), Qt::LeftButton);
         QVERIFY(dialog.isHidden() && dialog.InstallerStarted());
         QCOMPARE(boxes.size(), 1);
         // Removed afterwards (an antivirus): the box, the cancel flag, nothing run.
         launched.clear();
         QFile::remove(destination);
         dialog.show();
-        QTest::mouseClick(dialog.Form()->pushButtonInstall, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&dialog, "pushButtonInstall"), Qt::LeftButton);
         QCOMPARE(boxes.size(), 2);
         QVERIFY(boxes.last().startsWith(QStringLiteral("Update file doesn't exist anymore")));
         QVERIFY(launched.isEmpty());
@@ -218,22 +218,22 @@ private slots:
         clock.start();
         const qint64 memoryBefore = PeakMemory();
         dialog.StartDownload(Address(), destination);
-        QTRY_VERIFY_WITH_TIMEOUT(dialog.Form()->pushButtonRetry->isVisible(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(Child<QPushButton>(&dialog, "pushButtonRetry")->isVisible(), 15000);
         QVERIFY2(clock.elapsed() < 12000, "a failure is told without waiting for the site's own time-outs");
         // Nothing the site sends before or instead of a file is kept without a bound (a flood of header lines).
         if (!kSanitized && memoryBefore > 0)
             QVERIFY2(PeakMemory() - memoryBefore < 64 * 1024 * 1024, qPrintable(QString::number(PeakMemory())));
-        const QString said = dialog.Form()->label->text();
+        const QString said = Child<QLabel>(&dialog, "label")->text();
         QVERIFY2(said.contains(qEnvironmentVariable("SKV_EXPECT")), qPrintable(said));
-        QVERIFY(dialog.Form()->pushButtonInstall->isHidden());
+        QVERIFY(Child<QPushButton>(&dialog, "pushButtonInstall")->isHidden());
         QVERIFY(!dialog.job->success);
         QVERIFY(!QFile::exists(destination));
         QVERIFY(dialog.grab().save(QDir(qEnvironmentVariable("SKV_DOWNLOAD_OUT")).filePath("download-failed.png")));
-        QTest::mouseClick(dialog.Form()->pushButtonRetry, Qt::LeftButton);
-        QCOMPARE(dialog.Form()->label->text(), QStringLiteral("Downloading..."));
-        QVERIFY(dialog.Form()->pushButtonRetry->isHidden());
-        QTRY_VERIFY_WITH_TIMEOUT(dialog.Form()->pushButtonRetry->isVisible(), 15000);
-        QVERIFY(dialog.Form()->pushButtonInstall->isHidden());
+        QTest::mouseClick(Child<QPushButton>(&dialog, "pushButtonRetry"), Qt::LeftButton);
+        QCOMPARE(Child<QLabel>(&dialog, "label")->text(), QStringLiteral("Downloading..."));
+        QVERIFY(Child<QPushButton>(&dialog, "pushButtonRetry")->isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(Child<QPushButton>(&dialog, "pushButtonRetry")->isVisible(), 15000);
+        QVERIFY(Child<QPushButton>(&dialog, "pushButtonInstall")->isHidden());
         QVERIFY(!QFile::exists(destination));
     }
 
@@ -255,7 +255,8 @@ private slots:
             const qint64 before = PeakMemory();
             dialog.StartDownload(Address(), destination);
             QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(destination).size() > 64 * 1024 * 1024, 30000);
-            QCOMPARE(dialog.Form()->progressBar->maximum(), 0); // no size announced: the bar moves without one
+            QCOMPARE(Child<QProgressBar>(&dialog, "progressBar")->maximum(),
+                     0); // no size announced: the bar moves without one
             qInfo("peak memory grew by %lld KiB over a 64 MiB download", (PeakMemory() - before) / 1024);
             // AddressSanitizer keeps freed memory in quarantine: the peak says nothing there.
             if (before > 0 && !kSanitized)
@@ -263,7 +264,7 @@ private slots:
             if (escape)
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             else
-                QTest::mouseClick(dialog.Form()->pushButtonCancel, Qt::LeftButton);
+                QTest::mouseClick(Child<QPushButton>(&dialog, "pushButtonCancel"), Qt::LeftButton);
             QVERIFY(dialog.isHidden());
             QTest::qWait(200); // the cancel acts at the next piece that arrives
             const qint64 atCancel = QFileInfo(destination).size();
@@ -277,10 +278,10 @@ private slots:
         UIWidgetDownloadItem item;
         item.show();
         item.SetProgress(42.7f, 0);
-        QCOMPARE(item.Form()->progressBar->value(), 42);
-        QVERIFY(item.Form()->progressBar->isVisible());
+        QCOMPARE(Child<QProgressBar>(&item, "progressBar")->value(), 42);
+        QVERIFY(Child<QProgressBar>(&item, "progressBar")->isVisible());
         item.SetProgress(100.0f, 0);
-        QVERIFY(item.Form()->progressBar->isHidden());
+        QVERIFY(Child<QProgressBar>(&item, "progressBar")->isHidden());
     }
 
     // The gate over the signing script's files: signed by QUELLANOR, unsigned, changed after signing, other signer.
@@ -320,8 +321,8 @@ private slots:
             const QString name = signedInstaller ? QStringLiteral("Skorvane.exe") : QStringLiteral("Unsigned.exe");
             dialog.show();
             dialog.StartDownload(Orv::SiteUrl(QStringLiteral("/software-download/") + name), Destination(name));
-            QTRY_VERIFY_WITH_TIMEOUT(dialog.Form()->pushButtonInstall->isVisible(), 15000);
-            QTest::mouseClick(dialog.Form()->pushButtonInstall, Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(Child<QPushButton>(&dialog, "pushButtonInstall")->isVisible(), 15000);
+            QTest::mouseClick(Child<QPushButton>(&dialog, "pushButtonInstall"), Qt::LeftButton);
             if (signedInstaller) {
                 // Started through the shell: its command line is its quoted path, then "/S".
                 QVERIFY(boxes.isEmpty());
@@ -339,9 +340,9 @@ private slots:
                 QVERIFY(!QFile::exists(record));
                 QVERIFY(!QFile::exists(Destination(name))); // the refused file is deleted
                 // What is gone is not offered for installing: Retry and Cancel, with the reason in the dialog.
-                QVERIFY(dialog.Form()->pushButtonInstall->isHidden());
-                QVERIFY(dialog.Form()->pushButtonRetry->isVisible());
-                QVERIFY(dialog.Form()->label->text().contains(QStringLiteral("not signed")));
+                QVERIFY(Child<QPushButton>(&dialog, "pushButtonInstall")->isHidden());
+                QVERIFY(Child<QPushButton>(&dialog, "pushButtonRetry")->isVisible());
+                QVERIFY(Child<QLabel>(&dialog, "label")->text().contains(QStringLiteral("not signed")));
                 QMessageBox refusal(QMessageBox::Critical, QStringLiteral("Installer refused"), boxes.first());
                 refusal.show();
                 QVERIFY(refusal.grab().save(

@@ -1,4 +1,5 @@
 #include "ComApartment.h"
+#include "ChildProgram.h"
 #include "TempFolder.h"
 #include "TestEnvironment.h"
 #include "TestRegistry.h"
@@ -7,7 +8,6 @@
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Files/Path.h"
 #include "library_Orv/Registry.h"
-#include "library_Orv/InstanceLock.h"
 #include "library_Orv/Processes.h"
 #include "library_Orv/WinUtils.h"
 
@@ -18,60 +18,6 @@
 #include <thread>
 
 using namespace Orv;
-
-TEST(Registry, ClassKeysThroughCRegKeyOrv) {
-    TestRegistry registry;
-    const std::wstring key = L"CLSID\\{5B3D2F4A-0000-4000-8000-00000000AB01}\\InprocServer32";
-    registry.SetString(RegistryRoot::ClassesRoot, key, L"", L"C:\\Skorvane\\SkorvaneShellDLL.dll");
-    registry.SetString(RegistryRoot::ClassesRoot, key, L"ThreadingModel", L"Apartment");
-    registry.SetString(RegistryRoot::ClassesRoot, key, L"Long", std::wstring(600, L'x'));
-    // A folder named in another language, read wide: no character is lost on the way.
-    const std::wstring accented = L"C:\\Programme\\Skorv\u00e5ne\\Jos\u00e9\\SkorvaneShellDLL.dll";
-    registry.SetString(RegistryRoot::ClassesRoot, key, L"Accented", accented);
-    registry.SetRaw(RegistryRoot::ClassesRoot, key, L"Multi", 7, TestRegistry::Utf16Bytes(L"Apartment"));
-    CRegKeyOrv reader;
-    EXPECT_EQ(reader.GetValue(""), "");
-    ASSERT_TRUE(reader.Open("CLSID\\{5B3D2F4A-0000-4000-8000-00000000AB01}\\InprocServer32"));
-    EXPECT_EQ(reader.GetValue(""), "C:\\Skorvane\\SkorvaneShellDLL.dll");
-    EXPECT_EQ(reader.GetValue("ThreadingModel"), "Apartment");
-    EXPECT_EQ(reader.GetValue("Missing"), "");
-    EXPECT_EQ(reader.GetValue("Long"), std::string(600, 'x'));
-    EXPECT_EQ(reader.GetValueW("Accented"), accented);
-    EXPECT_EQ(Utf8ToWString(reader.GetValue("Accented")), accented);
-    EXPECT_EQ(reader.GetValue("Multi"), ""); // no string
-    EXPECT_FALSE(reader.Open("CLSID\\{5B3D2F4A-0000-4000-8000-00000000AB02}"));
-    EXPECT_FALSE(reader.IsOpen());
-    EXPECT_EQ(reader.GetValue("ThreadingModel"), "");
-}
-
-// A value's type and its bytes, as the registry keeps them: a string ends at its first null, and only a string is
-// text.
-TEST(Registry, ValuesOfEveryTypeAndShape) {
-    TestRegistry registry;
-    const std::wstring key = L"SOFTWARE\\SkorvaneTest\\Values";
-    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Nul", 1,
-                    TestRegistry::Utf16Bytes(std::wstring(L"C:\\a\0junk", 10)));
-    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Multi", 7,
-                    TestRegistry::Utf16Bytes(std::wstring(L"C:\\a\0C:\\b\0", 10)));
-    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Dword", 4, {1, 2, 0, 0});
-    registry.SetRaw(RegistryRoot::LocalMachine, key, L"ShortDword", 4, {1, 2});
-    registry.SetRaw(RegistryRoot::LocalMachine, key, L"Odd", 1, {'C', 0, ':', 0, 'x'});
-    RegistryValue value;
-    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"Nul", value));
-    EXPECT_EQ(value.type, RegistryValue::String);
-    EXPECT_EQ(value.text, L"C:\\a");
-    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"Multi", value));
-    EXPECT_EQ(value.type, RegistryValue::MultiString);
-    EXPECT_FALSE(value.IsText());
-    EXPECT_EQ(value.text, std::wstring(L"C:\\a\0C:\\b", 9));
-    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"Dword", value));
-    EXPECT_EQ(value.type, RegistryValue::Dword);
-    EXPECT_EQ(value.number, 0x201u);
-    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"ShortDword", value));
-    EXPECT_EQ(value.type, RegistryValue::Other);
-    ASSERT_TRUE(ReadRegistryValue(RegistryRoot::LocalMachine, key, L"Odd", value));
-    EXPECT_EQ(value.text, L"C:");
-}
 
 TEST(ProductPath, DisplayIconInEveryFormItIsWritten) {
     TempFolder temp;
@@ -151,39 +97,6 @@ TEST(ProductPath, UninstallEntryThenDefaultFolders) {
     }
 }
 
-TEST(Processes, AnInstanceLockIsHeldOnceAtATime) {
-    const std::wstring name = L"SkorvaneTestLock" + std::to_wstring(CurrentProcessId());
-    {
-        const InstanceLock first(name);
-        ASSERT_TRUE(first.Held());
-        const InstanceLock second(name); // taken already, even within one process
-        EXPECT_FALSE(second.Held());
-        EXPECT_TRUE(InstanceLock(name + L"-other").Held());
-    }
-    EXPECT_TRUE(InstanceLock(name).Held()); // released with its holder
-}
-
-TEST(Processes, OwnProcessIsListedAndOpenedByName) {
-    const std::wstring own = OwnExecutablePath();
-    const std::wstring name = own.substr(own.find_last_of(L"\\/") + 1);
-    const std::map<uint32_t, std::wstring> processes = GetProcessList();
-    EXPECT_FALSE(processes.empty());
-    EXPECT_TRUE(
-        std::any_of(processes.begin(), processes.end(), [&](const auto& entry) { return entry.second == name; }));
-    std::wstring upper = name;
-    for (wchar_t& c : upper)
-        c = static_cast<wchar_t>(towupper(c));
-    const ProcessHandle handle = OpenProcessByName(upper);
-    EXPECT_TRUE(handle.IsValid());
-    EXPECT_FALSE(OpenProcessByName(L"no-such-process-skv.exe").IsValid());
-}
-
-TEST(Processes, JoinStrings) {
-    EXPECT_EQ(JoinStrings({}, L" "), L"");
-    EXPECT_EQ(JoinStrings({L"a"}, L", "), L"a");
-    EXPECT_EQ(JoinStrings({L"a", L"", L"c"}, L"|"), L"a||c");
-}
-
 TEST(OperatingSystem, CaptionIsReadAndCached) {
     ComApartment com;
     const std::wstring first = GetOSCaptionText();
@@ -211,57 +124,6 @@ TEST(OperatingSystem, CaptionOnThreadsWithAndWithoutCom) {
     }).join();
     EXPECT_FALSE(caption.empty());
     EXPECT_TRUE(initializedAfter);
-}
-
-namespace {
-std::wstring ChildProgram() {
-    const std::wstring own = OwnExecutablePath();
-    const std::wstring extension = own.size() > 4 && own.substr(own.size() - 4) == L".exe" ? L".exe" : L"";
-    return own.substr(0, own.find_last_of(L"\\/") + 1) + L"skv_test_child" + extension;
-}
-
-// Waits up to five seconds for a file that another process writes.
-std::string WaitForFile(const std::wstring& path) {
-    for (int i = 0; i < 100; ++i) {
-        if (FileExists(path)) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            const std::vector<uint8_t> bytes = ReadFileBytes(path);
-            return std::string(bytes.begin(), bytes.end());
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return {};
-}
-} // namespace
-
-TEST(Processes, LaunchUsesTheGivenOrTheCallersFolder) {
-    TempFolder temp;
-    ASSERT_TRUE(FileExists(ChildProgram()));
-    ASSERT_TRUE(LaunchProcess(ChildProgram(), {L"child", L"--write-cwd", L"\"" + (temp / L"cwd1.txt") + L"\""}, L""));
-    EXPECT_EQ(WaitForFile(temp / L"cwd1.txt"), WStringToUtf8(GetCurrentFolder()));
-    ASSERT_TRUE(
-        LaunchProcess(ChildProgram(), {L"child", L"--write-cwd", L"\"" + (temp / L"cwd2.txt") + L"\""}, temp.Path()));
-    const std::string second = WaitForFile(temp / L"cwd2.txt");
-    EXPECT_EQ(NormalizePath(Utf8ToWString(second), true), NormalizePath(temp.Path(), true));
-    EXPECT_FALSE(LaunchProcess(temp / L"missing-program", {}, L""));
-}
-
-TEST(Processes, TerminateById) {
-    TempFolder temp;
-    ASSERT_TRUE(
-        LaunchProcess(ChildProgram(), {L"child", L"--write-pid", temp / L"pid.txt", L"--sleep", L"30000"}, L""));
-    const std::string pidText = WaitForFile(temp / L"pid.txt");
-    ASSERT_FALSE(pidText.empty());
-    const auto pid = static_cast<uint32_t>(std::stoul(pidText));
-    EXPECT_TRUE(GetProcessList().count(pid));
-    TerminateProcessById(pid);
-    bool gone = false;
-    for (int i = 0; i < 100 && !gone; ++i) {
-        gone = GetProcessList().count(pid) == 0;
-        if (!gone)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    EXPECT_TRUE(gone);
 }
 
 TEST(PortableMode, EveryPerUserFolderMovesUnderTheApplicationFolder) {

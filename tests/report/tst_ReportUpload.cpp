@@ -9,13 +9,12 @@
 #include "report/UIDialogReportDetails.h"
 #include "report/UIPanelDumpSend.h"
 #include "report/UIPanelFailedOrSucceed.h"
-#include "ui_UIDialogReportDetails.h"
-#include "ui_UIPanelDumpSend.h"
-#include "ui_UIPanelFailedOrSucceed.h"
 
 #include "library_Orv/Error.h"
 #include "library_Orv/Qt/SkinManager.h"
+#include "FormChild.h"
 
+#include <QtWidgets>
 #include <QDir>
 #include <QFile>
 #include <QGraphicsProxyWidget>
@@ -76,8 +75,8 @@ private:
         screenshot_ = Out(QStringLiteral("screenshot-%1.webp").arg(++opened_));
         QFile::copy(opened->panel->screenshotPath, screenshot_);
         UIPanelDumpSend* panel = opened->panel;
-        panel->Form()->lineEditEmail->setText(email);
-        panel->Form()->textEditReport->setPlainText(explanation);
+        Child<QLineEdit>(panel, "lineEditEmail")->setText(email);
+        Child<QTextEdit>(panel, "textEditReport")->setPlainText(explanation);
         panel->SetAnonymousQuestion([this, answerYes](QWidget*, const QString& title, const QString& text) {
             ++questions_;
             [&]() {
@@ -159,16 +158,18 @@ private slots:
         QCOMPARE(panel->reportText, kReport);
         QCOMPARE(panel->productName, QStringLiteral("Skorvane"));
         QCOMPARE(panel->productVersion, QStringLiteral("2.4.1"));
-        Ui::UIPanelDumpSend* form = panel->Form();
-        QCOMPARE(form->PanelDumpLabelTitle->text(), QStringLiteral("Diagnotic report"));
-        QCOMPARE(form->groupBoxExplain->title(), QStringLiteral("Explain your problem (Optional)"));
-        QVERIFY(form->pushButtonSubmitDiagnostics->isVisible());
-        QVERIFY(form->pushButtonSubmitBug->isHidden() && form->pushButtonSkipSubmit->isHidden());
-        QVERIFY(form->checkBoxParameters->isHidden());
-        QTest::keyClicks(form->textEditReport, QStringLiteral("The copy stops at 40 %."));
-        QTest::keyClicks(form->lineEditEmail, QStringLiteral("jane@example.org"));
+        QCOMPARE(Child<QLabel>(panel, "PanelDumpLabelTitle")->text(), QStringLiteral("Diagnotic report"));
+        QCOMPARE(Child<QGroupBox>(panel, "groupBoxExplain")->title(),
+                 QStringLiteral("Explain your problem (Optional)"));
+        QVERIFY(Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")->isVisible());
+        QVERIFY(Child<QPushButton>(panel, "pushButtonSubmitBug")->isHidden() &&
+                Child<QPushButton>(panel, "pushButtonSkipSubmit")->isHidden());
+        QVERIFY(Child<QCheckBox>(panel, "checkBoxParameters")->isHidden());
+        QTest::keyClicks(Child<QTextEdit>(panel, "textEditReport"), QStringLiteral("The copy stops at 40 %."));
+        QTest::keyClicks(Child<QLineEdit>(panel, "lineEditEmail"), QStringLiteral("jane@example.org"));
         QVERIFY(dialog->grab().save(Out(QStringLiteral("report-editing.png"))));
-        QVERIFY(form->widgetParentGraphicView->width() <= dialog->width()); // the form fits in the window
+        // The form fits in the window.
+        QVERIFY(Child<QWidget>(panel, "widgetParentGraphicView")->width() <= dialog->width());
         // Resizing the dialog resizes the wait item and the result panel with the view.
         dialog->resize(800, 600);
         QTRY_COMPARE(panel->WaitItem()->rect().width(), panel->ResultProxy()->geometry().width());
@@ -185,11 +186,11 @@ private slots:
         QSignalSpy close(panel, &UIPanelDumpSend::sCloseDumpDialog);
         QElapsedTimer time;
         time.start();
-        QVERIFY(SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY(SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
         QCOMPARE(questions_, 0);
-        QCOMPARE(panel->ResultPanel()->Form()->labelSucceed->text(),
+        QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelSucceed")->text(),
                  QStringLiteral("Thank you for sending your diagnostic report."));
-        QVERIFY(panel->ResultPanel()->Form()->widgetFailed->isHidden());
+        QVERIFY(Child<QWidget>(panel->ResultPanel(), "widgetFailed")->isHidden());
         QTRY_COMPARE_WITH_TIMEOUT(panel->ResultProxy()->opacity(), 1.0, 3000);
         QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-succeeded.png"))));
         QVERIFY(close.wait(5000));
@@ -202,7 +203,7 @@ private slots:
 
     void blanksCountAsAnAddress() {
         auto opened = Open(QStringLiteral("   "), QString());
-        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY(SendAndWait(*opened->panel, Child<QPushButton>(opened->panel, "pushButtonSubmitDiagnostics")));
         QCOMPARE(questions_, 0);
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
                {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
@@ -213,7 +214,7 @@ private slots:
         const int before = StoredRequests();
         const int asked = questions_;
         auto refused = Open(QString(), QStringLiteral("kept"), false);
-        QTest::mouseClick(refused->panel->Form()->pushButtonSubmitDiagnostics, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(refused->panel, "pushButtonSubmitDiagnostics"), Qt::LeftButton);
         QCOMPARE(questions_, asked + 1);
         QVERIFY(refused->panel->isEnabled());
         QCOMPARE(refused->panel->Animation().state(), QAbstractAnimation::Stopped);
@@ -221,7 +222,7 @@ private slots:
         QCOMPARE(StoredRequests(), before);
 
         auto opened = Open(QString(), QStringLiteral("Anonymous."));
-        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY(SendAndWait(*opened->panel, Child<QPushButton>(opened->panel, "pushButtonSubmitDiagnostics")));
         QCOMPARE(questions_, asked + 2);
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
                {"product-name", "product-version", "extra-information", "screenshot", "report"}, QString(),
@@ -248,12 +249,12 @@ private slots:
             paramsFile.write("--copy C:\\a C:\\b");
             paramsFile.close();
             UIPanelDumpSend panel; // crash-report mode by default
-            panel.Form()->lineEditEmail->setText(QStringLiteral("crash@example.org"));
-            panel.Form()->checkBoxParameters->setChecked(withParameters);
+            Child<QLineEdit>(&panel, "lineEditEmail")->setText(QStringLiteral("crash@example.org"));
+            Child<QCheckBox>(&panel, "checkBoxParameters")->setChecked(withParameters);
             panel.show();
             QSignalSpy close(&panel, &UIPanelDumpSend::sCloseDumpDialog);
-            QVERIFY(SendAndWait(panel, panel.Form()->pushButtonSubmitBug));
-            QCOMPARE(panel.ResultPanel()->Form()->labelSucceed->text(),
+            QVERIFY(SendAndWait(panel, Child<QPushButton>(&panel, "pushButtonSubmitBug")));
+            QCOMPARE(Child<QLabel>(panel.ResultPanel(), "labelSucceed")->text(),
                      QStringLiteral("Thank you for sending your crash report."));
             QVERIFY(close.wait(5000));
             QVERIFY(!QFile::exists(dump));  // handled: the dump goes
@@ -271,7 +272,7 @@ private slots:
         const int before = StoredRequests();
         UIPanelDumpSend skipped;
         QSignalSpy close(&skipped, &UIPanelDumpSend::sCloseDumpDialog);
-        QTest::mouseClick(skipped.Form()->pushButtonSkipSubmit, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&skipped, "pushButtonSkipSubmit"), Qt::LeftButton);
         QCOMPARE(close.count(), 1);
         QVERIFY(!QFile::exists(dump));
         QCOMPARE(StoredRequests(), before);
@@ -287,17 +288,18 @@ private slots:
                                                              QStringLiteral("No process runs <C:\\Skorvane.exe>"),
                                                              QStringLiteral("Start Skorvane")};
         UIDialogReportDetails details(panel->Fields());
-        QCOMPARE(details.Form()->plainTextEditResults->toPlainText(),
+        QCOMPARE(Child<QPlainTextEdit>(&details, "plainTextEditResults")->toPlainText(),
                  QStringLiteral("Window 64 bits (x64 Mandatory): passed\nWindows: Debian GNU/Linux 12 - 6.1\n"
                                 "is Skorvane is running: failed\n    Cause: No process runs <C:\\Skorvane.exe>\n"
                                 "    What to do: Start Skorvane\nplainTextEdit: Is already running\n"));
         // Readable, in the report's own order, every string as sent.
         QCOMPARE(IndentedReportJson(QStringLiteral("{\"b\": \"x, \\\"{y}\\\"\",\"a\": \"1\"}")),
                  QStringLiteral("{\n    \"b\": \"x, \\\"{y}\\\"\",\n    \"a\": \"1\"\n}"));
-        QVERIFY(details.Form()->plainTextEditReport->toPlainText().startsWith(
-            QStringLiteral("{\n    \"labelWindows64BitsIcon\": \"true\",\n    \"Windows\"")));
-        QVERIFY(!details.Form()->labelThumbnail->pixmap(Qt::ReturnByValue).isNull());
-        QCOMPARE(details.Form()->labelEmail->text(), QStringLiteral("jane@example.org"));
+        QVERIFY(Child<QPlainTextEdit>(&details, "plainTextEditReport")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("{\n    \"labelWindows64BitsIcon\": \"true\",\n    \"Windows\"")));
+        QVERIFY(!Child<QLabel>(&details, "labelThumbnail")->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(Child<QLabel>(&details, "labelEmail")->text(), QStringLiteral("jane@example.org"));
         details.show();
         QVERIFY(details.grab().save(Out(QStringLiteral("report-details.png"))));
 
@@ -320,26 +322,26 @@ private slots:
         QVERIFY(!panel->SaveReport(Out(QStringLiteral("no-such-folder/report.html"))));
         QCOMPARE(gBoxes.size(), size_t(1));
         QVERIFY(QString::fromStdString(gBoxes.front()).contains(QStringLiteral("could not be saved")));
-        QCOMPARE(panel->Form()->textEditReport->toPlainText(), QStringLiteral("<b>not markup</b>"));
+        QCOMPARE(Child<QTextEdit>(panel, "textEditReport")->toPlainText(), QStringLiteral("<b>not markup</b>"));
     }
 
     void editingTitles() {
         UIPanelDumpSend panel;
-        QCOMPARE(panel.Form()->groupBoxReport->title(), QStringLiteral("Report"));
-        QTest::keyClick(panel.Form()->lineEditEmail, Qt::Key_A);
-        QCOMPARE(panel.Form()->groupBoxReport->title(),
+        QCOMPARE(Child<QGroupBox>(&panel, "groupBoxReport")->title(), QStringLiteral("Report"));
+        QTest::keyClick(Child<QLineEdit>(&panel, "lineEditEmail"), Qt::Key_A);
+        QCOMPARE(Child<QGroupBox>(&panel, "groupBoxReport")->title(),
                  QStringLiteral("Report (Email shared, we may contact you for more information)"));
-        QTest::keyClick(panel.Form()->lineEditEmail, Qt::Key_Backspace);
-        QCOMPARE(panel.Form()->groupBoxReport->title(), QStringLiteral("Report (Anonymous)"));
-        QVERIFY(panel.Form()->pushButtonSubmitDiagnostics->isHidden());
-        QVERIFY(panel.Form()->checkBoxParameters->isChecked());
+        QTest::keyClick(Child<QLineEdit>(&panel, "lineEditEmail"), Qt::Key_Backspace);
+        QCOMPARE(Child<QGroupBox>(&panel, "groupBoxReport")->title(), QStringLiteral("Report (Anonymous)"));
+        QVERIFY(Child<QPushButton>(&panel, "pushButtonSubmitDiagnostics")->isHidden());
+        QVERIFY(Child<QCheckBox>(&panel, "checkBoxParameters")->isChecked());
     }
 
     // --- answers that count as success: a redirect, a body saying "error" with 200 ---
 
     void answerWithoutErrorIsSuccess() {
         auto opened = Open(QStringLiteral("j@example.org"), QString());
-        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY(SendAndWait(*opened->panel, Child<QPushButton>(opened->panel, "pushButtonSubmitDiagnostics")));
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
                {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
                QStringLiteral("j@example.org"), QString());
@@ -351,20 +353,20 @@ private slots:
         auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Typed before failing."));
         UIPanelDumpSend* panel = opened->panel;
         QSignalSpy close(panel, &UIPanelDumpSend::sCloseDumpDialog);
-        QVERIFY(!SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY(!SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
         UIPanelFailedOrSucceed* result = panel->ResultPanel();
-        QCOMPARE(result->Form()->labelFailed->text(),
+        QCOMPARE(Child<QLabel>(result, "labelFailed")->text(),
                  QStringLiteral("Website problem or firewall blocking Internet access!"));
-        QVERIFY(result->Form()->widgetSucceed->isHidden());
+        QVERIFY(Child<QWidget>(result, "widgetSucceed")->isHidden());
         QTRY_COMPARE_WITH_TIMEOUT(panel->ResultProxy()->opacity(), 1.0, 3000);
         QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-failed.png"))));
         QVERIFY(!close.wait(4000)); // no closing: what was typed is not thrown away
-        QVERIFY(result->Form()->pushButtonRetry->isEnabled() && result->isEnabled());
-        QCOMPARE(panel->Form()->textEditReport->toPlainText(), QStringLiteral("Typed before failing."));
+        QVERIFY(Child<QPushButton>(result, "pushButtonRetry")->isEnabled() && result->isEnabled());
+        QCOMPARE(Child<QTextEdit>(panel, "textEditReport")->toPlainText(), QStringLiteral("Typed before failing."));
 
         const int before = StoredRequests();
         QSignalSpy shown(panel, &UIPanelDumpSend::sAnswerShown);
-        QTest::mouseClick(result->Form()->pushButtonRetry, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(result, "pushButtonRetry"), Qt::LeftButton);
         QVERIFY(shown.wait(15000));
         QCOMPARE(shown.first().first().toBool(), false);
         if (qEnvironmentVariable("SKV_SITE_STORES") == QLatin1String("yes"))
@@ -391,7 +393,7 @@ private slots:
         QCOMPARE(details.findChild<QLabel*>(QStringLiteral("labelThumbnail"))->text(),
                  QStringLiteral("(no screenshot)"));
         // Sent, it goes whole without the picture: the site stores it and the dialog thanks for it.
-        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY(SendAndWait(*opened->panel, Child<QPushButton>(opened->panel, "pushButtonSubmitDiagnostics")));
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
                {"product-name", "product-version", "extra-information", "report"}, QString(), QString());
     }
@@ -403,8 +405,8 @@ private slots:
         if (!QFile::remove(opened->panel->screenshotPath))
             opened->panel->screenshotPath = Out(QStringLiteral("gone.webp"));
         QVERIFY(!QFile::exists(opened->panel->screenshotPath));
-        QVERIFY(SendAndWait(*opened->panel, opened->panel->Form()->pushButtonSubmitDiagnostics));
-        QCOMPARE(opened->panel->ResultPanel()->Form()->labelSucceed->text(),
+        QVERIFY(SendAndWait(*opened->panel, Child<QPushButton>(opened->panel, "pushButtonSubmitDiagnostics")));
+        QCOMPARE(Child<QLabel>(opened->panel->ResultPanel(), "labelSucceed")->text(),
                  QStringLiteral("Thank you for sending your diagnostic report."));
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
                {"product-name", "product-version", "user-email", "extra-information", "report"},
@@ -420,11 +422,11 @@ private slots:
         panel->stallMs = 2000;
         QElapsedTimer time;
         time.start();
-        QVERIFY(!SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY(!SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
         QVERIFY2(time.elapsed() < 10000, "given up after a span or two of too little progress");
-        QVERIFY2(panel->ResultPanel()->Form()->labelFailed->text().contains(QStringLiteral("too slow")),
-                 qPrintable(panel->ResultPanel()->Form()->labelFailed->text()));
-        QCOMPARE(panel->Form()->textEditReport->toPlainText(), QStringLiteral("Typed before the trickle."));
+        QVERIFY2(Child<QLabel>(panel->ResultPanel(), "labelFailed")->text().contains(QStringLiteral("too slow")),
+                 qPrintable(Child<QLabel>(panel->ResultPanel(), "labelFailed")->text()));
+        QCOMPARE(Child<QTextEdit>(panel, "textEditReport")->toPlainText(), QStringLiteral("Typed before the trickle."));
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
                {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
                QStringLiteral("jane@example.org"), QStringLiteral("Typed before the trickle."));
@@ -437,7 +439,7 @@ private slots:
         const QString picture = opened->panel->screenshotPath;
         QVERIFY(QFile::exists(picture));
         const int before = StoredRequests();
-        QTest::mouseClick(opened->panel->Form()->pushButtonSubmitDiagnostics, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(opened->panel, "pushButtonSubmitDiagnostics"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(StoredRequests() > before, 10000); // the site has the request and stays silent
         opened->dialog->close();
         QTRY_VERIFY_WITH_TIMEOUT(!opened->dialog, 5000);
@@ -453,12 +455,12 @@ private slots:
         panel->stallMs = 2000;
         QElapsedTimer time;
         time.start();
-        QVERIFY(!SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY(!SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
         QVERIFY2(time.elapsed() < 8000, "given up after the time without progress, not the site's own");
-        QCOMPARE(panel->ResultPanel()->Form()->labelFailed->text(),
+        QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelFailed")->text(),
                  QStringLiteral("The website did not answer for 2 seconds."));
-        QVERIFY(panel->ResultPanel()->Form()->pushButtonRetry->isEnabled());
-        QCOMPARE(panel->Form()->textEditReport->toPlainText(), QStringLiteral("Typed before the silence."));
+        QVERIFY(Child<QPushButton>(panel->ResultPanel(), "pushButtonRetry")->isEnabled());
+        QCOMPARE(Child<QTextEdit>(panel, "textEditReport")->toPlainText(), QStringLiteral("Typed before the silence."));
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
                {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
                QStringLiteral("jane@example.org"), QStringLiteral("Typed before the silence."));
@@ -471,7 +473,7 @@ private slots:
         UIPanelDumpSend* panel = opened->panel;
         QElapsedTimer time;
         time.start();
-        QVERIFY(SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
+        QVERIFY(SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
         QVERIFY2(time.elapsed() < 10000, "the answer is not read to its end");
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
                {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
@@ -483,12 +485,14 @@ private slots:
     void sslErrorsAreShownAndNotIgnored() {
         auto opened = Open(QStringLiteral("jane@example.org"), QString());
         UIPanelDumpSend* panel = opened->panel;
-        QVERIFY(!SendAndWait(*panel, panel->Form()->pushButtonSubmitDiagnostics));
-        QCOMPARE(panel->ResultPanel()->Form()->labelFailed->text(), QStringLiteral("Can't connect to website"));
+        QVERIFY(!SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
+        QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelFailed")->text(),
+                 QStringLiteral("Can't connect to website"));
         QTest::qWait(1500); // the reply's end changes nothing
-        QCOMPARE(panel->ResultPanel()->Form()->labelFailed->text(), QStringLiteral("Can't connect to website"));
+        QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelFailed")->text(),
+                 QStringLiteral("Can't connect to website"));
         QCOMPARE(StoredRequests(), 0);
-        QVERIFY(panel->ResultPanel()->Form()->pushButtonRetry->isEnabled());
+        QVERIFY(Child<QPushButton>(panel->ResultPanel(), "pushButtonRetry")->isEnabled());
     }
 
     // --- a slow answer: the spinner turns over the faded form meanwhile ---
@@ -497,7 +501,7 @@ private slots:
         auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Waiting..."));
         UIPanelDumpSend* panel = opened->panel;
         QSignalSpy shown(panel, &UIPanelDumpSend::sAnswerShown);
-        QTest::mouseClick(panel->Form()->pushButtonSubmitDiagnostics, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(panel, "pushButtonSubmitDiagnostics"), Qt::LeftButton);
         QVERIFY(!panel->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(panel->WaitItem()->opacity() > 0.9, 2000);
         QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-sending.png"))));

@@ -1,8 +1,9 @@
 // The question dialog's buttons and result, and the balloon tooltip's closing rules.
 #include "ui/UIBalloonTooltip.h"
 #include "ui/UIDialogQuestion.h"
-#include "ui_UIDialogQuestion.h"
+#include "FormChild.h"
 
+#include <QtWidgets>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
@@ -24,19 +25,19 @@ private slots:
         QPointer<UIDialogQuestion> dialog = new UIDialogQuestion();
         dialog->setStyleSheet(Skin("stylesheet.qss"));
         dialog->setWindowTitle(QStringLiteral("Skorvane"));
-        dialog->Form()->labelText->setText(QStringLiteral("Do you want to download and install Skorvane?"));
+        Child<QLabel>(dialog, "labelText")->setText(QStringLiteral("Do you want to download and install Skorvane?"));
         dialog->setQuestionIcon();
         dialog->setButtons(0x14000);
-        QVERIFY(dialog->Form()->textEditLogs->isHidden());
-        QVERIFY(dialog->Form()->widgetRadioChoices->isHidden());
-        QVERIFY(dialog->Form()->widgetCheckChoices->isHidden());
+        QVERIFY(Child<QTextEdit>(dialog, "textEditLogs")->isHidden());
+        QVERIFY(Child<QWidget>(dialog, "widgetRadioChoices")->isHidden());
+        QVERIFY(Child<QWidget>(dialog, "widgetCheckChoices")->isHidden());
         const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
         QCOMPARE(buttons.size(), 2);
         QCOMPARE(buttons[0]->text(), QStringLiteral("Yes"));
         QCOMPARE(buttons[0]->property("buttonType").toInt(), 0x4000);
         QCOMPARE(buttons[1]->text(), QStringLiteral("No"));
-        QCOMPARE(dialog->Form()->horizontalLayoutButtons->indexOf(buttons[1]), 1);
-        QVERIFY(!dialog->Form()->labelIcon->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(Child<QHBoxLayout>(dialog, "horizontalLayoutButtons")->indexOf(buttons[1]), 1);
+        QVERIFY(!Child<QLabel>(dialog, "labelIcon")->pixmap(Qt::ReturnByValue).isNull());
         QSignalSpy finished(dialog.data(), &QDialog::finished);
         dialog->open(); // as exec shows it, without blocking the test
         QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));

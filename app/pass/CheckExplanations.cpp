@@ -8,6 +8,8 @@
 
 #include "library_Orv/Qt/QtWinUtils.h"
 
+#include <QHash>
+
 namespace {
 using Button = CheckExplanation::Button;
 
@@ -42,58 +44,6 @@ QString ShortcutFix() {
     return CheckExplanations::tr("Press \"Fix and check again\": it creates the start-up shortcut.");
 }
 } // namespace
-
-const QStringList& CheckExplanations::Rows() {
-    static const QStringList rows = {
-        QStringLiteral("labelWindows64BitsIcon"),
-        QStringLiteral("labelWindowsNameIcon"),
-        QStringLiteral("labelInstallIntegrityExeIcon"),
-        QStringLiteral("labelCheckExeSignedIcon"),
-        QStringLiteral("labelCheckExeSignedNameIcon"),
-        QStringLiteral("labelShortcutInstalledGlobal"),
-        QStringLiteral("labelPointToInstalledDirCurrentAllUsers"),
-        QStringLiteral("labelShortcutInstalledCurrentUser"),
-        QStringLiteral("labelPointToInstalledDirCurrentUser"),
-        QStringLiteral("labelShortcutAllowedToRunIcon"),
-        QStringLiteral("labelCheckInstallExplorerPluginIcon"),
-        QStringLiteral("labelCheckPluginSignedIcon"),
-        QStringLiteral("labelCheckPluginSignedNameIcon"),
-        QStringLiteral("labelDragAndDropActivated"),
-        QStringLiteral("labelAutomaticCommandLineCopyIcon"),
-        QStringLiteral("labelIsRunning"),
-        QStringLiteral("labelSimulatePluginIcon"),
-    };
-    return rows;
-}
-
-QString CheckExplanations::Title(const QString& member) {
-    static const QMap<QString, const char*> titles = {
-        {QStringLiteral("labelWindows64BitsIcon"), QT_TR_NOOP("Window 64 bits (x64 Mandatory)")},
-        {QStringLiteral("Windows"), QT_TR_NOOP("Windows")},
-        {QStringLiteral("labelWindowsNameIcon"), QT_TR_NOOP("Windows version")},
-        {QStringLiteral("labelInstallIntegrityExeIcon"), QT_TR_NOOP("Integrity of software exe")},
-        {QStringLiteral("labelCheckExeSignedIcon"), QT_TR_NOOP("Check exe is signed")},
-        {QStringLiteral("labelCheckExeSignedNameIcon"), QT_TR_NOOP("Check exe is signed with good certificate name")},
-        {QStringLiteral("labelShortcutInstalledGlobal"), QT_TR_NOOP("Shortcut installed for all users")},
-        {QStringLiteral("labelPointToInstalledDirCurrentAllUsers"),
-         QT_TR_NOOP("Shortcut point to the uninstall dir ? (all users)")},
-        {QStringLiteral("labelShortcutInstalledCurrentUser"), QT_TR_NOOP("Shortcut installed for current user")},
-        {QStringLiteral("labelPointToInstalledDirCurrentUser"),
-         QT_TR_NOOP("Shortcut point to the uninstall dir ? (current user)")},
-        {QStringLiteral("labelShortcutAllowedToRunIcon"), QT_TR_NOOP("Shortcut allowed to run")},
-        {QStringLiteral("labelCheckInstallExplorerPluginIcon"), QT_TR_NOOP("Check install Explorer plugin registered")},
-        {QStringLiteral("labelCheckPluginSignedIcon"), QT_TR_NOOP("Check plugin is signed")},
-        {QStringLiteral("labelCheckPluginSignedNameIcon"),
-         QT_TR_NOOP("Check plugin is signed with good certificate name")},
-        {QStringLiteral("labelDragAndDropActivated"), QT_TR_NOOP("Explorer Drag and Drop activated")},
-        {QStringLiteral("labelAutomaticCommandLineCopyIcon"), QT_TR_NOOP("Command line copy")},
-        {QStringLiteral("labelIsRunning"), QT_TR_NOOP("is Skorvane is running")},
-        {QStringLiteral("plainTextEdit"), QT_TR_NOOP("Interact with Skorvane (log)")},
-        {QStringLiteral("labelSimulatePluginIcon"), QT_TR_NOOP("Simulate communication from plugin")},
-    };
-    const auto title = titles.find(member);
-    return title == titles.end() ? member : tr(title.value());
-}
 
 namespace {
 // One row's explanation, written by the function for its row.
@@ -196,7 +146,8 @@ struct Writer {
         return true;
     }
 
-    void Signed(const QString& path, const QString& signer, const QString& meaning, bool readable) {
+    void Signed(const QString& path, const QString& signer, bool readable) {
+        const QString meaning = CheckExplanations::tr("The file must carry a valid digital signature.");
         if (FileMissing(meaning, path) || Unreadable(meaning, path, readable))
             return;
         Set(meaning,
@@ -207,7 +158,9 @@ struct Writer {
             DownloadFix(), Button::DownloadAndInstall);
     }
 
-    void SignerName(const QString& path, const QString& signer, const QString& meaning, bool readable) {
+    void SignerName(const QString& path, const QString& signer, bool readable) {
+        const QString meaning =
+            CheckExplanations::tr("The file must be signed by its maker, %1.").arg(Quoted(facts.expectedSigner));
         if (FileMissing(meaning, path) || Unreadable(meaning, path, readable))
             return;
         Set(meaning,
@@ -248,6 +201,8 @@ struct Writer {
         QStringList causes;
         for (const QString& problem : problems)
             causes << CheckExplanations::tr("%1: %2.").arg(keysByProblem[problem].join(QStringLiteral(", ")), problem);
+        if (causes.isEmpty())
+            causes << CheckExplanations::tr("The extension's class registrations were not read.");
         Set(meaning, causes.join(QLatin1Char(' ')),
             CheckExplanations::tr("Press \"Download and install Skorvane\": the installer registers the extension "
                                   "again."),
@@ -461,52 +416,59 @@ struct Writer {
 };
 } // namespace
 
-QVector<CheckExplanation> CheckExplanations::Explain(const CheckFacts& facts, const QMap<QString, Result>& results) {
+namespace {
+using Write = void (*)(Writer&);
+
+// The writer of each row's explanation, by report member.
+const QHash<QString, Write>& Writers() {
+    static const QHash<QString, Write> writers = {
+        {QStringLiteral("labelWindows64BitsIcon"), [](Writer& w) { w.Architecture(); }},
+        {QStringLiteral("labelWindowsNameIcon"), [](Writer& w) { w.WindowsName(); }},
+        {QStringLiteral("labelInstallIntegrityExeIcon"), [](Writer& w) { w.Integrity(); }},
+        {QStringLiteral("labelCheckExeSignedIcon"),
+         [](Writer& w) { w.Signed(w.facts.productPath, w.facts.exeSigner, w.facts.exeReadable); }},
+        {QStringLiteral("labelCheckExeSignedNameIcon"),
+         [](Writer& w) { w.SignerName(w.facts.productPath, w.facts.exeSigner, w.facts.exeReadable); }},
+        {QStringLiteral("labelShortcutInstalledGlobal"),
+         [](Writer& w) { w.ShortcutMissing(w.facts.allUsersShortcut, w.facts.currentUserShortcut, true); }},
+        {QStringLiteral("labelPointToInstalledDirCurrentAllUsers"),
+         [](Writer& w) { w.ShortcutTarget(w.facts.allUsersShortcut, w.facts.currentUserShortcut, true); }},
+        {QStringLiteral("labelShortcutInstalledCurrentUser"),
+         [](Writer& w) { w.ShortcutMissing(w.facts.currentUserShortcut, w.facts.allUsersShortcut, false); }},
+        {QStringLiteral("labelPointToInstalledDirCurrentUser"),
+         [](Writer& w) { w.ShortcutTarget(w.facts.currentUserShortcut, w.facts.allUsersShortcut, false); }},
+        {QStringLiteral("labelShortcutAllowedToRunIcon"), [](Writer& w) { w.Approval(); }},
+        {QStringLiteral("labelCheckInstallExplorerPluginIcon"), [](Writer& w) { w.Registration(); }},
+        {QStringLiteral("labelCheckPluginSignedIcon"),
+         [](Writer& w) { w.Signed(w.facts.shellDllPath, w.facts.dllSigner, w.facts.dllReadable); }},
+        {QStringLiteral("labelCheckPluginSignedNameIcon"),
+         [](Writer& w) { w.SignerName(w.facts.shellDllPath, w.facts.dllSigner, w.facts.dllReadable); }},
+        {QStringLiteral("labelDragAndDropActivated"), [](Writer& w) { w.DragAndDrop(); }},
+        {QStringLiteral("labelAutomaticCommandLineCopyIcon"), [](Writer& w) { w.CommandLineCopy(); }},
+        {QStringLiteral("labelIsRunning"), [](Writer& w) { w.Running(); }},
+        {QStringLiteral("labelSimulatePluginIcon"), [](Writer& w) { w.Simulation(); }},
+    };
+    return writers;
+}
+} // namespace
+
+bool CheckExplanations::Explains(const QString& member) {
+    return Writers().contains(member);
+}
+
+QVector<CheckExplanation> CheckExplanations::Explain(const CheckFacts& facts,
+                                                     const QMap<QString, CheckResult>& results) {
     QVector<CheckExplanation> explanations;
-    for (const QString& row : Rows()) {
+    for (const QString& row : CheckRows::Checks()) {
         const auto result = results.find(row);
-        if (result == results.end() || result.value() == Result::Passed)
+        const auto write = Writers().find(row);
+        if (result == results.end() || result.value() == CheckResult::Passed || write == Writers().end())
             continue;
         CheckExplanation explanation;
         explanation.row = row;
-        explanation.title = Title(row);
+        explanation.title = CheckRows::Title(row);
         Writer writer{facts, explanation};
-        const QString signedMeaning = tr("The file must carry a valid digital signature.");
-        const QString signerMeaning = tr("The file must be signed by its maker, %1.").arg(Quoted(facts.expectedSigner));
-        if (row == QLatin1String("labelWindows64BitsIcon"))
-            writer.Architecture();
-        else if (row == QLatin1String("labelWindowsNameIcon"))
-            writer.WindowsName();
-        else if (row == QLatin1String("labelInstallIntegrityExeIcon"))
-            writer.Integrity();
-        else if (row == QLatin1String("labelCheckExeSignedIcon"))
-            writer.Signed(facts.productPath, facts.exeSigner, signedMeaning, facts.exeReadable);
-        else if (row == QLatin1String("labelCheckExeSignedNameIcon"))
-            writer.SignerName(facts.productPath, facts.exeSigner, signerMeaning, facts.exeReadable);
-        else if (row == QLatin1String("labelShortcutInstalledGlobal"))
-            writer.ShortcutMissing(facts.allUsersShortcut, facts.currentUserShortcut, true);
-        else if (row == QLatin1String("labelPointToInstalledDirCurrentAllUsers"))
-            writer.ShortcutTarget(facts.allUsersShortcut, facts.currentUserShortcut, true);
-        else if (row == QLatin1String("labelShortcutInstalledCurrentUser"))
-            writer.ShortcutMissing(facts.currentUserShortcut, facts.allUsersShortcut, false);
-        else if (row == QLatin1String("labelPointToInstalledDirCurrentUser"))
-            writer.ShortcutTarget(facts.currentUserShortcut, facts.allUsersShortcut, false);
-        else if (row == QLatin1String("labelShortcutAllowedToRunIcon"))
-            writer.Approval();
-        else if (row == QLatin1String("labelCheckInstallExplorerPluginIcon"))
-            writer.Registration();
-        else if (row == QLatin1String("labelCheckPluginSignedIcon"))
-            writer.Signed(facts.shellDllPath, facts.dllSigner, signedMeaning, facts.dllReadable);
-        else if (row == QLatin1String("labelCheckPluginSignedNameIcon"))
-            writer.SignerName(facts.shellDllPath, facts.dllSigner, signerMeaning, facts.dllReadable);
-        else if (row == QLatin1String("labelDragAndDropActivated"))
-            writer.DragAndDrop();
-        else if (row == QLatin1String("labelAutomaticCommandLineCopyIcon"))
-            writer.CommandLineCopy();
-        else if (row == QLatin1String("labelIsRunning"))
-            writer.Running();
-        else if (row == QLatin1String("labelSimulatePluginIcon"))
-            writer.Simulation();
+        write.value()(writer);
         explanations << explanation;
     }
     return explanations;

@@ -1,8 +1,8 @@
-#include "QCheckPass.h"
+#include "CheckPass.h"
 
 #include "ProductPipe.h"
-#include "checks/CopyTests.h"
-#include "checks/InstallationChecks.h"
+#include "app/checks/CopyTests.h"
+#include "app/checks/InstallationChecks.h"
 
 #include "library_Orv/Pe/Authenticode.h"
 #include "library_Orv/Files/File.h"
@@ -29,8 +29,6 @@
 
 namespace {
 constexpr unsigned long kAfterLaunchMs = 2000;
-constexpr unsigned long kCloseSleepMs = 1000;
-constexpr unsigned long kAfterEndingMs = 500;
 constexpr int kEndWaitMs = 5000;
 // Longer than any one call of a step (a pipe exchange or the copy run: 10 s each).
 constexpr unsigned long kLongestCallMs = 30000;
@@ -40,16 +38,18 @@ constexpr int kProductStartWaitMs = 5000;
 constexpr int kStopPollMs = 20;
 } // namespace
 
-QCheckPass::QCheckPass(QObject* parent) : QObject(parent), productProcess_(this) {
+CheckPass::CheckPass(QObject* parent) : QObject(parent), product_(this) {
     // Rows told by a background pass cross threads: their result travels in a queued signal.
-    qRegisterMetaType<QCheckPass::Result>("QCheckPass::Result");
+    qRegisterMetaType<CheckResult>("CheckResult");
+    connect(&product_, &ProductProcess::logCleared, this, &CheckPass::logCleared);
+    connect(&product_, &ProductProcess::logAppended, this, &CheckPass::logAppended);
     // The shortcut manager is a QObject: made here, on this object's thread, not by a background pass.
     Orv::QShortCutStartupManager::Instance();
 }
 
 // A background pass still running is stopped and waited for: its steps use this object. Each of its calls into
 // the system has a bound of its own.
-QCheckPass::~QCheckPass() {
+CheckPass::~CheckPass() {
     if (!passThread_)
         return;
     // Every call a step makes has a bound of its own (10 s at most); a thread still inside one after all of them
@@ -62,28 +62,28 @@ QCheckPass::~QCheckPass() {
     delete passThread_;
 }
 
-bool QCheckPass::Start(bool fix) {
+bool CheckPass::Start(bool fix) {
     return StartInBackground([this, fix]() { Run(fix); });
 }
 
-bool QCheckPass::StartActivation() {
+bool CheckPass::StartActivation() {
     return StartInBackground([this]() { ActivateDragAndDrop(); });
 }
 
-bool QCheckPass::StartInBackground(const std::function<void()>& work) {
+bool CheckPass::StartInBackground(const std::function<void()>& work) {
     if (passThread_)
         return false;
     stopRequested_ = false;
-    holdProductOutput_ = true;
+    product_.HoldOutput();
     passThread_ = QThread::create(work);
     passThread_->setObjectName(QStringLiteral("CheckPass"));
     // Emitted by the pass's thread, received here after every row the pass told.
-    connect(passThread_, &QThread::finished, this, &QCheckPass::FinishBackgroundPass, Qt::QueuedConnection);
+    connect(passThread_, &QThread::finished, this, &CheckPass::FinishBackgroundPass, Qt::QueuedConnection);
     passThread_->start();
     return true;
 }
 
-bool QCheckPass::Stop(unsigned long timeoutMs) {
+bool CheckPass::Stop(unsigned long timeoutMs) {
     if (!passThread_)
         return true;
     {
@@ -94,62 +94,58 @@ bool QCheckPass::Stop(unsigned long timeoutMs) {
     return passThread_->wait(timeoutMs);
 }
 
-void QCheckPass::FinishBackgroundPass() {
+void CheckPass::FinishBackgroundPass() {
     if (!passThread_)
         return;
     passThread_->wait(); // finished already: this only joins it
     delete passThread_;
     passThread_ = nullptr;
-    holdProductOutput_ = false;
-    for (const auto& [text, ownLine] : std::exchange(heldProductOutput_, {}))
-        ProductOutput(text, ownLine);
+    product_.ReleaseOutput();
     emit passFinished();
 }
 
-void QCheckPass::Pause(unsigned long milliseconds) {
+void CheckPass::Pause(unsigned long milliseconds) {
     std::unique_lock<std::mutex> lock(pauseMutex_);
     pauseWake_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this]() { return stopRequested_.load(); });
 }
 
-void QCheckPass::StartStep(int step, const char* name) {
+void CheckPass::StartStep(int step, const char* name) {
     emit stepStarted(step, kSteps, QString::fromUtf8(name));
 }
 
-void QCheckPass::SetCheckResult(const QString& row, bool ok) {
-    SetResultValue(row, ok ? QStringLiteral("true") : QStringLiteral("false"));
-    RecordResult(row, ok ? CheckExplanations::Result::Passed : CheckExplanations::Result::Failed);
-    emit resultChanged(row, ok ? Result::Passed : Result::Failed);
+void CheckPass::SetCheckResult(const QString& row, bool ok) {
+    SetResult(row, ok ? CheckResult::Passed : CheckResult::Failed);
 }
 
-void QCheckPass::SetUnknownResult(const QString& row) {
-    SetResultValue(row, QStringLiteral("unknown"));
-    RecordResult(row, CheckExplanations::Result::Unknown);
-    emit resultChanged(row, Result::Unknown);
+void CheckPass::SetUnknownResult(const QString& row) {
+    SetResult(row, CheckResult::Unknown);
 }
 
-void QCheckPass::RecordResult(const QString& row, CheckExplanations::Result result) {
+void CheckPass::SetResult(const QString& row, CheckResult result) {
+    SetResultValue(row, CheckRows::ReportValue(result));
     results_[row] = result;
+    emit resultChanged(row, result);
 }
 
-void QCheckPass::UpdateExplanations() {
+void CheckPass::UpdateExplanations() {
     explanations_ = CheckExplanations::Explain(facts_, results_);
 }
 
-void QCheckPass::SetResultValue(const QString& key, const QString& value) {
+void CheckPass::SetResultValue(const QString& key, const QString& value) {
     reportDocument_.Member(key.toStdString()).SetString(value.toStdString());
 }
 
-void QCheckPass::SetRowText(const QString& row, const QString& text) {
+void CheckPass::SetRowText(const QString& row, const QString& text) {
     emit rowTextChanged(row, text);
 }
 
-QString QCheckPass::ReportJson() {
+QString CheckPass::ReportJson() {
     reportText_ = QString::fromStdString(reportDocument_.ToString(reportDocument_));
     return reportText_;
 }
 
-bool QCheckPass::RefreshRunningState() {
-    running_ = FindRunningProduct(Orv::GetProductExePath(), runningProcessId_);
+bool CheckPass::RefreshRunningState() {
+    running_ = product_.FindRunning(Orv::GetProductExePath(), runningProcessId_);
     SetCheckResult(QStringLiteral("labelIsRunning"), running_);
     if (!inPass_) { // the one-second refresh: the row may have changed since the pass
         facts_.launchedByPass = false;
@@ -158,70 +154,20 @@ bool QCheckPass::RefreshRunningState() {
     return running_;
 }
 
-bool QCheckPass::FindRunningProduct(const std::wstring& path, uint32_t& processId) const {
-    std::map<uint32_t, std::wstring> processes = Orv::GetProcessList();
-    processes.erase(copyRunId_.load());
-    return Checks::FindProductProcess(processes, path, processId);
-}
-
-void QCheckPass::RemoveLeftovers() {
+void CheckPass::RemoveLeftovers() {
     std::lock_guard<std::mutex> lock(leftoverMutex_);
     if (!copyFolderPath_.empty())
         Orv::RemoveFolder(copyFolderPath_);
     copyFolderPath_.clear();
 }
 
-bool QCheckPass::EndRunningProduct() {
-    uint32_t processId = 0;
-    if (!FindRunningProduct(Orv::GetProductExePath(), processId))
-        return false;
-    Orv::TerminateProcessById(processId);
-    QThread::msleep(kAfterEndingMs);
-    return true;
-}
-
-void QCheckPass::StartProductAgain() {
-    const std::wstring productPath = Orv::GetProductExePath();
-    uint32_t runningId = 0;
-    if (productPath.empty() || FindRunningProduct(productPath, runningId))
-        return;
-    // Nothing waits for it to come up: the window goes on answering.
-    StartProductProcess(QString::fromStdWString(productPath),
-                        QString::fromStdWString(Checks::ProductInstallDir(productPath)));
-}
-
-void QCheckPass::ClearLog() {
-    logText_.clear();
-    emit logCleared();
-}
-
-// The product's output goes in as it comes.
-void QCheckPass::AppendLogText(const QString& text) {
-    logText_ += text;
-    emit logAppended(text);
-}
-
-// A line of this tool's own starts on a line of its own.
-void QCheckPass::AppendLogLine(const QString& line) {
-    AppendLogText(logText_.isEmpty() || logText_.endsWith(QLatin1Char('\n')) ? line : QLatin1Char('\n') + line);
-}
-
-void QCheckPass::ProductOutput(const QString& text, bool ownLine) {
-    if (holdProductOutput_)
-        heldProductOutput_.emplace_back(text, ownLine);
-    else if (ownLine)
-        AppendLogLine(text);
-    else
-        AppendLogText(text);
-}
-
-void QCheckPass::LaunchProduct(const QString& program, const QString& workingFolder) {
-    StartProductProcess(program, workingFolder);
+void CheckPass::LaunchProduct(const QString& program, const QString& workingFolder) {
+    product_.Start(program, workingFolder);
     // The child's signals wait for the event loop, which runs again once the pass is over.
     QThread::msleep(kAfterLaunchMs);
 }
 
-void QCheckPass::LaunchProductForPass(const QString& program, const QString& workingFolder) {
+void CheckPass::LaunchProductForPass(const QString& program, const QString& workingFolder) {
     if (QThread::currentThread() == thread()) {
         LaunchProduct(program, workingFolder);
         return;
@@ -233,7 +179,7 @@ void QCheckPass::LaunchProductForPass(const QString& program, const QString& wor
         this,
         [this, program, workingFolder, started]() {
             if (!stopRequested_)
-                StartProductProcess(program, workingFolder);
+                product_.Start(program, workingFolder);
             started->release();
         },
         Qt::QueuedConnection);
@@ -243,56 +189,8 @@ void QCheckPass::LaunchProductForPass(const QString& program, const QString& wor
     Pause(kAfterLaunchMs);
 }
 
-void QCheckPass::StartProductProcess(const QString& program, const QString& workingFolder) {
-    productProcess_.close(); // ends a child still running from an earlier start
-    productProcess_.setProgram(program);
-    productProcess_.setWorkingDirectory(workingFolder);
-    productProcess_.setArguments({});
-    productProcess_.disconnect(this);
-    connect(&productProcess_, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
-            [this](int exitCode, QProcess::ExitStatus exitStatus) {
-                ProductOutput(QStringLiteral("Exit"), true);
-                ProductOutput(QStringLiteral("return: ") + QString::number(exitCode), true);
-                ProductOutput(exitStatus == QProcess::CrashExit ? QStringLiteral("CrashExit")
-                                                                : QStringLiteral("NormalExit"),
-                              true);
-            });
-    connect(&productProcess_, &QProcess::readyReadStandardOutput, this,
-            [this]() { ProductOutput(QString::fromUtf8(productProcess_.readAllStandardOutput()), false); });
-    connect(&productProcess_, &QProcess::readyReadStandardError, this,
-            [this]() { ProductOutput(QString::fromUtf8(productProcess_.readAllStandardError()), false); });
-    productProcess_.start(QIODevice::ReadWrite);
-}
-
-void QCheckPass::EndLaunchedProductAndStartDetached() {
-    const std::wstring productPath = Orv::GetProductExePath();
-    productProcess_.disconnect(this); // its exit is no news any more
-    // The instance this pass launched is gone before another starts: ended, and waited for within a bound.
-    if (productProcess_.state() != QProcess::NotRunning) {
-        productProcess_.kill();
-        productProcess_.waitForFinished(kEndWaitMs);
-    }
-    productProcess_.close();
-    if (productPath.empty())
-        return;
-    QThread::msleep(kCloseSleepMs);
-    // A product that runs already (started by the user, or by another instance of this tool) stays the only one.
-    uint32_t runningId = 0;
-    if (FindRunningProduct(productPath, runningId))
-        return;
-    productProcess_.setProgram(QString::fromStdWString(productPath));
-    productProcess_.setWorkingDirectory(QString::fromStdWString(Checks::ProductInstallDir(productPath)));
-    // Nobody reads the detached product's output; it must not hold this tool's streams open once the tool has
-    // ended (a script reading the tool's output would wait for the product).
-    productProcess_.setStandardInputFile(QProcess::nullDevice());
-    productProcess_.setStandardOutputFile(QProcess::nullDevice());
-    productProcess_.setStandardErrorFile(QProcess::nullDevice());
-    productProcess_.startDetached();
-    QThread::msleep(kCloseSleepMs);
-}
-
 // One pass over every check, in a fixed order. Each step sets its own rows and its members of the report document.
-void QCheckPass::Run(bool fix) {
+void CheckPass::Run(bool fix) {
     const std::pair<const char*, std::function<void()>> steps[kSteps] = {
         {"Architecture", [this]() { CheckArchitecture(); }},
         {"Windows version", [this]() { CheckWindowsVersion(); }},
@@ -326,7 +224,7 @@ void QCheckPass::Run(bool fix) {
     UpdateExplanations();
 }
 
-void QCheckPass::CheckArchitecture() {
+void CheckPass::CheckArchitecture() {
     const std::string architecture = QSysInfo::currentCpuArchitecture().toStdString();
     const Orv::MachineInfo machine = Orv::GetMachineInfo();
     facts_.cpuArchitecture = QString::fromStdString(architecture);
@@ -336,14 +234,14 @@ void QCheckPass::CheckArchitecture() {
                QString::fromStdWString(Checks::ArchitectureText(architecture, machine)));
 }
 
-void QCheckPass::CheckWindowsVersion() {
+void CheckPass::CheckWindowsVersion() {
     const QString text = Orv::GetOSCaption() + " - " + QString::fromStdWString(Orv::GetVersionString());
     SetResultValue(QStringLiteral("Windows"), text);
     SetCheckResult(QStringLiteral("labelWindowsNameIcon"), !text.isEmpty());
     SetRowText(QStringLiteral("labelWindowsVersion"), text);
 }
 
-void QCheckPass::ComputeSharedValues() {
+void CheckPass::ComputeSharedValues() {
     productPath_ = Orv::GetProductExePath();
     // No product path (none that is absolute): every file check fails, nothing is run.
     executablePath_ = productPath_.empty() ? std::wstring() : Orv::ToLongPath(productPath_);
@@ -359,7 +257,7 @@ void QCheckPass::ComputeSharedValues() {
     facts_.shellDllInstalled = !shellDllPath_.empty() && Orv::FileExists(shellDllPath_);
 }
 
-void QCheckPass::CheckInstallIntegrity() {
+void CheckPass::CheckInstallIntegrity() {
     const Checks::Md5Comparison md5 = Checks::CompareMd5File(executablePath_);
     facts_.md5Path = facts_.productPath.isEmpty() ? QString() : facts_.productPath + QStringLiteral(".md5");
     facts_.md5FileRead = md5.md5FileRead;
@@ -370,12 +268,12 @@ void QCheckPass::CheckInstallIntegrity() {
     SetCheckResult(QStringLiteral("labelInstallIntegrityExeIcon"), md5.Matches());
 }
 
-void QCheckPass::ReadSoftwareVersion() {
+void CheckPass::ReadSoftwareVersion() {
     productVersion_ = QString::fromStdWString(Checks::ReadSoftwareVersion(installDirectory_));
     SetRowText(QStringLiteral("labelSoftwareversion"), productVersion_);
 }
 
-void QCheckPass::CheckSignatures() {
+void CheckPass::CheckSignatures() {
     const QString expectedSigner = QStringLiteral("QUELLANOR");
     facts_.expectedSigner = expectedSigner;
     // One look at each file answers both of its rows.
@@ -391,7 +289,7 @@ void QCheckPass::CheckSignatures() {
     SetCheckResult(QStringLiteral("labelCheckExeSignedNameIcon"), facts_.exeSigner == expectedSigner);
 }
 
-void QCheckPass::CheckPluginRegistration() {
+void CheckPass::CheckPluginRegistration() {
     const std::vector<Checks::ClsidRegistration> found = Checks::ReadShellExtensionRegistrations();
     for (const Checks::ClsidRegistration& registration : found) {
         CheckFacts::Registration fact;
@@ -407,7 +305,7 @@ void QCheckPass::CheckPluginRegistration() {
                    Checks::AreShellExtensionClassesRegistered(found, shellDllPath_));
 }
 
-void QCheckPass::ReadPluginVersion() {
+void CheckPass::ReadPluginVersion() {
     std::string diagnostic;
     SetRowText(QStringLiteral("labelPluginVersion"),
                QString::fromStdWString(Checks::PluginVersionText(shellDllPath_, &diagnostic)));
@@ -415,7 +313,7 @@ void QCheckPass::ReadPluginVersion() {
         qInfo().noquote() << QString::fromStdString(diagnostic);
 }
 
-void QCheckPass::CheckStartupShortcuts(bool fix) {
+void CheckPass::CheckStartupShortcuts(bool fix) {
     using Manager = Orv::QShortCutStartupManager;
     Manager& shortcuts = Manager::Instance();
     const QString executable = QString::fromStdWString(executablePath_);
@@ -447,7 +345,7 @@ void QCheckPass::CheckStartupShortcuts(bool fix) {
                    pointsAtExecutable(facts_.currentUserShortcut));
 }
 
-void QCheckPass::CheckStartupApproval() {
+void CheckPass::CheckStartupApproval() {
     const Checks::StartupApproval approval = Checks::ReadStartupApproval();
     facts_.approvalKey =
         (approval.allUsers ? QStringLiteral("HKEY_LOCAL_MACHINE\\") : QStringLiteral("HKEY_CURRENT_USER\\")) +
@@ -458,11 +356,11 @@ void QCheckPass::CheckStartupApproval() {
     SetCheckResult(QStringLiteral("labelShortcutAllowedToRunIcon"), approval.Allowed());
 }
 
-void QCheckPass::CheckRunningState() {
+void CheckPass::CheckRunningState() {
     RefreshRunningState();
 }
 
-void QCheckPass::RunCommandLineCopyTest() {
+void CheckPass::RunCommandLineCopyTest() {
     copyTestFolder_ = std::make_unique<Checks::CopyTestFolder>();
     Checks::CopyTestFolder& folder = *copyTestFolder_;
     {
@@ -483,14 +381,14 @@ void QCheckPass::RunCommandLineCopyTest() {
     if (facts_.commandLineRun)
         facts_.commandLineExitCode = Orv::RunProcessAndWait(
             productPath_, {L"--copy", L"\"" + folder.CopyArgument() + L"\""}, kCommandLineCopyTimeoutMs,
-            {[this](uint32_t processId) { copyRunId_ = processId; }, [this]() { return stopRequested_.load(); }});
+            {[this](uint32_t processId) { product_.Exclude(processId); }, [this]() { return stopRequested_.load(); }});
     for (const std::wstring& copy : folder.MissingCopies())
         facts_.commandLineMissingCopies << QString::fromStdWString(copy);
     SetCheckResult(QStringLiteral("labelAutomaticCommandLineCopyIcon"), folder.ExpectedCopiesMade());
 }
 
-void QCheckPass::RunLaunchStep() {
-    ClearLog();
+void CheckPass::RunLaunchStep() {
+    product_.ClearLog();
     if (productPath_.empty()) {
         // Nothing to launch: the log stays as empty as after a launch that failed.
     } else if (!running_ && productMayBeLaunched_) {
@@ -498,16 +396,16 @@ void QCheckPass::RunLaunchStep() {
         facts_.launchedByPass = true;
         LaunchProductForPass(QString::fromStdWString(productPath_), QString::fromStdWString(installDirectory_));
     } else {
-        AppendLogLine(QStringLiteral("Is already running"));
+        product_.AppendLogLine(QStringLiteral("Is already running"));
     }
 }
 
-void QCheckPass::RecordLogArea() {
+void CheckPass::RecordLogArea() {
     // The log area as it stands: the launched product's output is read once the pass is over.
-    SetResultValue(QStringLiteral("plainTextEdit"), logText_);
+    SetResultValue(QStringLiteral("plainTextEdit"), product_.LogText());
 }
 
-void QCheckPass::RunPluginSimulationTest() {
+void CheckPass::RunPluginSimulationTest() {
     if (!copyTestFolder_) // the command-line test made it
         copyTestFolder_ = std::make_unique<Checks::CopyTestFolder>();
     Checks::CopyTestFolder& folder = *copyTestFolder_;
@@ -539,7 +437,7 @@ void QCheckPass::RunPluginSimulationTest() {
     SetCheckResult(QStringLiteral("labelSimulatePluginIcon"), folder.ExpectedCopiesMade());
 }
 
-void QCheckPass::QueryDragAndDropState() {
+void CheckPass::QueryDragAndDropState() {
     const QString row = QStringLiteral("labelDragAndDropActivated");
     const ProductPipe::StatusAnswer answer = ProductPipe::QueryDragAndDrop([this](unsigned long ms) { Pause(ms); });
     const int status = answer.status;
@@ -557,11 +455,11 @@ void QCheckPass::QueryDragAndDropState() {
         UpdateExplanations();
 }
 
-void QCheckPass::SendSetCommand(const std::wstring& value) {
+void CheckPass::SendSetCommand(const std::wstring& value) {
     ProductPipe::SendSetCommand(value);
 }
 
-void QCheckPass::ActivateDragAndDrop() {
+void CheckPass::ActivateDragAndDrop() {
     ProductPipe::SendSetCommandAndWait(L"{DAD:1}", [this](unsigned long ms) { Pause(ms); });
     if (!stopRequested_)
         QueryDragAndDropState();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CheckRows.h"
+
 #include <QCoreApplication>
 #include <QMap>
 #include <QString>
@@ -87,11 +89,7 @@ class CheckExplanations {
     Q_DECLARE_TR_FUNCTIONS(CheckExplanations)
 
 public:
-    enum class Result { Passed, Failed, Unknown };
-
-    // The rows that carry a result, as the report names them, in the order the window shows them.
-    static const QStringList& Rows();
-    // The title the window shows for a report member (the member's own name for one it does not know).
-    static QString Title(const QString& member);
-    static QVector<CheckExplanation> Explain(const CheckFacts& facts, const QMap<QString, Result>& results);
+    static QVector<CheckExplanation> Explain(const CheckFacts& facts, const QMap<QString, CheckResult>& results);
+    // Whether a row has a writer of its explanation (every check has one).
+    static bool Explains(const QString& member);
 };

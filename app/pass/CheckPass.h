@@ -1,11 +1,12 @@
 #pragma once
 
 #include "CheckExplanations.h"
+#include "CheckRows.h"
+#include "ProductProcess.h"
 
 #include "library_Orv/Json/JsonDocument.h"
 
 #include <QObject>
-#include <QProcess>
 #include <QString>
 
 #include <atomic>
@@ -31,19 +32,16 @@ class CopyTestFolder;
 // Run works on the calling thread; Start runs the same pass on a thread of its own, so that a window keeps
 // answering. The object itself, and the product it launches, stay on the thread that made it: while a background
 // pass runs, that thread only listens (and reads the report once passFinished has come).
-class QCheckPass : public QObject {
+class CheckPass : public QObject {
     Q_OBJECT
 
 public:
-    enum class Result { Passed, Failed, Unknown };
-    Q_ENUM(Result)
-
     static constexpr int kSteps = 15;
     // How long the command-line copy test waits for the product's "--copy" run.
     static constexpr int kCommandLineCopyTimeoutMs = 10000;
 
-    explicit QCheckPass(QObject* parent = nullptr);
-    ~QCheckPass() override;
+    explicit CheckPass(QObject* parent = nullptr);
+    ~CheckPass() override;
 
     // Runs every step; a pass stops early only when Stop asks it to. fix creates a missing start-up shortcut.
     void Run(bool fix);
@@ -68,18 +66,14 @@ public:
     Orv::JsonDocument& ReportDocument() { return reportDocument_; }
     // The report as compact JSON.
     QString ReportJson();
-    const QString& LogText() const { return logText_; }
+    // The product this pass launched, its log, and the lookup of a running product.
+    ProductProcess& Product() { return product_; }
     // The product's software version as the last pass read it (empty when it could not be read).
     const QString& ProductVersion() const { return productVersion_; }
     // Why each row of the last pass failed, and what to do: made once the pass is over, from its own findings, and
     // again when the running row or the drag-and-drop row is checked anew.
     const QVector<CheckExplanation>& Explanations() const { return explanations_; }
 
-    // Ends the running product (exit code 0) and waits 500 ms; false when it was not running.
-    bool EndRunningProduct();
-    // Starts the product again, as this pass's child, after EndRunningProduct ended it for nothing (no installer
-    // ran); nothing when it runs already or is not installed.
-    void StartProductAgain();
     // Looks for the product among the running processes and records the running row.
     bool RefreshRunningState();
     // The product's process id as RefreshRunningState last found it (0 when it did not run).
@@ -91,19 +85,14 @@ public:
     void SendSetCommand(const std::wstring& value);
     // Switches drag and drop on, then asks again.
     void ActivateDragAndDrop();
-    // Starts the product as this pass's child, its output and exit going to the log.
+    // Starts the product as this pass's child, its output and exit going to the log, and waits for it to come up.
     void LaunchProduct(const QString& program, const QString& workingFolder);
-    // The process id of the child that LaunchProduct started, 0 when none runs.
-    qint64 LaunchedProcessId() const { return productProcess_.processId(); }
-    // What the tool does when it ends: the instance it launched is ended, and the product is started again,
-    // detached, so that it runs on after the tool.
-    void EndLaunchedProductAndStartDetached();
     // What a pass left behind when the program must end without it (the copy tests' folder): removed.
     void RemoveLeftovers();
 
 signals:
     void stepStarted(int step, int steps, const QString& name);
-    void resultChanged(const QString& row, QCheckPass::Result result);
+    void resultChanged(const QString& row, CheckResult result);
     void rowTextChanged(const QString& row, const QString& text);
     void logCleared();
     // text goes at the end of the log as it is (a line of this tool's own starts with its line break).
@@ -115,23 +104,13 @@ signals:
 
 private:
     void StartStep(int step, const char* name);
-    void RecordResult(const QString& row, CheckExplanations::Result result);
+    void SetResult(const QString& row, CheckResult result);
     void UpdateExplanations();
     void SetRowText(const QString& row, const QString& text);
-    void ClearLog();
-    void AppendLogText(const QString& text);
-    void AppendLogLine(const QString& line);
-    // The launched product's output and exit, as they come; held back while a background pass runs, so that the
-    // log the pass records is what it would be on the calling thread.
-    void ProductOutput(const QString& text, bool ownLine);
-    // Starts the product as a child of this object's thread, without waiting.
-    void StartProductProcess(const QString& program, const QString& workingFolder);
     // LaunchProduct for the pass: the child is started by this object's thread, wherever the pass runs.
     void LaunchProductForPass(const QString& program, const QString& workingFolder);
     // Waits milliseconds, or less when Stop asks the pass to end.
     void Pause(unsigned long milliseconds);
-    // The running product at path: a process of that program that is not this pass's own "--copy" run.
-    bool FindRunningProduct(const std::wstring& path, uint32_t& processId) const;
     bool StartInBackground(const std::function<void()>& work);
     void FinishBackgroundPass();
 
@@ -154,14 +133,13 @@ private:
 
     Orv::JsonDocument reportDocument_;
     QString reportText_;
-    QString logText_;
     QString productVersion_;
     // What the steps found, the results they gave, and what explains them.
     CheckFacts facts_;
-    QMap<QString, CheckExplanations::Result> results_;
+    QMap<QString, CheckResult> results_;
     QVector<CheckExplanation> explanations_;
     bool inPass_ = false;
-    QProcess productProcess_;
+    ProductProcess product_;
     bool running_ = false;
     uint32_t runningProcessId_ = 0;
     // The product is launched by one pass at most in the life of this object (of the program that owns it).
@@ -177,15 +155,10 @@ private:
     std::unique_ptr<Checks::CopyTestFolder> copyTestFolder_;
     std::mutex leftoverMutex_;
     std::wstring copyFolderPath_;
-    // The product's "--copy" run while it runs: the same program as the product, never taken for it.
-    std::atomic<uint32_t> copyRunId_{0};
 
     // The background pass: its thread (owned by this object's thread), the stop request and what wakes its waits.
     QThread* passThread_ = nullptr;
     std::atomic<bool> stopRequested_{false};
     std::mutex pauseMutex_;
     std::condition_variable pauseWake_;
-    // The product's output held back during a background pass: text, and whether it is a line of this tool's own.
-    bool holdProductOutput_ = false;
-    std::vector<std::pair<QString, bool>> heldProductOutput_;
 };
