@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "QCheckSplash.h"
 #include "SingleInstance.h"
+#include "UIDialogProxyCredentials.h"
 #include "pipe/PipeTransport.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
@@ -13,7 +14,9 @@
 #include "library_Orv/Firewall.h"
 #include "library_Orv/Qt/QtMessageBoxPresenter.h"
 #include "library_Orv/Qt/SkinManager.h"
+#include "network/HttpsExchange.h"
 #include "network/HttpsTrust.h"
+#include "network/NetworkProxy.h"
 #include "network/SiteAddress.h"
 
 #include <QApplication>
@@ -68,6 +71,9 @@ int RunApplication(int argc, char** argv) {
     Orv::TrustConfiguredRoots(); // test roots of a sandbox, for the report upload and the download
     if (const QString problem = Orv::SiteAddressProblem(); !problem.isEmpty())
         qInfo().noquote() << problem; // said once here; the two buttons that use the site say it again
+    if (const QString problem = Orv::ProxySettingProblem(); !problem.isEmpty())
+        qInfo().noquote() << problem;
+    Orv::HttpsExchange::SetProxyCredentialsAsker(UIDialogProxyCredentials::Ask);
     Orv::GetSkinManager(L"light");
 
     // The first pass runs before the window appears: the splash shows that something is under way, and which step.

@@ -2,6 +2,7 @@
 
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Files/File.h"
+#include "network/NetworkProxy.h"
 
 #include <QUrl>
 
@@ -137,6 +138,8 @@ void QtFileDownloader::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
 
 QString QtFileDownloader::FailureText() const {
     const QString detail = exchange_->Detail();
+    const bool viaProxy = exchange_->Proxy().type() != QNetworkProxy::NoProxy;
+    const QString proxy = ProxyText(exchange_->Proxy());
     switch (exchange_->failure()) {
     case HttpsExchange::Failure::None:
         // The body is whole only when its end is known: a body that ends when the connection closes cannot be
@@ -147,11 +150,13 @@ QString QtFileDownloader::FailureText() const {
     case HttpsExchange::Failure::Aborted:
         return stopReason_;
     case HttpsExchange::Failure::Refused:
-        return Tr("The site refused the connection.");
+        return viaProxy ? Tr("The proxy %1 refused the connection.").arg(proxy)
+                        : Tr("The site refused the connection.");
     case HttpsExchange::Failure::Closed:
         return Tr("The site closed the connection before the file was complete.");
     case HttpsExchange::Failure::HostNotFound:
-        return Tr("The site's name could not be found: no Internet connection, or a wrong site address.");
+        return viaProxy ? Tr("The proxy's name %1 could not be found: no network, or a wrong proxy address.").arg(proxy)
+                        : Tr("The site's name could not be found: no Internet connection, or a wrong site address.");
     case HttpsExchange::Failure::Timeout: {
         const int seconds = infos_.stallMs / 1000;
         return seconds == 1 ? Tr("Nothing came from the site for 1 second.")
@@ -164,12 +169,15 @@ QString QtFileDownloader::FailureText() const {
     case HttpsExchange::Failure::Tls:
         return exchange_->UntrustedIssuer().isEmpty()
                    ? Tr("No secure connection could be made to the site: %1").arg(detail)
-                   : Tr("No secure connection could be made to the site: %1 (certificate issued by \"%2\")")
-                         .arg(detail, exchange_->UntrustedIssuer());
+                   : Tr("No secure connection could be made to the site: its certificate was issued by \"%1\", "
+                        "which this computer does not trust (%2).")
+                         .arg(exchange_->UntrustedIssuer(), detail);
     case HttpsExchange::Failure::Malformed:
         return Tr("The site's answer is malformed (%1): nothing was kept.").arg(detail);
     case HttpsExchange::Failure::Proxy:
-        return Tr("The proxy failed: %1").arg(detail);
+        return exchange_->ProxyAuthenticationFailed()
+                   ? Tr("The proxy asked for a user name and password (proxy %1).").arg(proxy)
+                   : Tr("The proxy %1 did not open the way to the site: %2").arg(proxy, detail);
     case HttpsExchange::Failure::Network:
         break;
     }

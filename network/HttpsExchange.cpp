@@ -1,7 +1,9 @@
 #include "HttpsExchange.h"
 
 #include "NetworkLimits.h"
+#include "NetworkProxy.h"
 
+#include <QAuthenticator>
 #include <QSslSocket>
 
 #include <algorithm>
@@ -31,6 +33,20 @@ bool AllDigits(const QByteArray& text, int maxDigits) {
         if (c < '0' || c > '9')
             return false;
     return true;
+}
+
+// The credentials of this run, in memory only.
+HttpsExchange::CredentialsAsker& Asker() {
+    static HttpsExchange::CredentialsAsker asker;
+    return asker;
+}
+struct Credentials {
+    QString user;
+    QString password;
+};
+Credentials& KeptCredentials() {
+    static Credentials credentials;
+    return credentials;
 }
 
 bool AllHexDigits(const QByteArray& text) {
@@ -65,6 +81,32 @@ HttpsExchange::~HttpsExchange() {
         socket_->disconnect(this);
 }
 
+void HttpsExchange::SetProxyCredentialsAsker(CredentialsAsker asker) {
+    Asker() = std::move(asker);
+}
+
+void HttpsExchange::OnProxyAuthentication(QAuthenticator* authenticator) {
+    Credentials& kept = KeptCredentials();
+    if (credentialsGiven_) {
+        // Asked again after an answer: the user name or password was wrong. The transfer ends with that reason
+        // rather than asking for ever, and the next transfer asks anew.
+        kept = Credentials();
+        proxyAuthenticationFailed_ = true;
+        return Fail(Failure::Proxy, QStringLiteral("the proxy refused the user name and password"));
+    }
+    if (kept.user.isEmpty()) {
+        Credentials asked;
+        if (!Asker() || !Asker()(ProxyText(proxy_), &asked.user, &asked.password) || asked.user.isEmpty()) {
+            proxyAuthenticationFailed_ = true;
+            return Fail(Failure::Proxy, QStringLiteral("the proxy asked for a user name and password"));
+        }
+        kept = asked;
+    }
+    credentialsGiven_ = true;
+    authenticator->setUser(kept.user);
+    authenticator->setPassword(kept.password);
+}
+
 void HttpsExchange::SetLimits(int stallMs, qint64 minimumBytes) {
     stallMs_ = stallMs;
     minimumBytes_ = minimumBytes;
@@ -90,6 +132,7 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
     detail_.clear();
     bodySent_ = bodyFramed_ = finished_ = false;
     untrustedIssuer_.clear();
+    credentialsGiven_ = proxyAuthenticationFailed_ = connected_ = false;
     handedOver_ = 0;
     answerBytes_ = 0;
     moved_ = movedAtLastLook_ = 0;
@@ -116,6 +159,7 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
         request_ += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
     request_ += "Connection: close\r\n\r\n" + body;
 
+    connect(socket_, &QAbstractSocket::connected, this, [this]() { connected_ = true; });
     connect(socket_, &QSslSocket::encrypted, this, [this]() {
         stage_ = Stage::Head;
         Pump();
@@ -139,6 +183,12 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
                 // Never ignored: the connection goes.
                 Fail(Failure::Tls, texts.join(QStringLiteral("; ")));
             });
+    const ProxyChoice choice = ProxyFor(url);
+    proxy_ = choice.proxy;
+    proxyReason_ = choice.reason;
+    socket_->setProxy(proxy_);
+    connect(socket_, &QAbstractSocket::proxyAuthenticationRequired, this,
+            [this](const QNetworkProxy&, QAuthenticator* authenticator) { OnProxyAuthentication(authenticator); });
     stallTimer_.start(stallMs_);
     rateTimer_.start(stallMs_);
     socket_->connectToHostEncrypted(url.host(), static_cast<quint16>(url.port(443)));
@@ -464,6 +514,8 @@ void HttpsExchange::OnSocketError() {
     case QAbstractSocket::SslInvalidUserDataError:
         return Fail(Failure::Tls, text);
     case QAbstractSocket::ProxyAuthenticationRequiredError:
+        proxyAuthenticationFailed_ = true;
+        return Fail(Failure::Proxy, QStringLiteral("the proxy asked for a user name and password"));
     case QAbstractSocket::ProxyConnectionRefusedError:
     case QAbstractSocket::ProxyConnectionClosedError:
     case QAbstractSocket::ProxyConnectionTimeoutError:
@@ -471,7 +523,9 @@ void HttpsExchange::OnSocketError() {
     case QAbstractSocket::ProxyProtocolError:
         return Fail(Failure::Proxy, text);
     default:
-        return Fail(Failure::Network, text);
+        // Through a proxy, a failure before the tunnel stood (the proxy refusing it with its own status) is the
+        // proxy's.
+        return Fail(proxy_.type() != QNetworkProxy::NoProxy && !connected_ ? Failure::Proxy : Failure::Network, text);
     }
 }
 

@@ -2,12 +2,16 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QNetworkProxy>
 #include <QObject>
 #include <QPair>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
+
+class QAuthenticator;
 class QSslSocket;
 
 namespace Orv {
@@ -79,6 +83,17 @@ public:
     qint64 BodyReceived() const { return bodyReceived_; }
     // The issuer of the certificate that was not trusted, when a TLS failure came from one.
     QString UntrustedIssuer() const { return untrustedIssuer_; }
+    // The proxy the exchange went through (NoProxy: direct), and why that one.
+    const QNetworkProxy& Proxy() const { return proxy_; }
+    const QString& ProxyReason() const { return proxyReason_; }
+    // The proxy wanted credentials, and none (or wrong ones) were given.
+    bool ProxyAuthenticationFailed() const { return proxyAuthenticationFailed_; }
+
+    // Asks for the user name and password a proxy wants (proxy: "host:port"); false when the user declined. Asked
+    // once per run: what was given is kept in memory for the next transfers, never written anywhere, and dropped when
+    // the proxy refuses it. Without an asker, a proxy that wants credentials fails the transfer.
+    using CredentialsAsker = std::function<bool(const QString& proxy, QString* user, QString* password)>;
+    static void SetProxyCredentialsAsker(CredentialsAsker asker);
 
 signals:
     void sHead();
@@ -101,6 +116,7 @@ private:
     void BodyPiece(const QByteArray& piece);
     void OnDisconnected();
     void OnSocketError();
+    void OnProxyAuthentication(QAuthenticator* authenticator);
     void Moved(qint64 bytes);
     void Fail(Failure failure, const QString& detail);
     void Succeed();
@@ -136,6 +152,11 @@ private:
     bool bodySent_ = false;
     bool bodyFramed_ = false;
     QString untrustedIssuer_;
+    QNetworkProxy proxy_;
+    QString proxyReason_;
+    bool credentialsGiven_ = false; // this exchange gave the proxy credentials once already
+    bool proxyAuthenticationFailed_ = false;
+    bool connected_ = false; // the connection (through a proxy: the tunnel) stands
     bool finished_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "ReportHtml.h"
 #include "network/HttpsExchange.h"
 #include "network/NetworkLimits.h"
+#include "network/NetworkProxy.h"
 #include "network/SiteAddress.h"
 #include "UIDialogReportDetails.h"
 #include "UIPanelFailedOrSucceed.h"
@@ -231,7 +232,20 @@ QString UIPanelDumpSend::FailureText() const {
                             : tr("The website did not answer for %1 seconds.").arg(seconds);
     }
     case Orv::HttpsExchange::Failure::Tls:
-        return tr("Can't connect to website");
+        return sending_->UntrustedIssuer().isEmpty()
+                   ? tr("Can't connect to website")
+                   : tr("Can't connect to website: its certificate was issued by \"%1\", which this computer does "
+                        "not trust.")
+                         .arg(sending_->UntrustedIssuer());
+    case Orv::HttpsExchange::Failure::Proxy:
+        return sending_->ProxyAuthenticationFailed() ? tr("The proxy asked for a user name and password (proxy %1).")
+                                                           .arg(Orv::ProxyText(sending_->Proxy()))
+                                                     : tr("The proxy %1 did not open the way to the website: %2")
+                                                           .arg(Orv::ProxyText(sending_->Proxy()), sending_->Detail());
+    case Orv::HttpsExchange::Failure::HostNotFound:
+        if (sending_->Proxy().type() == QNetworkProxy::NoProxy)
+            return tr("The website's name could not be found: no Internet connection, or a wrong site address.");
+        return tr("The proxy's name %1 could not be found.").arg(Orv::ProxyText(sending_->Proxy()));
     default:
         return tr("Website problem or firewall blocking Internet access!");
     }

@@ -21,6 +21,11 @@
 #                        never-answer, body-error, long-answer, not-found, short-body, no-length, chunked,
 #                        chunked-cut, endless (see standin/Site.cpp), untrusted (a certificate of another root), small
 #                        (bodies over 1 KiB refused)
+#   --proxy[=MODE]       with --site: the site is named site.skorvane.test, a name that only the stand-in proxy
+#                        (standin/Proxy.cpp) resolves, and https_proxy points at that proxy, in a mode: ok (default),
+#                        auth-basic (user "skv", password "proxy-secret"), refuse, silent, intercept (TLS inspected
+#                        with a certificate of "Example Corp Inspection CA", a root this computer does not trust) or
+#                        intercept-trusted (the same root, trusted). The proxy records each tunnel in proxy/connects.
 # SKV_BUILD names the native build that holds the stand-in product (default build/native).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -32,11 +37,14 @@ declare -A broken=()
 mode=
 localConfig=
 site=
+proxy=
 for option in "$@"; do
     case "$option" in
     --mode=*) mode=${option#--mode=} ;;
     --site) site=ok ;;
     --site=*) site=${option#--site=} ;;
+    --proxy) proxy=ok ;;
+    --proxy=*) proxy=${option#--proxy=} ;;
     --local-config=truncated | --local-config=garbage | --local-config=folder) localConfig=${option#--local-config=} ;;
     --startup-loop) broken[startup-loop]=1 ;;
     --no-install | --wrong-md5 | --md5-newline | --unsigned | --tampered | --other-signer | --wrong-threading | \
@@ -63,7 +71,12 @@ if [[ -f $folder/site/site.pid ]]; then
     exe=$(readlink "/proc/$pid/exe" 2>/dev/null || true)
     [[ ${exe% (deleted)} == */SkorvaneSite ]] && kill "$pid" 2>/dev/null || true
 fi
-rm -rf "$folder"/{install,config,local,programdata,temp,pipes,signing,registry.reg,product.pids,site}
+if [[ -f $folder/proxy/proxy.pid ]]; then
+    pid=$(cat "$folder/proxy/proxy.pid")
+    exe=$(readlink "/proc/$pid/exe" 2>/dev/null || true)
+    [[ ${exe% (deleted)} == */SkorvaneProxy ]] && kill "$pid" 2>/dev/null || true
+fi
+rm -rf "$folder"/{install,config,local,programdata,temp,pipes,signing,registry.reg,product.pids,site,proxy}
 install=$folder/install
 roaming=$folder/config
 local=$folder/local
@@ -170,7 +183,7 @@ if [[ -n $site ]]; then
     openssl req -new -newkey rsa:2048 -nodes -subj "/CN=localhost" -keyout "$siteDir/site.key" \
         -out "$siteDir/site.csr" 2>/dev/null
     openssl x509 -req -in "$siteDir/site.csr" -CA "$issuer.pem" -CAkey "$issuer.key" -CAcreateserial -days 30 \
-        -sha256 -extfile <(printf 'subjectAltName=DNS:localhost,IP:127.0.0.1\nextendedKeyUsage=serverAuth\n') \
+        -sha256 -extfile <(printf 'subjectAltName=DNS:localhost,DNS:site.skorvane.test,IP:127.0.0.1\nextendedKeyUsage=serverAuth\n') \
         -out "$siteDir/site.pem" 2>/dev/null
     siteMode=$site maxBody=67108864
     [[ $site == untrusted ]] && siteMode=ok
@@ -184,15 +197,51 @@ if [[ -n $site ]]; then
     echo $! >"$siteDir/site.pid"
     for _ in $(seq 100); do [[ -s $siteDir/port ]] && break; sleep 0.05; done
     [[ -s $siteDir/port ]] || { echo "sandbox.sh: the stand-in site did not start (see $siteDir/site.log)" >&2; exit 1; }
-    siteExports="export SKV_SITE_URL='https://localhost:$(cat "$siteDir/port")'
+    siteHost=localhost
+    [[ -n $proxy ]] && siteHost=site.skorvane.test
+    siteExports="export SKV_SITE_URL='https://$siteHost:$(cat "$siteDir/port")'
 export SKV_SITE_REQUESTS='$siteDir/requests'
 export SKV_INSTALLER_PAYLOAD='$siteDir/payload'
 export SKV_STANDIN_INSTALLER=1"
 fi
 
+trustedRoots=$certs/root.pem
+proxyExports=
+if [[ -n $proxy ]]; then
+    [[ -n $site ]] || { echo "sandbox.sh: --proxy needs --site" >&2; exit 2; }
+    proxyDir=$folder/proxy
+    mkdir -p "$proxyDir"
+    proxyMode=$proxy
+    inspection=()
+    if [[ $proxy == intercept || $proxy == intercept-trusted ]]; then
+        proxyMode=intercept
+        openssl req -x509 -new -newkey rsa:2048 -nodes -subj "/CN=Example Corp Inspection CA" -days 30 -sha256 \
+            -keyout "$proxyDir/inspection-root.key" -out "$proxyDir/inspection-root.pem" 2>/dev/null
+        openssl req -new -newkey rsa:2048 -nodes -subj "/CN=site.skorvane.test" -keyout "$proxyDir/inspection.key" \
+            -out "$proxyDir/inspection.csr" 2>/dev/null
+        openssl x509 -req -in "$proxyDir/inspection.csr" -CA "$proxyDir/inspection-root.pem" \
+            -CAkey "$proxyDir/inspection-root.key" -CAcreateserial -days 30 -sha256 \
+            -extfile <(printf 'subjectAltName=DNS:site.skorvane.test\nextendedKeyUsage=serverAuth\n') \
+            -out "$proxyDir/inspection.pem" 2>/dev/null
+        inspection=(--inspection-cert "$proxyDir/inspection.pem" --inspection-key "$proxyDir/inspection.key")
+        [[ $proxy == intercept-trusted ]] && trustedRoots+=":$proxyDir/inspection-root.pem"
+    fi
+    proxyExe=$build/standin/SkorvaneProxy
+    [[ -x $proxyExe ]] || { echo "sandbox.sh: build the stand-in proxy first ($proxyExe)" >&2; exit 1; }
+    "$proxyExe" --mode "$proxyMode" --credentials skv:proxy-secret --resolve site.skorvane.test=127.0.0.1 \
+        --record "$proxyDir/connects" --port-file "$proxyDir/port" "${inspection[@]}" </dev/null \
+        >"$proxyDir/proxy.log" 2>&1 &
+    echo $! >"$proxyDir/proxy.pid"
+    for _ in $(seq 100); do [[ -s $proxyDir/port ]] && break; sleep 0.05; done
+    [[ -s $proxyDir/port ]] || { echo "sandbox.sh: the stand-in proxy did not start (see $proxyDir/proxy.log)" >&2; exit 1; }
+    proxyExports="export https_proxy='http://127.0.0.1:$(cat "$proxyDir/port")'
+export no_proxy=
+export SKV_PROXY_RECORD='$proxyDir/connects'"
+fi
+
 cat <<EXPORTS
 export SKV_REGISTRY_FILE='$registry'
-export SKV_TRUSTED_ROOTS='$certs/root.pem'
+export SKV_TRUSTED_ROOTS='$trustedRoots'
 export XDG_CONFIG_HOME='$roaming'
 export XDG_DATA_HOME='$local'
 export XDG_DATA_DIRS='$programdata'
@@ -201,4 +250,5 @@ export SKV_PIPE_FOLDER='$folder/pipes'
 export SKV_STANDIN_MODE='$mode'
 export SKV_STANDIN_PID_FILE='$pids'
 $siteExports
+$proxyExports
 EXPORTS

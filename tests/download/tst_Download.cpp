@@ -2,6 +2,7 @@
 // tests/e2e/download_site.sh in the site's modes), and the signed-installer gate over signed and broken PE files.
 #include "download/InstallerGate.h"
 #include "download/QtFileDownloader.h"
+#include "network/HttpsExchange.h"
 #include "network/HttpsTrust.h"
 #include "network/SiteAddress.h"
 #include "download/UIDialogDownloadAndInstallUpdate.h"
@@ -353,6 +354,39 @@ private slots:
 
     // Only over HTTPS: an address of the site that is plain http:// (or has no scheme) is refused before anything is
     // sent, by the downloader and by the check every sending button makes first.
+    // A proxy that wants a user name and password (run through the stand-in proxy in auth-basic mode): declined,
+    // the transfer fails with that reason; wrong ones fail it without asking again; right ones are asked once per run
+    // and kept in memory for the next transfer.
+    void proxyCredentialsAreAskedOnce() {
+        int asked = 0;
+        QString password;
+        Orv::HttpsExchange::SetProxyCredentialsAsker([&](const QString& proxy, QString* user, QString* secret) {
+            ++asked;
+            [&]() { QVERIFY(proxy.startsWith(QStringLiteral("127.0.0.1:"))); }();
+            *user = QStringLiteral("skv");
+            *secret = password;
+            return !password.isEmpty();
+        });
+        const auto guard = qScopeGuard([]() { Orv::HttpsExchange::SetProxyCredentialsAsker(nullptr); });
+        const QString destination = Destination(QStringLiteral("through-proxy.exe"));
+        for (const QString& given : {QString(), QStringLiteral("wrong")}) {
+            password = given;
+            QtFileDownloader downloader;
+            asked = 0;
+            QVERIFY(!Download(downloader, Address(), destination));
+            QVERIFY2(downloader.Infos().failure.contains(QStringLiteral("asked for a user name and password")),
+                     qPrintable(downloader.Infos().failure));
+            QCOMPARE(asked, 1);
+        }
+        password = QStringLiteral("proxy-secret");
+        asked = 0;
+        for (int run = 0; run < 2; ++run) {
+            QtFileDownloader downloader;
+            QVERIFY2(Download(downloader, Address(), destination), qPrintable(downloader.Infos().failure));
+        }
+        QCOMPARE(asked, 1);
+    }
+
     void plainHttpIsRefused() {
         QtFileDownloader downloader;
         QSignalSpy finished(&downloader, &QtFileDownloader::sDownloadFinished);

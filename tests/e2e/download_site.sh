@@ -6,14 +6,19 @@ set -uo pipefail
 test=$1
 export SKV_BUILD=$2
 . "$(dirname "$0")/sandbox_work.sh"
-run() { # NAME SITE_MODE FUNCTIONS...
+run() { # NAME SITE_MODE FUNCTIONS...  (PROXY=MODE: through the stand-in proxy, which must record the tunnel)
     local name=$1 site=$2 && shift 2
     local folder=$work/$name
-    "$here/../../standin/sandbox.sh" "$folder" --site="$site" >"$folder.env" || { echo "FAIL $name: sandbox"; failures=$((failures + 1)); return; }
+    "$here/../../standin/sandbox.sh" "$folder" --site="$site" ${PROXY:+--proxy=$PROXY} >"$folder.env" ||
+        { echo "FAIL $name: sandbox"; failures=$((failures + 1)); return; }
     mkdir -p "$folder/out"
     if (. "$folder.env"; export SKV_DOWNLOAD_OUT=$folder/out SKV_SITE_DOWNLOADS=$folder/site/downloads \
         QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0; "$test" "$@") >"$folder.log" 2>&1; then
-        echo "PASS $name"
+        if [[ -n ${PROXY:-} && $PROXY != refuse && $PROXY != silent ]] && ! grep -q "^CONNECT site.skorvane.test:" "$folder/proxy/connects"; then
+            echo "FAIL $name: the proxy recorded no tunnel"; failures=$((failures + 1))
+        else
+            echo "PASS $name"
+        fi
     else
         echo "FAIL $name:"; grep -E "FAIL|Loc:|Actual|Expected" "$folder.log"; failures=$((failures + 1))
     fi
@@ -43,7 +48,17 @@ fail field-flood "more than 100 header fields"
 fail bad-chunk "invalid chunk size"
 fail trickle "too slow to ever finish"
 fail never-answer "Nothing came from the site for 2 seconds"
-fail untrusted "No secure connection"
+fail untrusted 'issued by "Unknown Root", which this computer does not trust'
+# Behind a company's proxy: the site's name resolves only there, so whatever succeeds went through it.
+PROXY=ok run proxy-ok ok downloadReachesOneHundredAndSaves
+PROXY=intercept-trusted run proxy-intercept-trusted ok downloadReachesOneHundredAndSaves
+PROXY=auth-basic run proxy-auth ok proxyCredentialsAreAskedOnce
+# The password typed for the proxy appears nowhere the run wrote (its log, the files it made).
+grep -rqs "proxy-secret" "$work/proxy-auth.log" "$work/proxy-auth/out" && { echo "FAIL proxy-auth: the password was written"; failures=$((failures + 1)); }
+PROXY=refuse SKV_EXPECT="The proxy 127.0.0.1:" run proxy-refuse ok failedDownloadIsToldAndLeavesNothing
+PROXY=intercept SKV_EXPECT='issued by "Example Corp Inspection CA", which this computer does not trust' \
+    run proxy-intercept ok failedDownloadIsToldAndLeavesNothing
+PROXY=silent SKV_EXPECT="Nothing came from the site for 2 seconds" run proxy-silent ok failedDownloadIsToldAndLeavesNothing
 grep -q "Request was redirected." "$work/fail-redirect.log" || { echo "FAIL redirect: no line on the error stream"; failures=$((failures + 1)); }
 grep -q "SSL error: " "$work/fail-untrusted.log" || { echo "FAIL untrusted: no SSL error line"; failures=$((failures + 1)); }
 [[ $failures -eq 0 ]]

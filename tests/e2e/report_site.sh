@@ -12,13 +12,16 @@ sandbox=$here/../../standin/sandbox.sh
 run() {
     local name=$1 site=$2 stores=$3 && shift 3
     local folder=$work/$name
-    "$sandbox" "$folder" --site="$site" >"$folder.env" || { echo "FAIL $name: sandbox"; failures=$((failures + 1)); return; }
+    "$sandbox" "$folder" --site="$site" ${PROXY:+--proxy=$PROXY} >"$folder.env" ||
+        { echo "FAIL $name: sandbox"; failures=$((failures + 1)); return; }
     mkdir -p "$folder/out"
     if ! (. "$folder.env"; export SKV_REPORT_OUT=$folder/out SKV_SITE_STORES=$stores QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS=detect_leaks=0; "$test" "$@") >"$folder.log" 2>&1; then
         echo "FAIL $name:"; grep -E "FAIL|Loc:|Actual|Expected" "$folder.log"; failures=$((failures + 1))
     elif ! python3 "$here/check_report_requests.py" "$folder/site/requests" "$folder/out/expected.json" >"$folder.check" 2>&1; then
         echo "FAIL $name (stored requests):"; cat "$folder.check"; failures=$((failures + 1))
+    elif [[ ${PROXY:-} == ok ]] && ! grep -q "^CONNECT site.skorvane.test:" "$folder/proxy/connects"; then
+        echo "FAIL $name: the proxy recorded no tunnel"; failures=$((failures + 1))
     else
         echo "PASS $name: $(tail -1 "$folder.check")"
     fi
@@ -39,6 +42,9 @@ run delay delay yes spinnerWhileWaiting
 run never-answer never-answer yes silentSiteFailsAfterTheStallTime closingDuringAnUploadRemovesThePicture
 run long-answer long-answer yes longAnswerIsCutShort
 run trickle trickle yes trickleIsGivenUpAsTooSlow
+# Behind a company's proxy: the site's name resolves only there.
+PROXY=ok run proxy-ok ok yes uploadWithAnEmailClosesTheDialog
+PROXY=refuse run proxy-refuse ok no proxyFailureNamesTheProxy
 
 # The saved page in a real browser: headless Chromium renders it, and the JSON block reads back as what was sent.
 page=$SKV_BUILD/tests/report/report.html

@@ -486,13 +486,25 @@ private slots:
         auto opened = Open(QStringLiteral("jane@example.org"), QString());
         UIPanelDumpSend* panel = opened->panel;
         QVERIFY(!SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
-        QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelFailed")->text(),
-                 QStringLiteral("Can't connect to website"));
+        // The issuer that this computer does not trust is named: it is what a company's IT needs to know.
+        const QString said = Child<QLabel>(panel->ResultPanel(), "labelFailed")->text();
+        QVERIFY2(said.startsWith(QStringLiteral("Can't connect to website")) && said.contains("Unknown Root"),
+                 qPrintable(said));
         QTest::qWait(1500); // the reply's end changes nothing
-        QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelFailed")->text(),
-                 QStringLiteral("Can't connect to website"));
+        QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelFailed")->text(), said);
         QCOMPARE(StoredRequests(), 0);
         QVERIFY(Child<QPushButton>(panel->ResultPanel(), "pushButtonRetry")->isEnabled());
+    }
+
+    // --- a proxy that refuses the way to the site: the failure names it, not the website ---
+
+    void proxyFailureNamesTheProxy() {
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Behind a proxy."));
+        UIPanelDumpSend* panel = opened->panel;
+        QVERIFY(!SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
+        const QString said = Child<QLabel>(panel->ResultPanel(), "labelFailed")->text();
+        QVERIFY2(said.startsWith(QStringLiteral("The proxy 127.0.0.1:")), qPrintable(said));
+        QCOMPARE(Child<QTextEdit>(panel, "textEditReport")->toPlainText(), QStringLiteral("Behind a proxy."));
     }
 
     // --- a slow answer: the spinner turns over the faded form meanwhile ---
