@@ -30,6 +30,10 @@ constexpr const char* kEnvXdgDataHome = "XDG_DATA_HOME";
 constexpr const char* kEnvXdgDataDirs = "XDG_DATA_DIRS";
 constexpr const char* kEnvXdgCacheHome = "XDG_CACHE_HOME";
 constexpr const char* kEnvXdgRuntimeDir = "XDG_RUNTIME_DIR";
+// The proxy of the transfers with the maker's site on POSIX (lower case first, as most programs read them), and the
+// names that bypass it.
+constexpr const char* kEnvHttpsProxy[] = {"https_proxy", "HTTPS_PROXY"};
+constexpr const char* kEnvNoProxy[] = {"no_proxy", "NO_PROXY"};
 // The folder that holds one socket file per named pipe (default: a folder of the user's own).
 constexpr const char* kEnvPipeFolder = "SKV_PIPE_FOLDER";
 

@@ -132,6 +132,7 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
     detail_.clear();
     bodySent_ = bodyFramed_ = finished_ = false;
     untrustedIssuer_.clear();
+    peerIssuer_.clear();
     credentialsGiven_ = proxyAuthenticationFailed_ = connected_ = false;
     handedOver_ = 0;
     answerBytes_ = 0;
@@ -161,6 +162,7 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
 
     connect(socket_, &QAbstractSocket::connected, this, [this]() { connected_ = true; });
     connect(socket_, &QSslSocket::encrypted, this, [this]() {
+        peerIssuer_ = socket_->peerCertificate().issuerDisplayName();
         stage_ = Stage::Head;
         Pump();
     });

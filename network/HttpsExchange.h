@@ -83,6 +83,9 @@ public:
     qint64 BodyReceived() const { return bodyReceived_; }
     // The issuer of the certificate that was not trusted, when a TLS failure came from one.
     QString UntrustedIssuer() const { return untrustedIssuer_; }
+    // The issuer of the certificate the site showed, once the TLS connection stood (the company's inspection root,
+    // when a proxy inspects the traffic).
+    QString PeerIssuer() const { return peerIssuer_; }
     // The proxy the exchange went through (NoProxy: direct), and why that one.
     const QNetworkProxy& Proxy() const { return proxy_; }
     const QString& ProxyReason() const { return proxyReason_; }
@@ -154,6 +157,7 @@ private:
     QString untrustedIssuer_;
     QNetworkProxy proxy_;
     QString proxyReason_;
+    QString peerIssuer_;
     bool credentialsGiven_ = false; // this exchange gave the proxy credentials once already
     bool proxyAuthenticationFailed_ = false;
     bool connected_ = false; // the connection (through a proxy: the tunnel) stands

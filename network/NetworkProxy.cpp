@@ -1,5 +1,6 @@
 #include "NetworkProxy.h"
 
+#include "library_Orv/EnvironmentNames.h"
 #include "library_Orv/Qt/Config/ConfigFile.h"
 
 #include <QCoreApplication>
@@ -26,11 +27,16 @@ bool ParseProxyAddress(const QString& text, QNetworkProxy* proxy) {
 }
 
 #if !defined(Q_OS_WIN)
+template <size_t N> QString FirstSet(const char* const (&names)[N]) {
+    for (const char* name : names)
+        if (const QString value = qEnvironmentVariable(name); !value.isEmpty())
+            return value;
+    return QString();
+}
+
 // no_proxy: names (a leading dot or not, each matching the name and its subdomains), addresses, or "*".
 bool Bypassed(const QString& host) {
-    QString list = qEnvironmentVariable("no_proxy");
-    if (list.isEmpty())
-        list = qEnvironmentVariable("NO_PROXY");
+    const QString list = FirstSet(kEnvNoProxy);
     for (QString entry : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         entry = entry.trimmed().toLower();
         if (entry.startsWith(QLatin1Char('.')))
@@ -42,9 +48,7 @@ bool Bypassed(const QString& host) {
 }
 
 ProxyChoice SystemChoice(const QUrl& url) {
-    QString variable = qEnvironmentVariable("https_proxy");
-    if (variable.isEmpty())
-        variable = qEnvironmentVariable("HTTPS_PROXY");
+    const QString variable = FirstSet(kEnvHttpsProxy);
     ProxyChoice choice{QNetworkProxy(QNetworkProxy::NoProxy), QStringLiteral("no https_proxy in the environment")};
     if (variable.isEmpty())
         return choice;
