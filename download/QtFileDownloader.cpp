@@ -3,6 +3,7 @@
 #include "library_Orv/CStringUtilsOrv.h"
 #include "library_Orv/Files/File.h"
 #include "network/NetworkProxy.h"
+#include "network/TransferAdvice.h"
 
 #include <QUrl>
 
@@ -186,6 +187,8 @@ QString QtFileDownloader::FailureText() const {
 
 void QtFileDownloader::Ended() {
     QString reason = FailureText();
+    if (const QString advice = TransferAdvice(*exchange_); !reason.isEmpty() && !advice.isEmpty())
+        reason += QLatin1Char('\n') + advice;
     if (exchange_->failure() != HttpsExchange::Failure::None &&
         exchange_->failure() != HttpsExchange::Failure::Aborted) {
         infos_.error = true;

@@ -4,6 +4,7 @@
 #include "network/HttpsExchange.h"
 #include "network/NetworkLimits.h"
 #include "network/NetworkProxy.h"
+#include "network/TransferAdvice.h"
 #include "network/SiteAddress.h"
 #include "UIDialogReportDetails.h"
 #include "UIPanelFailedOrSucceed.h"
@@ -266,8 +267,14 @@ void UIPanelDumpSend::OnFinished() {
                                                     : tr("Thank you for sending your crash report."));
     } else {
         qInfo() << "DEBUG_DUMP_PANEL: anwser error" << status << exchange->Detail();
-        resultPanel_->ShowFailed(answered ? tr("Website problem or firewall blocking Internet access!")
-                                          : FailureText());
+        // The hop that failed, and for the network's own failures what to do (a failure of the site itself keeps
+        // the one line it always had).
+        const QString advice = answered ? QString() : Orv::TransferAdvice(*exchange);
+        const QString failure = answered ? tr("Website problem or firewall blocking Internet access!") : FailureText();
+        resultPanel_->ShowFailed(advice.isEmpty() ||
+                                         failure == tr("Website problem or firewall blocking Internet access!")
+                                     ? failure
+                                     : failure + QLatin1Char('\n') + advice);
     }
     QTimer::singleShot(kAfterAnswerMs, Qt::PreciseTimer, this, [this, ok]() {
         StopWaiting();

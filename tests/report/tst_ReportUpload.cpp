@@ -457,8 +457,10 @@ private slots:
         time.start();
         QVERIFY(!SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
         QVERIFY2(time.elapsed() < 8000, "given up after the time without progress, not the site's own");
-        QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelFailed")->text(),
-                 QStringLiteral("The website did not answer for 2 seconds."));
+        // The hop first, then what to do.
+        QVERIFY(Child<QLabel>(panel->ResultPanel(), "labelFailed")
+                    ->text()
+                    .startsWith(QStringLiteral("The website did not answer for 2 seconds.\nCheck the Internet")));
         QVERIFY(Child<QPushButton>(panel->ResultPanel(), "pushButtonRetry")->isEnabled());
         QCOMPARE(Child<QTextEdit>(panel, "textEditReport")->toPlainText(), QStringLiteral("Typed before the silence."));
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
@@ -503,7 +505,11 @@ private slots:
         UIPanelDumpSend* panel = opened->panel;
         QVERIFY(!SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
         const QString said = Child<QLabel>(panel->ResultPanel(), "labelFailed")->text();
-        QVERIFY2(said.startsWith(QStringLiteral("The proxy 127.0.0.1:")), qPrintable(said));
+        QVERIFY2(said.startsWith(QStringLiteral("The proxy 127.0.0.1:")) &&
+                     said.contains(QStringLiteral("Ask your IT")),
+                 qPrintable(said));
+        QTRY_COMPARE_WITH_TIMEOUT(panel->ResultProxy()->opacity(), 1.0, 3000);
+        QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-proxy-failed.png"))));
         QCOMPARE(Child<QTextEdit>(panel, "textEditReport")->toPlainText(), QStringLiteral("Behind a proxy."));
     }
 
