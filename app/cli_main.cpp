@@ -9,6 +9,7 @@
 #include "library_Orv/Error.h"
 #include "network/HttpsTrust.h"
 #include "network/NetworkLimits.h"
+#include "network/NetworkProxy.h"
 #include "network/SiteAddress.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,8 @@ int CheckSite(bool text) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(problem));
         return 1;
     }
+    if (const QString problem = Orv::ProxySettingProblem(); !problem.isEmpty())
+        std::fprintf(stderr, "%s\n", qUtf8Printable(problem));
     const QUrl url(Orv::SiteUrl(QStringLiteral("/software-download/")));
     const QVector<SiteHop> hops = SiteCheck::Walk(url, Orv::NetworkStallMs());
     const QByteArray output = text ? SiteCheck::Text(url, hops).toUtf8() : SiteCheck::Json(url, hops);
