@@ -11,6 +11,7 @@ export SKV_BUILD=$2
 cli=$build/deploy/SkorvaneDiagnostics/SkorvaneDiagnosticsCli.exe
 [[ -f $cli ]] || { echo "check_site_wine.sh: no deployed runner in $build"; exit 1; }
 export WINEPREFIX=$build/check-site-wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export SKV_WINEPREFIX=$WINEPREFIX # the prefix of the Qt tests run below too
 rm -rf "$WINEPREFIX"
 trap 'wineserver -k >/dev/null 2>&1; endProducts "$work"/*/; rm -rf "$work"' EXIT
 wine wineboot </dev/null >/dev/null 2>&1
@@ -24,6 +25,23 @@ field = lambda text: struct.pack("<I", len(text)) + text.encode()
 print((struct.pack("<III", 0x46, 1, int(sys.argv[1])) + field(sys.argv[2]) + field("") + field(sys.argv[3])
        + bytes(28)).hex())' "$@")
     wine reg add "$key" /v DefaultConnectionSettings /t REG_BINARY /d "$blob" /f </dev/null >/dev/null 2>&1
+}
+
+# qtest NAME FOLDER PROGRAM FUNCTIONS...: a Qt test of this build in the sandbox's world, with the proxy of the
+# Internet Options.
+qtest() {
+    local name=$1 folder=$2 program=$3 && shift 3
+    mkdir -p "$folder/out" "$folder/temp"
+    if (. "$folder.env"; unset https_proxy
+        export SKV_TRUSTED_ROOTS=$(winpath "$SKV_TRUSTED_ROOTS") SKV_DOWNLOAD_OUT=$(winpath "$folder/out") \
+            SKV_SITE_DOWNLOADS=$(winpath "$folder/site/downloads") SKV_SITE_REQUESTS=$(winpath "$SKV_SITE_REQUESTS") \
+            SKV_REPORT_OUT=$(winpath "$folder/out") TEMP=$(winpath "$folder/temp") TMP=$(winpath "$folder/temp") \
+            SKV_SITE_STORES=no QT_QPA_PLATFORM=windows
+        timeout 300 "$build/wine-run-qt.sh" --qtest "$program" "$@") >"$work/$name.log" 2>&1; then
+        echo "PASS $name"
+    else
+        echo "FAIL $name:"; grep -E "FAIL|Loc:" "$work/$name.log"; failures=$((failures + 1))
+    fi
 }
 
 # check NAME EXPECTED_EXIT TEXT FOLDER: runs the runner with the sandbox's roots and without https_proxy.
@@ -46,6 +64,17 @@ proxied manual ok
 connections 3 "127.0.0.1:$(proxyPort manual)" ""
 check manual 0 "through the proxy 127.0.0.1:.*Internet Options" "$work/manual"
 grep -q "^CONNECT site.skorvane.test:" "$work/manual/proxy/connects" || { echo "FAIL manual: no tunnel recorded"; failures=$((failures + 1)); }
+
+# The download through it, and a proxy that asks for a user name and password (declined, wrong, right once).
+qtest download-through-proxy "$work/manual" "$build/tests/download/tst_Download.exe" downloadReachesOneHundredAndSaves
+proxied auth auth-basic
+connections 3 "127.0.0.1:$(proxyPort auth)" ""
+qtest download-proxy-credentials "$work/auth" "$build/tests/download/tst_Download.exe" proxyCredentialsAreAskedOnce
+grep -rqs "proxy-secret" "$work/download-proxy-credentials.log" "$work/auth/out" && { echo "FAIL: the proxy password was written"; failures=$((failures + 1)); }
+# A report through a proxy that refuses the way: the failure names the proxy.
+proxied refusing refuse
+connections 3 "127.0.0.1:$(proxyPort refusing)" ""
+qtest report-proxy-refused "$work/refusing" "$build/tests/report/tst_ReportUpload.exe" proxyFailureNamesTheProxy
 
 connections 1 "" ""
 check direct 1 "site.skorvane.test could not be found" "$work/manual"
