@@ -160,6 +160,8 @@ QString QtFileDownloader::FailureText() const {
                         : Tr("The site's name could not be found: no Internet connection, or a wrong site address.");
     case HttpsExchange::Failure::Timeout: {
         const int seconds = infos_.stallMs / 1000;
+        if (viaProxy && !exchange_->Connected())
+            return Tr("The proxy %1 did not answer for %2 s.").arg(proxy).arg(seconds);
         return seconds == 1 ? Tr("Nothing came from the site for 1 second.")
                             : Tr("Nothing came from the site for %1 seconds.").arg(seconds);
     }

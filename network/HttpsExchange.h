@@ -89,6 +89,8 @@ public:
     // The proxy the exchange went through (NoProxy: direct), and why that one.
     const QNetworkProxy& Proxy() const { return proxy_; }
     const QString& ProxyReason() const { return proxyReason_; }
+    // The connection stood (through a proxy: its tunnel was open); a failure before is the proxy's or the route's.
+    bool Connected() const { return connected_; }
     // The proxy wanted credentials, and none (or wrong ones) were given.
     bool ProxyAuthenticationFailed() const { return proxyAuthenticationFailed_; }
 

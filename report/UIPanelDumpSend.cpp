@@ -229,6 +229,8 @@ QString UIPanelDumpSend::FailureText() const {
             .arg(stallMs / 1000.0);
     case Orv::HttpsExchange::Failure::Timeout: {
         const int seconds = stallMs / 1000;
+        if (sending_->Proxy().type() != QNetworkProxy::NoProxy && !sending_->Connected())
+            return tr("The proxy %1 did not answer for %2 s.").arg(Orv::ProxyText(sending_->Proxy())).arg(seconds);
         return seconds == 1 ? tr("The website did not answer for 1 second.")
                             : tr("The website did not answer for %1 seconds.").arg(seconds);
     }
