@@ -1,6 +1,6 @@
 # Windows: the core's platform files are the *_win.cpp twins, and it links the Win32 and COM libraries it calls.
 set(ORV_PLATFORM_SUFFIX _win)
-set(ORV_PLATFORM_LIBS ole32 oleaut32 uuid advapi32 shell32 user32 kernel32 version wbemuuid wintrust crypt32 dwmapi)
+set(ORV_PLATFORM_LIBS ole32 oleaut32 uuid advapi32 shell32 user32 kernel32 version wbemuuid wintrust crypt32 dwmapi secur32)
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 
 # orv_self_contained(target): the executable carries the toolchain's runtime, so that it runs wherever it is copied

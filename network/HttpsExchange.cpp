@@ -2,6 +2,8 @@
 
 #include "NetworkLimits.h"
 #include "NetworkProxy.h"
+#include "ProxyAuthentication.h"
+#include "ProxyTunnel.h"
 
 #include <QAuthenticator>
 #include <QSslSocket>
@@ -33,20 +35,6 @@ bool AllDigits(const QByteArray& text, int maxDigits) {
         if (c < '0' || c > '9')
             return false;
     return true;
-}
-
-// The credentials of this run, in memory only.
-HttpsExchange::CredentialsAsker& Asker() {
-    static HttpsExchange::CredentialsAsker asker;
-    return asker;
-}
-struct Credentials {
-    QString user;
-    QString password;
-};
-Credentials& KeptCredentials() {
-    static Credentials credentials;
-    return credentials;
 }
 
 bool AllHexDigits(const QByteArray& text) {
@@ -82,29 +70,27 @@ HttpsExchange::~HttpsExchange() {
 }
 
 void HttpsExchange::SetProxyCredentialsAsker(CredentialsAsker asker) {
-    Asker() = std::move(asker);
+    ProxyAuthentication::SetCredentialsAsker(std::move(asker));
 }
 
+// Only a SOCKS proxy signs in through Qt: the HTTP proxies' tunnel is ProxyTunnel's.
 void HttpsExchange::OnProxyAuthentication(QAuthenticator* authenticator) {
-    Credentials& kept = KeptCredentials();
     if (credentialsGiven_) {
         // Asked again after an answer: the user name or password was wrong. The transfer ends with that reason
         // rather than asking for ever, and the next transfer asks anew.
-        kept = Credentials();
+        ProxyAuthentication::ForgetCredentials();
         proxyAuthenticationFailed_ = true;
         return Fail(Failure::Proxy, QStringLiteral("the proxy refused the user name and password"));
     }
-    if (kept.user.isEmpty()) {
-        Credentials asked;
-        if (!Asker() || !Asker()(ProxyText(proxy_), &asked.user, &asked.password) || asked.user.isEmpty()) {
-            proxyAuthenticationFailed_ = true;
-            return Fail(Failure::Proxy, QStringLiteral("the proxy asked for a user name and password"));
-        }
-        kept = asked;
+    QString user;
+    QString password;
+    if (!ProxyAuthentication::Credentials(ProxyText(proxy_), &user, &password)) {
+        proxyAuthenticationFailed_ = true;
+        return Fail(Failure::Proxy, QStringLiteral("the proxy asked for a user name and password"));
     }
     credentialsGiven_ = true;
-    authenticator->setUser(kept.user);
-    authenticator->setPassword(kept.password);
+    authenticator->setUser(user);
+    authenticator->setPassword(password);
 }
 
 void HttpsExchange::SetLimits(int stallMs, qint64 minimumBytes) {
@@ -148,11 +134,11 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
         target = "/";
     if (url.hasQuery())
         target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
-    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
-    if (host.contains(':'))
-        host = '[' + host + ']';
-    if (url.port(443) != 443)
-        host += ':' + QByteArray::number(url.port());
+    QByteArray name = url.host(QUrl::FullyEncoded).toLatin1();
+    if (name.contains(':'))
+        name = '[' + name + ']';
+    const QByteArray nameAndPort = name + ':' + QByteArray::number(url.port(443));
+    const QByteArray host = url.port(443) != 443 ? nameAndPort : name;
     request_ = method + ' ' + target + " HTTP/1.1\r\nHost: " + host + "\r\n";
     for (const auto& [name, value] : headers)
         request_ += name + ": " + value + "\r\n";
@@ -160,7 +146,10 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
         request_ += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
     request_ += "Connection: close\r\n\r\n" + body;
 
-    connect(socket_, &QAbstractSocket::connected, this, [this]() { connected_ = true; });
+    connect(socket_, &QAbstractSocket::connected, this, [this]() {
+        if (!tunnel_)
+            connected_ = true;
+    });
     connect(socket_, &QSslSocket::encrypted, this, [this]() {
         peerIssuer_ = socket_->peerCertificate().issuerDisplayName();
         stage_ = Stage::Head;
@@ -188,11 +177,33 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
     const ProxyChoice choice = ProxyFor(url);
     proxy_ = choice.proxy;
     proxyReason_ = choice.reason;
+    stallTimer_.start(stallMs_);
+    rateTimer_.start(stallMs_);
+    if (tunnel_) {
+        tunnel_->disconnect(this);
+        tunnel_->deleteLater();
+        tunnel_ = nullptr;
+    }
+    if (proxy_.type() == QNetworkProxy::HttpProxy) {
+        const QString siteHost = url.host();
+        tunnel_ = new ProxyTunnel(socket_, proxy_.hostName(), proxy_.port(), ProxyText(proxy_), nameAndPort, this);
+        connect(tunnel_, &ProxyTunnel::sMoved, this, &HttpsExchange::Moved);
+        connect(tunnel_, &ProxyTunnel::sFailed, this, [this](const QString& detail) {
+            proxyAuthenticationFailed_ = tunnel_->AuthenticationFailed();
+            Fail(Failure::Proxy, detail);
+        });
+        connect(tunnel_, &ProxyTunnel::sOpen, this, [this, siteHost]() {
+            connected_ = true;
+            // The certificate must be the site's, not the proxy's that the socket is connected to.
+            socket_->setPeerVerifyName(siteHost);
+            socket_->startClientEncryption();
+        });
+        tunnel_->Open();
+        return;
+    }
     socket_->setProxy(proxy_);
     connect(socket_, &QAbstractSocket::proxyAuthenticationRequired, this,
             [this](const QNetworkProxy&, QAuthenticator* authenticator) { OnProxyAuthentication(authenticator); });
-    stallTimer_.start(stallMs_);
-    rateTimer_.start(stallMs_);
     socket_->connectToHostEncrypted(url.host(), static_cast<quint16>(url.port(443)));
 }
 
@@ -229,7 +240,7 @@ void HttpsExchange::Moved(qint64 bytes) {
 }
 
 void HttpsExchange::Read() {
-    if (finished_ || !socket_)
+    if (finished_ || !socket_ || (tunnel_ && tunnel_->Opening()))
         return;
     const QByteArray arrived = socket_->readAll();
     if (arrived.isEmpty())
@@ -481,7 +492,7 @@ bool HttpsExchange::ReadChunked() {
 }
 
 void HttpsExchange::OnDisconnected() {
-    if (finished_)
+    if (finished_ || (tunnel_ && tunnel_->Opening()))
         return;
     Read(); // what came before the end
     if (finished_)
@@ -505,6 +516,14 @@ void HttpsExchange::OnSocketError() {
     switch (error) {
     case QAbstractSocket::RemoteHostClosedError:
         return OnDisconnected();
+    case QAbstractSocket::ConnectionRefusedError:
+    case QAbstractSocket::HostNotFoundError:
+        break;
+    default:
+        if (tunnel_ && tunnel_->Opening())
+            return Fail(Failure::Proxy, text);
+    }
+    switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
         return Fail(Failure::Refused, text);
     case QAbstractSocket::HostNotFoundError:

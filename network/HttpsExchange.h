@@ -16,6 +16,8 @@ class QSslSocket;
 
 namespace Orv {
 
+class ProxyTunnel;
+
 // What the head of an answer (status line, header fields, a chunked body's trailer) may hold: past either bound the
 // answer is refused, whatever its sender meant by it.
 constexpr int kMaxAnswerHeadBytes = 64 * 1024;
@@ -128,6 +130,7 @@ private:
     void End();
 
     QSslSocket* socket_ = nullptr;
+    ProxyTunnel* tunnel_ = nullptr; // through an HTTP proxy: the way to the site, until it is open
     QTimer stallTimer_;
     QTimer rateTimer_;
     int stallMs_;
@@ -160,7 +163,7 @@ private:
     QNetworkProxy proxy_;
     QString proxyReason_;
     QString peerIssuer_;
-    bool credentialsGiven_ = false; // this exchange gave the proxy credentials once already
+    bool credentialsGiven_ = false; // this exchange gave a SOCKS proxy credentials once already
     bool proxyAuthenticationFailed_ = false;
     bool connected_ = false; // the connection (through a proxy: the tunnel) stands
     bool finished_ = false;

@@ -3,7 +3,9 @@
 // tests prove the traffic went through it. Names listed with --resolve NAME=ADDRESS are resolved by the proxy alone:
 // a site under such a name cannot be reached except through it.
 // Modes (--mode): ok; auth-basic (407 until the request carries the user and password of --credentials USER:PASSWORD);
-// refuse (403 to every CONNECT); silent (accepts the connection and never answers); intercept (answers the CONNECT,
+// auth-ntlm (407 with NTLM until the client proves that password over NTLMv2, on the same connection, as
+// Windows-integrated proxies do; each refused answer is recorded as "NTLM-REFUSED DOMAIN\\user"); refuse (403 to
+// every CONNECT); silent (accepts the connection and never answers); intercept (answers the CONNECT,
 // then ends the TLS itself with a certificate for the requested name issued by --inspection-cert/--inspection-key,
 // as a company's inspecting proxy does, and talks to the site on its own).
 // Usage: SkorvaneProxy [--mode M] [--credentials USER:PASSWORD] [--resolve NAME=ADDRESS]... [--record FILE]
@@ -20,6 +22,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+
+#include "NtlmProxyCheck.h"
 
 #include <cstdio>
 
@@ -38,7 +42,10 @@ struct Settings {
 // One client connection: its CONNECT, then the tunnel until either side closes.
 class Tunnel : public QObject {
 public:
-    Tunnel(QTcpSocket* client, const Settings& settings) : QObject(client), client_(client), settings_(settings) {
+    Tunnel(QTcpSocket* client, const Settings& settings)
+        : QObject(client), client_(client), settings_(settings),
+          ntlm_(QString::fromUtf8(settings.credentials.split(':').value(0)),
+                QString::fromUtf8(settings.credentials).section(QLatin1Char(':'), 1)) {
         connect(client_, &QTcpSocket::readyRead, this, [this]() { FromClient(); });
         connect(client_, &QTcpSocket::disconnected, client_, &QObject::deleteLater);
     }
@@ -81,12 +88,33 @@ private:
                            "realm=\"Skorvane test proxy\"\r\nContent-Length: 0\r\n\r\n");
             return;
         }
+        if (settings_.mode == QLatin1String("auth-ntlm") && !NtlmPasses(authorization))
+            return;
         const QByteArray target = words.value(1);
         const int colon = target.lastIndexOf(':');
         const QString host = QString::fromLatin1(target.left(colon));
         const quint16 port = static_cast<quint16>(target.mid(colon + 1).toUInt());
         Record("CONNECT " + target);
         Open(host, port, rest);
+    }
+
+    // NTLM's three steps on this connection: the bare request and the negotiate message get a 407 each (the second
+    // with the challenge), the authenticate message opens the tunnel when it proves the password.
+    bool NtlmPasses(const QByteArray& authorization) {
+        const QByteArray token =
+            authorization.startsWith("NTLM ") ? QByteArray::fromBase64(authorization.mid(5)) : QByteArray();
+        QString who;
+        if (ntlm_.Accepts(token, &who)) {
+            Record("NTLM " + who.toUtf8());
+            return true;
+        }
+        const QByteArray challenge = ntlm_.Challenge(token);
+        if (challenge.isEmpty() && !token.isEmpty())
+            Record("NTLM-REFUSED " + who.toUtf8());
+        client_->write("HTTP/1.1 407 Proxy Authentication Required\r\nProxy-Authenticate: NTLM" +
+                       (challenge.isEmpty() ? QByteArray() : ' ' + challenge.toBase64()) +
+                       "\r\nContent-Length: 0\r\n\r\n");
+        return false;
     }
 
     void Open(const QString& host, quint16 port, const QByteArray& early) {
@@ -146,6 +174,7 @@ private:
 
     QTcpSocket* client_;
     const Settings& settings_;
+    NtlmProxyCheck ntlm_;
     QTcpSocket* upstream_ = nullptr;
     QByteArray head_;
     bool inspected_ = false;
@@ -175,8 +204,9 @@ private:
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
-    const QCommandLineOption mode("mode", "ok, auth-basic, refuse, silent or intercept", "mode", "ok");
-    const QCommandLineOption credentials("credentials", "the user and password of auth-basic", "user:password");
+    const QCommandLineOption mode("mode", "ok, auth-basic, auth-ntlm, refuse, silent or intercept", "mode", "ok");
+    const QCommandLineOption credentials("credentials", "the user and password of auth-basic and auth-ntlm",
+                                         "user:password");
     const QCommandLineOption resolve("resolve", "a name only the proxy resolves", "name=address");
     const QCommandLineOption record("record", "where each tunnel is recorded", "file");
     const QCommandLineOption cert("inspection-cert", "the inspecting certificate (PEM)", "file");

@@ -23,7 +23,7 @@
 #                        (bodies over 1 KiB refused)
 #   --proxy[=MODE]       with --site: the site is named site.skorvane.test, a name that only the stand-in proxy
 #                        (standin/Proxy.cpp) resolves, and https_proxy points at that proxy, in a mode: ok (default),
-#                        auth-basic (user "skv", password "proxy-secret"), refuse, silent, intercept (TLS inspected
+#                        auth-basic or auth-ntlm (user "skv", password "proxy-secret"), refuse, silent, intercept (TLS inspected
 #                        with a certificate of "Example Corp Inspection CA", a root this computer does not trust) or
 #                        intercept-trusted (the same root, trusted). The proxy records each tunnel in proxy/connects.
 # SKV_BUILD names the native build that holds the stand-in product (default build/native).

@@ -48,6 +48,7 @@ check direct 0 "" "tls        ok .*issued by \"Skorvane Test Root\"" --site
 check proxy 0 "" "tunnel     ok .*opened the way to site.skorvane.test" --site --proxy
 check proxy-refuse 1 tunnel "did not open the way" --site --proxy=refuse
 check proxy-auth 1 tunnel "asked for a user name and password" --site --proxy=auth-basic
+check proxy-ntlm 1 tunnel "asked for a user name and password" --site --proxy=auth-ntlm
 check proxy-intercept 1 tls 'issued by "Example Corp Inspection CA", which this computer does not trust' --site --proxy=intercept
 check proxy-intercept-trusted 0 "" 'issued by "Example Corp Inspection CA"' --site --proxy=intercept-trusted
 # The setting over the environment: "none" goes direct (and the proxy-only name is not found); a bad value is said

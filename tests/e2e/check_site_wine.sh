@@ -71,6 +71,13 @@ proxied auth auth-basic
 connections 3 "127.0.0.1:$(proxyPort auth)" ""
 qtest download-proxy-credentials "$work/auth" "$build/tests/download/tst_Download.exe" proxyCredentialsAreAskedOnce
 grep -rqs "proxy-secret" "$work/download-proxy-credentials.log" "$work/auth/out" && { echo "FAIL: the proxy password was written"; failures=$((failures + 1)); }
+# An NTLM proxy: the session's own sign-in is tried first (Wine has no domain session to give), then the typed
+# password over NTLMv2; a wrong one is tried once.
+proxied ntlm auth-ntlm
+connections 3 "127.0.0.1:$(proxyPort ntlm)" ""
+qtest download-proxy-ntlm "$work/ntlm" "$build/tests/download/tst_Download.exe" proxyCredentialsAreAskedOnce
+[[ $(grep -c "^NTLM SKORVANETEST.skv$" "$work/ntlm/proxy/connects") == 2 ]] ||
+    { echo "FAIL ntlm: the proxy's record"; cat "$work/ntlm/proxy/connects"; failures=$((failures + 1)); }
 # A report through a proxy that refuses the way: the failure names the proxy.
 proxied refusing refuse
 connections 3 "127.0.0.1:$(proxyPort refusing)" ""
