@@ -3,7 +3,11 @@
 #include "ui_MainWindow.h"
 
 #include "ApplicationNames.h"
+#include "network/NetworkLimits.h"
 #include "report/OpenReportDialog.h"
+#include "report/OutboxSender.h"
+#include "report/UIDialogDumpSend.h"
+#include "report/UIPanelDumpSend.h"
 #include "network/SiteAddress.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
@@ -283,7 +287,31 @@ void MainWindow::showEvent(QShowEvent* event) {
         fitted_ = true;
         // Once the window system has framed it: the frame's size counts.
         QTimer::singleShot(0, this, &MainWindow::FitToScreen);
+        // The first pass is over: what waits in the outbox goes now, in the background.
+        QTimer::singleShot(0, this, &MainWindow::SendWaitingReports);
     }
+}
+
+void MainWindow::SendWaitingReports() {
+    const QString folder = ReportOutbox::DefaultFolder();
+    if (folder.isEmpty() || ReportOutbox(folder).Count() == 0)
+        return;
+    auto* sender = new OutboxSender(folder, this);
+    sender->SetLimits(Orv::NetworkStallMs(), Orv::NetworkMinimumBytes());
+    connect(sender, &OutboxSender::sSending, this, [this](int index, int count) {
+        form_->labelPassStep->setText(count == 1 ? tr("Sending the report that waited…")
+                                                 : tr("Sending waiting report %1 of %2…").arg(index + 1).arg(count));
+    });
+    connect(sender, &OutboxSender::sFinished, this, [this, sender]() {
+        // The line may be cut in a narrow window: the log below keeps it whole, with what was dropped or set aside.
+        form_->labelPassStep->setText(sender->Summary());
+        form_->labelPassStep->setToolTip(sender->Summary());
+        for (const QString& note : sender->Notes())
+            AppendLogText(note);
+        AppendLogText(sender->Summary());
+        sender->deleteLater();
+    });
+    sender->Start();
 }
 
 void MainWindow::FitToScreen() {
@@ -337,7 +365,12 @@ void MainWindow::on_pushButtonSendReport_clicked() {
     if (!SiteAddressUsable())
         return;
     // A new screenshot, dialog and panel for every use; the dialog is modeless and goes when closed.
-    OpenReportDialog(this, ReportJson(), pass_.ProductVersion(), ReportRowTexts());
+    UIDialogDumpSend* dialog = OpenReportDialog(this, ReportJson(), pass_.ProductVersion(), ReportRowTexts());
+    // The dialog closes soon after its thanks: the number to quote stays in the window's log.
+    if (auto* panel = dialog ? dialog->findChild<UIPanelDumpSend*>() : nullptr)
+        connect(panel, &UIPanelDumpSend::sReportTaken, this, [this](const QString& number) {
+            AppendLogText(tr("Report number %1 sent: quote it to support.").arg(number));
+        });
 }
 
 QMap<QString, ReportRowText> MainWindow::ReportRowTexts() {

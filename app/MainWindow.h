@@ -82,6 +82,8 @@ private slots:
     void on_pushButtonActivateDragAndDrop_clicked();
 
 private:
+    // Sends the reports that wait in the outbox, one line telling how it goes.
+    void SendWaitingReports();
     Ui::MainWindow* Form() const { return form_.get(); }
     // Runs what start begins on the pass's thread (a pass, "Activate"), the buttons disabled, and returns once it
     // is over; meanwhile the window answers.

@@ -1,6 +1,7 @@
 // SkorvaneDiagnosticsCli: one check pass without a window on screen, the report on standard output.
 #include "ApplicationNames.h"
 #include "ProductInformations.h"
+#include "SendWaiting.h"
 #include "SiteCheck.h"
 #include "pass/CheckPass.h"
 
@@ -27,12 +28,15 @@ namespace {
 const char* const kUsage =
     "Usage: SkorvaneDiagnosticsCli [--fix] [--text]\n"
     "       SkorvaneDiagnosticsCli --check-site [--text]\n"
+    "       SkorvaneDiagnosticsCli --send-waiting [--text]\n"
     "Runs the diagnostics' check pass without showing a window and prints the report as JSON.\n"
     "  --fix         create a missing start-up shortcut during the pass\n"
     "  --text        print a table instead: each row's result, and for each that failed, the cause and the fix\n"
     "  --check-site  instead of the pass, walk the route to the maker's site as a transfer takes it (proxy, name,\n"
     "                connection, tunnel, TLS, HTTP) and print each hop with its time and verdict\n"
-    "Exit code: 0 when every check passed (the site can be reached), 1 when one did not, 2 for a usage error.\n";
+    "  --send-waiting  instead of the pass, send the reports that wait in the outbox and print what came of each\n"
+    "Exit code: 0 when every check passed (the site can be reached; no report waits any more), 1 when one did not,\n"
+    "2 for a usage error.\n";
 
 // Messages that would be boxes go to the error stream: nobody is there to close a box.
 void PrintReport(const std::string& text, const std::string& caption, unsigned) {
@@ -101,6 +105,7 @@ int main(int argc, char** argv) {
     bool fix = false;
     bool text = false;
     bool checkSite = false;
+    bool sendWaiting = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--fix") == 0) {
             fix = true;
@@ -108,6 +113,8 @@ int main(int argc, char** argv) {
             text = true;
         } else if (std::strcmp(argv[i], "--check-site") == 0) {
             checkSite = true;
+        } else if (std::strcmp(argv[i], "--send-waiting") == 0) {
+            sendWaiting = true;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, gReportStream);
             return 0;
@@ -124,6 +131,12 @@ int main(int argc, char** argv) {
     Orv::Error::SetMessageBoxPresenter(PrintReport);
     if (checkSite)
         return CheckSite(text);
+    if (sendWaiting) {
+        const int exitCode = SendWaitingReports(text, gReportStream);
+        std::fclose(gReportStream);
+        Orv::ReleaseConfigFiles();
+        return exitCode;
+    }
 
     CheckPass pass;
     QObject::connect(&pass, &CheckPass::stepStarted, [](int step, int steps, const QString& name) {

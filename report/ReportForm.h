@@ -27,6 +27,7 @@ struct ReportFields {
     QString dumpPath;
     QString parametersPath;
     bool withParameters = false;
+    QString reportId; // once the report was made (sent or kept to send): the number to quote to support
 };
 
 // A report as it goes to the site: a multipart/form-data body and its Content-Type.

@@ -1,4 +1,5 @@
 #include "ReportHtml.h"
+#include "ReportOutbox.h"
 
 #include "app/pass/CheckRows.h"
 
@@ -104,6 +105,11 @@ QString ReportHtml(const ReportFields& fields, const QByteArray& screenshot) {
                               ? QStringLiteral("<p>(no screenshot)</p>")
                               : QStringLiteral("<img alt=\"screenshot\" src=\"data:image/webp;base64,%1\">")
                                     .arg(QString::fromLatin1(screenshot.toBase64()));
+    // One substitution for every part: text a part brings ("%1" in an explanation) is never substituted again.
+    const QString number = fields.reportId.isEmpty()
+                               ? QString()
+                               : QStringLiteral("<h2>Report number</h2>\n<p id=\"report-number\">%1</p>\n")
+                                     .arg(ReportNumber(fields.reportId));
     return QStringLiteral(
                "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                "<title>%1 %2 - diagnostic report</title>\n<style>\n"
@@ -117,12 +123,13 @@ QString ReportHtml(const ReportFields& fields, const QByteArray& screenshot) {
                "pre { background: #fff; border: 1px solid #d5dbe3; padding: 8px; white-space: pre-wrap; }\n"
                "</style>\n</head>\n<body>\n<h1>%1 %2 - diagnostic report</h1>\n"
                "<h2>Results</h2>\n<table>\n<tr><th>Check</th><th>Result</th><th>Why it failed</th></tr>\n%3</table>\n"
-               "<h2>Explanation</h2>\n<pre>%4</pre>\n<h2>E-mail</h2>\n<p>%5</p>\n"
+               "<h2>Explanation</h2>\n<pre>%4</pre>\n<h2>E-mail</h2>\n<p>%5</p>\n%8"
                "<h2>Screenshot</h2>\n%6\n"
                "<script type=\"application/json\" id=\"report-json\">%7</script>\n</body>\n</html>\n")
         .arg(fields.productName.toHtmlEscaped(), fields.productVersion.toHtmlEscaped(), rows,
              fields.explanation.toHtmlEscaped(),
-             fields.email.isEmpty() ? QStringLiteral("(none: anonymous)") : fields.email.toHtmlEscaped(), image, json);
+             fields.email.isEmpty() ? QStringLiteral("(none: anonymous)") : fields.email.toHtmlEscaped(), image, json,
+             number);
 }
 
 QString ReadableResults(const ReportFields& fields) {

@@ -1,6 +1,7 @@
 #include "UIDialogReportDetails.h"
 
 #include "ReportHtml.h"
+#include "ReportOutbox.h"
 #include "ui_UIDialogReportDetails.h"
 
 #include <QImage>
@@ -19,6 +20,9 @@ UIDialogReportDetails::UIDialogReportDetails(const ReportFields& fields, QWidget
             screenshot.scaledToWidth(qMin(kThumbnailWidth, screenshot.width()), Qt::SmoothTransformation)));
     form_->labelEmail->setText(fields.email.isEmpty() ? tr("(none: the report is anonymous)") : fields.email);
     form_->labelProduct->setText(fields.productName + QLatin1Char(' ') + fields.productVersion);
+    form_->labelReportNumber->setText(ReportNumber(fields.reportId));
+    form_->labelReportNumberCaption->setVisible(!fields.reportId.isEmpty());
+    form_->labelReportNumber->setVisible(!fields.reportId.isEmpty());
     form_->plainTextEditExplanation->setPlainText(fields.explanation);
     form_->plainTextEditResults->setPlainText(ReadableResults(fields));
     form_->labelResultsCaption->setVisible(fields.diagnosticsMode);

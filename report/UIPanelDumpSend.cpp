@@ -1,6 +1,7 @@
 #include "UIPanelDumpSend.h"
 
 #include "ReportHtml.h"
+#include "ReportUpload.h"
 #include "network/HttpsExchange.h"
 #include "network/NetworkLimits.h"
 #include "network/NetworkProxy.h"
@@ -37,8 +38,6 @@ constexpr int kResultFadeMs = 500;
 constexpr int kAfterAnswerMs = 1000;
 constexpr int kBeforeClosingMs = 2500;
 constexpr double kFadedFormOpacity = 0.2;
-// The site's answer is a word; what comes past this is not kept.
-constexpr qint64 kAnswerCeiling = 64 * 1024;
 const char* const kDialogTitle = "SkorvaneDiagnostics (Orv)";
 
 QPropertyAnimation* Fade(QObject* target, int ms, double to) {
@@ -66,6 +65,7 @@ UIPanelDumpSend::UIPanelDumpSend(QWidget* parent)
       chooseSavePath_(ChooseHtmlFile) {
     stallMs = Orv::NetworkStallMs();
     minimumBytes = Orv::NetworkMinimumBytes();
+    outboxFolder = ReportOutbox::DefaultFolder();
     form_->setupUi(this);
     // Enter presses the button in focus, as in a dialog (the panel sits in a window that is not one).
     for (QPushButton* button : findChildren<QPushButton*>())
@@ -160,6 +160,7 @@ ReportFields UIPanelDumpSend::Fields() const {
     fields.dumpPath = QString::fromStdString(DumpFilePath());
     fields.parametersPath = QString::fromStdString(ParametersFilePath());
     fields.withParameters = form_->checkBoxParameters->isChecked();
+    fields.reportId = report_.id;
     return fields;
 }
 
@@ -177,33 +178,33 @@ void UIPanelDumpSend::Send() {
         ORV_REPORT(problem.toStdString(), false, Orv::kErrorLevelWarning);
         return;
     }
-    const ReportRequest report = BuildReportForm(Fields());
+    const ReportRequest form = BuildReportForm(Fields());
+    report_ = WaitingReport();
+    report_.id = NewReportId();
+    report_.created = QDateTime::currentDateTimeUtc();
+    report_.endpoint = ReportEndpoint(diagnosticsMode);
+    report_.contentType = form.contentType;
+    report_.body = form.body;
+    // Kept first: whatever happens to the upload, the dialog or the program, the report is not lost. A report that
+    // cannot be kept (a full disk) is still sent.
+    keepError_.clear();
+    kept_ = ReportOutbox(outboxFolder).Keep(&report_, &keepError_);
+    if (!kept_)
+        qWarning().noquote() << "The report could not be kept in the outbox:" << keepError_;
+    StartUpload();
+}
+
+void UIPanelDumpSend::StartUpload() {
     if (sending_) {
         sending_->disconnect(this);
-        sending_->Abort(QString());
+        sending_->Abort();
         sending_->deleteLater();
     }
-    auto* exchange = new Orv::HttpsExchange(this);
-    sending_ = exchange;
-    exchange->SetLimits(stallMs, minimumBytes);
-    answer_.clear();
-    answerCut_ = false;
-    connect(exchange, &Orv::HttpsExchange::sBody, this, [this, exchange](const QByteArray& piece) {
-        answer_ += piece.left(static_cast<int>(qMax<qint64>(0, kAnswerCeiling - answer_.size())));
-        if (answer_.size() >= kAnswerCeiling) {
-            // An answer past the ceiling is not read on: the site took the report (its status is in), the rest
-            // of what it says is dropped.
-            answerCut_ = true;
-            exchange->Abort(QStringLiteral("the answer passed %1 bytes").arg(kAnswerCeiling));
-        }
-    });
-    connect(exchange, &Orv::HttpsExchange::sFinished, this, &UIPanelDumpSend::OnFinished);
-    // The answer as the site sends it: a compressed one could expand without bound. Written once: a connection
-    // that dies after the report went out is a failure to show, never a reason to send it again unasked.
-    exchange->Start(
-        "POST", QUrl(ReportEndpoint(diagnosticsMode), QUrl::StrictMode),
-        {{"Content-Type", report.contentType}, {"User-Agent", "Mozilla/5.0"}, {"Accept-Encoding", "identity"}},
-        report.body);
+    auto* upload = new ReportUpload(this);
+    sending_ = upload;
+    upload->SetLimits(stallMs, minimumBytes);
+    connect(upload, &ReportUpload::sFinished, this, &UIPanelDumpSend::OnFinished);
+    upload->Start(report_);
     waitOver_ = false;
     setEnabled(false);
     animation_.start();
@@ -222,61 +223,82 @@ void UIPanelDumpSend::OfferRetry() {
 }
 
 QString UIPanelDumpSend::FailureText() const {
-    switch (sending_->failure()) {
+    const Orv::HttpsExchange* sending = &sending_->Exchange();
+    switch (sending->failure()) {
     case Orv::HttpsExchange::Failure::TooSlow:
         return tr("The website moved fewer than %1 bytes in %2 seconds: too slow to ever finish.")
             .arg(minimumBytes)
             .arg(stallMs / 1000.0);
     case Orv::HttpsExchange::Failure::Timeout: {
         const int seconds = stallMs / 1000;
-        if (sending_->Proxy().type() != QNetworkProxy::NoProxy && !sending_->Connected())
-            return tr("The proxy %1 did not answer for %2 s.").arg(Orv::ProxyText(sending_->Proxy())).arg(seconds);
+        if (sending->Proxy().type() != QNetworkProxy::NoProxy && !sending->Connected())
+            return tr("The proxy %1 did not answer for %2 s.").arg(Orv::ProxyText(sending->Proxy())).arg(seconds);
         return seconds == 1 ? tr("The website did not answer for 1 second.")
                             : tr("The website did not answer for %1 seconds.").arg(seconds);
     }
     case Orv::HttpsExchange::Failure::Tls:
-        return sending_->UntrustedIssuer().isEmpty()
+        return sending->UntrustedIssuer().isEmpty()
                    ? tr("Can't connect to website")
                    : tr("Can't connect to website: its certificate was issued by \"%1\", which this computer does "
                         "not trust.")
-                         .arg(sending_->UntrustedIssuer());
+                         .arg(sending->UntrustedIssuer());
     case Orv::HttpsExchange::Failure::Proxy:
-        return sending_->ProxyAuthenticationFailed() ? tr("The proxy asked for a user name and password (proxy %1).")
-                                                           .arg(Orv::ProxyText(sending_->Proxy()))
-                                                     : tr("The proxy %1 did not open the way to the website: %2")
-                                                           .arg(Orv::ProxyText(sending_->Proxy()), sending_->Detail());
+        return sending->ProxyAuthenticationFailed() ? tr("The proxy asked for a user name and password (proxy %1).")
+                                                          .arg(Orv::ProxyText(sending->Proxy()))
+                                                    : tr("The proxy %1 did not open the way to the website: %2")
+                                                          .arg(Orv::ProxyText(sending->Proxy()), sending->Detail());
     case Orv::HttpsExchange::Failure::HostNotFound:
-        if (sending_->Proxy().type() == QNetworkProxy::NoProxy)
+        if (sending->Proxy().type() == QNetworkProxy::NoProxy)
             return tr("The website's name could not be found: no Internet connection, or a wrong site address.");
-        return tr("The proxy's name %1 could not be found.").arg(Orv::ProxyText(sending_->Proxy()));
+        return tr("The proxy's name %1 could not be found.").arg(Orv::ProxyText(sending->Proxy()));
     default:
         return tr("Website problem or firewall blocking Internet access!");
     }
 }
 
 void UIPanelDumpSend::OnFinished() {
-    Orv::HttpsExchange* exchange = sending_;
+    ReportUpload* upload = sending_;
     answered_ = true;
-    const int status = exchange->Status();
-    // The site took the report only when it answered after the whole request went out, and not with an error.
-    const bool answered = exchange->failure() == Orv::HttpsExchange::Failure::None ||
-                          (answerCut_ && exchange->failure() == Orv::HttpsExchange::Failure::Aborted);
-    const bool ok = answered && exchange->BodySent() && status >= 200 && status < 400;
+    const bool ok = upload->outcome() == ReportUpload::Outcome::Taken;
+    ReportOutbox outbox(outboxFolder);
     if (ok) {
-        qInfo() << "DEBUG_DUMP_PANEL: anwser result" << QString::fromUtf8(answer_.left(200))
-                << (answerCut_ ? "(cut short)" : "");
-        resultPanel_->ShowSucceeded(diagnosticsMode ? tr("Thank you for sending your diagnostic report.")
-                                                    : tr("Thank you for sending your crash report."));
+        if (kept_)
+            outbox.Remove(report_);
+        qInfo() << "DEBUG_DUMP_PANEL: anwser result" << QString::fromUtf8(upload->Answer().left(200))
+                << (upload->AnswerCut() ? "(cut short)" : "");
+        qInfo().noquote() << "Report number" << ReportNumber(report_.id) << "taken by the site (" << report_.id << ")";
+        emit sReportTaken(ReportNumber(report_.id));
+        resultPanel_->ShowSucceeded((diagnosticsMode ? tr("Thank you for sending your diagnostic report.")
+                                                     : tr("Thank you for sending your crash report.")) +
+                                    QLatin1Char('\n') +
+                                    tr("Report number %1: quote it to support.").arg(ReportNumber(report_.id)));
     } else {
-        qInfo() << "DEBUG_DUMP_PANEL: anwser error" << status << exchange->Detail();
+        const Orv::HttpsExchange& exchange = upload->Exchange();
+        qInfo() << "DEBUG_DUMP_PANEL: anwser error" << exchange.Status() << exchange.Detail();
         // The hop that failed, and for the network's own failures what to do (a failure of the site itself keeps
         // the one line it always had).
-        const QString advice = answered ? QString() : Orv::TransferAdvice(*exchange);
+        const bool answered = upload->Answered();
+        const QString advice = answered ? QString() : Orv::TransferAdvice(exchange);
         const QString failure = answered ? tr("Website problem or firewall blocking Internet access!") : FailureText();
-        resultPanel_->ShowFailed(advice.isEmpty() ||
-                                         failure == tr("Website problem or firewall blocking Internet access!")
-                                     ? failure
-                                     : failure + QLatin1Char('\n') + advice);
+        QString text = advice.isEmpty() || failure == tr("Website problem or firewall blocking Internet access!")
+                           ? failure
+                           : failure + QLatin1Char('\n') + advice;
+        // Refused for good, the report is not sent again by itself; otherwise it waits in the outbox.
+        if (upload->outcome() == ReportUpload::Outcome::Refused) {
+            if (kept_)
+                outbox.Refuse(report_);
+            kept_ = false; // a Retry keeps it anew
+        } else if (kept_) {
+            if (upload->RetryAfter().isValid())
+                outbox.Postpone(&report_, upload->RetryAfter());
+            text += QLatin1Char('\n') +
+                    tr("Your report is kept on this computer and will be sent when the site can be reached.");
+        } else {
+            text += QLatin1Char('\n') + tr("The report could not be kept on this computer (%1): use \"Save report…\" "
+                                           "to keep it.")
+                                            .arg(keepError_);
+        }
+        resultPanel_->ShowFailed(text);
     }
     QTimer::singleShot(kAfterAnswerMs, Qt::PreciseTimer, this, [this, ok]() {
         StopWaiting();
@@ -290,7 +312,6 @@ void UIPanelDumpSend::OnFinished() {
         }
         emit sAnswerShown(ok);
     });
-    exchange->deleteLater();
 }
 
 void UIPanelDumpSend::Retry() {
@@ -300,7 +321,12 @@ void UIPanelDumpSend::Retry() {
     QPropertyAnimation* fadeOut = Fade(resultProxy_, kResultFadeMs / 2, 0.0);
     fadeOut->start(QAbstractAnimation::DeleteWhenStopped);
     form_->widgetParentGraphicView->setEnabled(true);
-    Send();
+    // The same report again, under the same number: the site knows it if an earlier answer was lost on the way.
+    if (report_.id.isEmpty())
+        return Send();
+    if (!kept_)
+        kept_ = ReportOutbox(outboxFolder).Keep(&report_, &keepError_);
+    StartUpload();
 }
 
 void UIPanelDumpSend::CleanUpDump() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportForm.h"
+#include "ReportOutbox.h"
 
 #include <QPointer>
 #include <QSequentialAnimationGroup>
@@ -15,9 +16,9 @@ class QGraphicsItemModernWait;
 class QGraphicsProxyWidget;
 class QGraphicsViewTransformWidgetToGraphicView;
 class UIPanelFailedOrSucceed;
+class ReportUpload;
 
 namespace Orv {
-class HttpsExchange;
 class QtStylesheetFollower;
 } // namespace Orv
 
@@ -28,7 +29,8 @@ class UIPanelDumpSend;
 // The report form: an explanation, an optional e-mail address, and the buttons that send the report (a diagnostics
 // report with the window's screenshot and results, or a crash report with its dump) to the maker's web site. While
 // the upload runs the form fades behind a spinner; the outcome fades in over it. A successful upload closes the
-// dialog; after a failure it stays open with everything typed, and "Retry" sends again.
+// dialog; after a failure it stays open with everything typed, and "Retry" sends again. Before it is sent, the report
+// is kept in the outbox, so that one the site did not take is sent again at a later start.
 class UIPanelDumpSend : public QWidget {
     Q_OBJECT
 
@@ -52,6 +54,8 @@ public:
     int stallMs;
     // How many bytes must move (either way) in each such span: fewer, and the upload is given up as too slow.
     qint64 minimumBytes;
+    // Where a report waits until the site took it (empty: nowhere, the report lives in the dialog only).
+    QString outboxFolder;
 
     // The report as it would be sent now.
     ReportFields Fields() const;
@@ -80,6 +84,8 @@ signals:
     void sCloseDumpDialog();
     // The outcome is shown (the wait is over): true for success.
     void sAnswerShown(bool succeeded);
+    // The site took the report: its number, as the user quotes it to support.
+    void sReportTaken(const QString& number);
 
 private slots:
     void on_pushButtonSubmitBug_clicked();
@@ -107,11 +113,13 @@ private:
     std::unique_ptr<Orv::QtStylesheetFollower> follower_;
     Question question_;
     SavePathChooser chooseSavePath_;
-    // The upload under way (one connection, its request written once: Retry makes a new one), and the beginning of
-    // its answer (only a log line reads it).
-    QPointer<Orv::HttpsExchange> sending_;
-    QByteArray answer_;
-    bool answerCut_ = false;
+    void StartUpload();
+    // The report made by the first press (Retry sends it again, with the same identifier), whether the outbox keeps
+    // it (and if not, why), and the upload under way (one connection, its request written once).
+    WaitingReport report_;
+    bool kept_ = false;
+    QString keepError_;
+    QPointer<ReportUpload> sending_;
     bool waitOver_ = false;
     bool answered_ = false;
 };

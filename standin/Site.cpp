@@ -15,7 +15,12 @@
 // uploads and downloads: a 200 status followed by header lines without end, long ones or short ones), bad-chunk (a
 // chunk of 16 bytes followed by a chunk-size line that is not hexadecimal).
 // Usage: SkorvaneSite --cert CERT.pem --key KEY.pem --store DIR [--downloads DIR] [--mode M] [--delay-ms N]
-//        [--max-body N] [--port-file FILE]
+//        [--max-body N] [--port-file FILE] [--mode-file FILE]
+// For uploads: bad-request (400), busy (503 with Retry-After: 3600), take-and-close (takes the report, then closes
+// without answering, as when an answer is lost on the way). An upload's X-Report-Id is kept in the store folder's
+// "report-ids" ("taken ID" when the site took a report, "duplicate ID" when it came again): a report that came again
+// is answered 200 "OK" at once, as the first time, and not taken twice. The mode can be changed while the site runs
+// by writing it into the file of --mode-file, read at each request.
 // It listens on 127.0.0.1 on a free port and writes the port number into the port file.
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -23,6 +28,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslSocket>
@@ -41,6 +47,7 @@ struct Settings {
     QString store;
     QString downloads;
     QString mode = QStringLiteral("ok");
+    QString modeFile;
     int delayMs = 3000;
     qint64 maxBody = 64 * 1024 * 1024;
 };
@@ -48,8 +55,8 @@ struct Settings {
 // One connection: reads one request, answers it as the mode says, and closes.
 class Exchange : public QObject {
 public:
-    Exchange(QSslSocket* socket, const Settings& settings, int* counter)
-        : QObject(socket), socket_(socket), settings_(settings), counter_(counter) {
+    Exchange(QSslSocket* socket, const Settings& settings, int* counter, QSet<QByteArray>* ledger)
+        : QObject(socket), socket_(socket), settings_(settings), counter_(counter), ledger_(ledger) {
         connect(socket_, &QSslSocket::readyRead, this, [this]() { Read(); });
         connect(socket_, &QSslSocket::disconnected, socket_, &QObject::deleteLater);
         connect(socket_, qOverload<const QList<QSslError>&>(&QSslSocket::sslErrors), socket_,
@@ -86,8 +93,11 @@ private:
         requestLine_ = lines.value(0).trimmed();
         for (const QByteArray& line : lines.mid(1)) {
             const int colon = line.indexOf(':');
-            if (colon > 0 && line.left(colon).trimmed().toLower() == "content-length")
+            const QByteArray name = line.left(qMax(colon, 0)).trimmed().toLower();
+            if (name == "content-length")
                 contentLength_ = line.mid(colon + 1).trimmed().toLongLong();
+            else if (name == "x-report-id")
+                reportId_ = line.mid(colon + 1).trimmed();
         }
     }
 
@@ -100,9 +110,35 @@ private:
                                                  path == QLatin1String("/user-requests/crash_report.php"));
         if (!download && !upload)
             return Answer(404, "Not Found", "not found");
-        if (upload)
+        QFile modeFile(settings_.modeFile);
+        mode_ = !settings_.modeFile.isEmpty() && modeFile.open(QIODevice::ReadOnly)
+                    ? QString::fromUtf8(modeFile.readAll()).trimmed()
+                    : settings_.mode;
+        const QString& mode = mode_;
+        if (upload) {
             Store();
-        const QString& mode = settings_.mode;
+            if (!reportId_.isEmpty() && ledger_->contains(reportId_)) {
+                Record("duplicate " + reportId_);
+                return Answer(200, "OK", "OK");
+            }
+            if (mode == QLatin1String("bad-request"))
+                return Answer(400, "Bad Request", "refused");
+            if (mode == QLatin1String("busy"))
+                return Answer(503, "Service Unavailable", "busy", "text/plain", "Retry-After: 3600\r\n");
+            // The modes whose answer says the site took the report (the broken answers take nothing).
+            static const QStringList kTaking{QStringLiteral("ok"),         QStringLiteral("delay"),
+                                             QStringLiteral("body-error"), QStringLiteral("long-answer"),
+                                             QStringLiteral("redirect"),   QStringLiteral("take-and-close")};
+            const bool takes = kTaking.contains(mode);
+            if (takes && !reportId_.isEmpty()) {
+                ledger_->insert(reportId_);
+                Record("taken " + reportId_);
+            }
+            if (mode == QLatin1String("take-and-close")) {
+                answered_ = true;
+                return socket_->abort();
+            }
+        }
         if (mode == QLatin1String("error500"))
             return Answer(500, "Internal Server Error", "error");
         if (mode == QLatin1String("redirect"))
@@ -148,20 +184,20 @@ private:
     }
 
     void Reply(bool download, const QString& path) {
-        if (settings_.mode == QLatin1String("trickle"))
+        if (mode_ == QLatin1String("trickle"))
             return Trickle();
-        if (settings_.mode == QLatin1String("header-flood") || settings_.mode == QLatin1String("field-flood"))
-            return Flood(settings_.mode == QLatin1String("header-flood"));
-        if (!download && settings_.mode == QLatin1String("long-answer"))
+        if (mode_ == QLatin1String("header-flood") || mode_ == QLatin1String("field-flood"))
+            return Flood(mode_ == QLatin1String("header-flood"));
+        if (!download && mode_ == QLatin1String("long-answer"))
             return Endless("200 OK");
         if (!download)
-            return Answer(200, "OK", settings_.mode == QLatin1String("body-error") ? "error" : "OK");
+            return Answer(200, "OK", mode_ == QLatin1String("body-error") ? "error" : "OK");
         // "/software-download/?..." is the product's installer.
         QString name = QFileInfo(path).fileName();
         if (name.isEmpty())
             name = QStringLiteral("Skorvane.exe");
         QFile file(QDir(settings_.downloads).filePath(name));
-        const QString& mode = settings_.mode;
+        const QString& mode = mode_;
         if (mode == QLatin1String("endless") || mode == QLatin1String("endless-404"))
             return Endless(mode == QLatin1String("endless-404") ? "404 Not Found" : "200 OK");
         if (settings_.downloads.isEmpty() || mode == QLatin1String("not-found") || !file.open(QIODevice::ReadOnly))
@@ -212,6 +248,12 @@ private:
                socket_->bytesToWrite() + socket_->encryptedBytesToWrite() < 1024 * 1024)
             socket_->write(chunk);
     }
+    void Record(const QByteArray& line) {
+        QFile file(QDir(settings_.store).filePath(QStringLiteral("report-ids")));
+        if (file.open(QIODevice::Append))
+            file.write(line + '\n');
+    }
+
     // Written whole under a temporary name, then renamed: a reader never sees half a request.
     void Store() {
         QDir().mkpath(settings_.store);
@@ -235,6 +277,9 @@ private:
     QSslSocket* socket_;
     const Settings& settings_;
     int* counter_;
+    QSet<QByteArray>* ledger_; // the report identifiers taken
+    QString mode_;
+    QByteArray reportId_;
     QByteArray buffer_;
     QByteArray requestLine_;
     int headerEnd_ = -1;
@@ -256,13 +301,14 @@ protected:
         socket->setLocalCertificate(settings_.certificate);
         socket->setPrivateKey(settings_.key);
         socket->setPeerVerifyMode(QSslSocket::VerifyNone);
-        new Exchange(socket, settings_, &counter_);
+        new Exchange(socket, settings_, &counter_, &ledger_);
         socket->startServerEncryption();
     }
 
 private:
     const Settings& settings_;
     int counter_ = 0;
+    QSet<QByteArray> ledger_;
 };
 } // namespace
 
@@ -277,7 +323,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption delay("delay-ms", "delay of the delay mode", "ms", "3000");
     const QCommandLineOption maxBody("max-body", "largest body accepted", "bytes", "67108864");
     const QCommandLineOption portFile("port-file", "where the port is written", "file");
-    parser.addOptions({cert, key, store, downloads, mode, delay, maxBody, portFile});
+    const QCommandLineOption modeFile("mode-file", "a file whose text, when it exists, is the mode", "file");
+    parser.addOptions({cert, key, store, downloads, mode, delay, maxBody, portFile, modeFile});
     parser.addHelpOption();
     parser.process(application);
 
@@ -293,6 +340,7 @@ int main(int argc, char** argv) {
     settings.store = parser.value(store);
     settings.downloads = parser.value(downloads);
     settings.mode = parser.value(mode);
+    settings.modeFile = parser.value(modeFile);
     settings.delayMs = parser.value(delay).toInt();
     settings.maxBody = parser.value(maxBody).toLongLong();
     if (settings.certificate.isNull() || settings.key.isNull() || settings.store.isEmpty()) {

@@ -193,7 +193,7 @@ if [[ -n $site ]]; then
     [[ -x $siteExe ]] || { echo "sandbox.sh: build the stand-in site first ($siteExe)" >&2; exit 1; }
     "$siteExe" --cert "$siteDir/site.pem" --key "$siteDir/site.key" --store "$siteDir/requests" \
         --downloads "$siteDir/downloads" --mode "$siteMode" --max-body "$maxBody" --port-file "$siteDir/port" \
-        </dev/null >"$siteDir/site.log" 2>&1 &
+        --mode-file "$siteDir/mode" </dev/null >"$siteDir/site.log" 2>&1 &
     echo $! >"$siteDir/site.pid"
     for _ in $(seq 100); do [[ -s $siteDir/port ]] && break; sleep 0.05; done
     [[ -s $siteDir/port ]] || { echo "sandbox.sh: the stand-in site did not start (see $siteDir/site.log)" >&2; exit 1; }

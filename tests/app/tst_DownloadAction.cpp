@@ -1,6 +1,9 @@
 // "Download and install Skorvane" from the window, against the stand-in web site and its installer (run by
 // tests/e2e/download_window.sh in a sandbox laid out with --no-install --site, or healthy with --site).
 #include "app/MainWindow.h"
+#include "app/ProductInformations.h"
+#include "report/ReportForm.h"
+#include "report/ReportOutbox.h"
 
 #include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "network/HttpsTrust.h"
@@ -202,6 +205,35 @@ private slots:
         QVERIFY(!QFile::exists(DownloadAction::Destination()));
         QTRY_COMPARE_WITH_TIMEOUT(product.state(), QProcess::NotRunning, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(ProductRuns(), 5000);
+    }
+
+    // A report left waiting by an earlier run goes once the window is up, in the background, with one line saying
+    // how it went; the site gets it under its identifier and the outbox is empty afterwards.
+    void waitingReportsGoOnceTheWindowIsUp() {
+        if (qEnvironmentVariable("SKV_CASE") != QLatin1String("outbox"))
+            QSKIP("the outbox case");
+        ProductInformations product;
+        Orv::SetProductInformations(&product);
+        const auto restore = qScopeGuard([]() { Orv::SetProductInformations(nullptr); });
+        ReportOutbox outbox(ReportOutbox::DefaultFolder(), ReportOutbox::Bounds());
+        WaitingReport report;
+        report.id = NewReportId();
+        report.created = QDateTime::currentDateTimeUtc();
+        report.endpoint = ReportEndpoint(true);
+        report.contentType = "multipart/form-data; boundary=b";
+        report.body = "--b\r\nContent-Disposition: form-data; name=\"report\"\r\n\r\n{}\r\n--b--\r\n";
+        QString error;
+        QVERIFY2(outbox.Keep(&report, &error), qPrintable(error));
+
+        MainWindow window(MainWindow::FirstPass::Skip);
+        window.show();
+        QLabel* line = Child<QLabel>(&window, "labelPassStep");
+        QTRY_COMPARE_WITH_TIMEOUT(line->text(), QStringLiteral("1 waiting report sent."), 15000);
+        QVERIFY(window.grab().save(Out(QStringLiteral("window-outbox-sent.png"))));
+        QCOMPARE(outbox.Count(), 0);
+        QFile ledger(QDir(qEnvironmentVariable("SKV_SITE_REQUESTS")).filePath(QStringLiteral("report-ids")));
+        QVERIFY(ledger.open(QIODevice::ReadOnly));
+        QCOMPARE(ledger.readAll(), "taken " + report.id.toLatin1() + '\n');
     }
 };
 

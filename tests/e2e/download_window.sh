@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end through the window: "Download and install Skorvane" repairs a sandbox laid out without installation
-# (the stand-in site serves the stand-in installer), and ends a running product only after Yes.
+# (the stand-in site serves the stand-in installer), and ends a running product only after Yes; a report left in the
+# outbox goes once the window is up.
 # Usage: download_window.sh TEST_EXE BUILD_DIR
 set -uo pipefail
 test=$1
@@ -23,4 +24,5 @@ run() { # NAME CASE SANDBOX_OPTIONS...
 run repair repair --no-install --site
 run running running --site
 run failed failed --site=not-found
+run outbox outbox --site
 [[ $failures -eq 0 ]]

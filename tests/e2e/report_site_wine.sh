@@ -36,4 +36,24 @@ run never-answer never-answer silentSiteFailsAfterTheStallTime closingDuringAnUp
 run long-answer long-answer longAnswerIsCutShort
 run close close failureKeepsTheDialogAndRetrySendsAgain
 run header-flood header-flood failureKeepsTheDialogAndRetrySendsAgain
+
+# The outbox: a report the site did not take waits, and the deployed runner sends it once at the next try, under the
+# same X-Report-Id (a site that took it already, its answer lost, counts it as a duplicate).
+cli=$(dirname "$test")/../../deploy/SkorvaneDiagnostics/SkorvaneDiagnosticsCli.exe
+folder=$work/outbox
+"$here/../../standin/sandbox.sh" "$folder" --site=error500 >"$folder.env"
+mkdir -p "$folder/out"
+(. "$folder.env"; export SKV_TRUSTED_ROOTS=$(winpath "$SKV_TRUSTED_ROOTS") TEMP=$(winpath "$TEMP") TMP=$(winpath "$TEMP")
+    export SKV_SITE_REQUESTS=$(winpath "$SKV_SITE_REQUESTS") SKV_REPORT_OUT=$(winpath "$folder/out")
+    export QT_QPA_PLATFORM=windows SKV_SITE_STORES=yes SKV_OUTBOX_EXPECT=kept
+    sendWaiting() { timeout 120 "$emulator" "$cli" --send-waiting </dev/null 2>/dev/null | tr -d '\r'; }
+    export SKV_TEST_OUTBOX=$(sendWaiting | python3 -c 'import json, sys; print(json.load(sys.stdin)["outbox"])')
+    "$emulator" --qtest "$test" failedReportIsKeptForLater >"$folder.log" 2>&1 || { echo "dialog failed"; exit 1; }
+    echo take-and-close >"$folder/site/mode"
+    sendWaiting >"$folder.lost.json" && { echo "sent although the answer was lost"; exit 1; }
+    echo ok >"$folder/site/mode"
+    sendWaiting >"$folder.sent.json" || { echo "not sent: $(cat "$folder.sent.json")"; exit 1; }
+    python3 -c 'import json, sys; doc = json.load(open(sys.argv[1])); assert doc["sent"] == 1 and doc["waiting"] == 0, doc' "$folder.sent.json"
+    [[ $(grep -c "^taken " "$folder/site/requests/report-ids") == 1 && $(grep -c "^duplicate " "$folder/site/requests/report-ids") == 1 ]]
+) >"$folder.out" 2>&1 && echo "PASS outbox" || { echo "FAIL outbox:"; cat "$folder.out"; grep -E "FAIL|Loc:" "$folder.log"; failures=$((failures + 1)); }
 [[ $failures -eq 0 ]]

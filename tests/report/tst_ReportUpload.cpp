@@ -3,6 +3,7 @@
 // email parser). Every upload the site should have stored is described in $SKV_REPORT_OUT/expected.json.
 #include "report/OpenReportDialog.h"
 #include "report/ReportHtml.h"
+#include "report/ReportOutbox.h"
 #include "network/HttpsTrust.h"
 #include "network/SiteAddress.h"
 #include "report/UIDialogDumpSend.h"
@@ -44,6 +45,27 @@ QString Out(const QString& name) {
     return QDir(given.isEmpty() ? own.path() : given).filePath(name);
 }
 
+// Where the dialogs keep their reports: the one the end-to-end script names (the console runner's), else one here.
+QString Outbox() {
+    const QString given = qEnvironmentVariable("SKV_TEST_OUTBOX");
+    return given.isEmpty() ? Out(QStringLiteral("outbox")) : given;
+}
+int Waiting(const QString& subfolder = QString()) {
+    return QDir(QDir(Outbox()).filePath(subfolder)).entryList({QStringLiteral("*.report")}, QDir::Files).size();
+}
+// The identifiers of the reports the site took, in order ("taken ID" lines of its ledger).
+QStringList TakenIds() {
+    QFile ledger(QDir(qEnvironmentVariable("SKV_SITE_REQUESTS")).filePath(QStringLiteral("report-ids")));
+    QStringList ids;
+    if (ledger.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : ledger.readAll().split('\n'))
+            if (line.startsWith("taken "))
+                ids << QString::fromLatin1(line.mid(6));
+    return ids;
+}
+const QString kKept =
+    QStringLiteral("Your report is kept on this computer and will be sent when the site can be reached.");
+
 std::vector<std::string> gBoxes;
 void RecordBox(const std::string& text, const std::string&, unsigned) {
     gBoxes.push_back(text);
@@ -71,6 +93,7 @@ private:
         auto opened = std::make_unique<Opened>();
         opened->dialog = OpenReportDialog(&window_, kReport, QStringLiteral("2.4.1"));
         opened->panel = opened->dialog->findChild<UIPanelDumpSend*>();
+        opened->panel->outboxFolder = Outbox();
         // The screenshot is made again by every opening: the bytes of this one are kept for the check.
         screenshot_ = Out(QStringLiteral("screenshot-%1.webp").arg(++opened_));
         QFile::copy(opened->panel->screenshotPath, screenshot_);
@@ -186,10 +209,27 @@ private slots:
         QSignalSpy close(panel, &UIPanelDumpSend::sCloseDumpDialog);
         QElapsedTimer time;
         time.start();
+        const int waiting = Waiting();
+        QSignalSpy taken(panel, &UIPanelDumpSend::sReportTaken);
         QVERIFY(SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
         QCOMPARE(questions_, 0);
+        // The receipt is the identifier the site got, and the report no longer waits.
+        const QString id = TakenIds().value(TakenIds().size() - 1);
         QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelSucceed")->text(),
-                 QStringLiteral("Thank you for sending your diagnostic report."));
+                 QStringLiteral("Thank you for sending your diagnostic report.\nReport number %1: quote it to support.")
+                     .arg(ReportNumber(id)));
+        QCOMPARE(panel->Fields().reportId, id);
+        QCOMPARE(taken.size(), 1);
+        QCOMPARE(taken.first().first().toString(), ReportNumber(id));
+        // The details and the saved page give the same number; text typed with "%1" in it stays as typed.
+        ReportFields fields = panel->Fields();
+        UIDialogReportDetails details(fields);
+        QCOMPARE(details.findChild<QLabel*>(QStringLiteral("labelReportNumber"))->text(), ReportNumber(id));
+        fields.explanation = QStringLiteral("100%1 sure %8");
+        const QString page = ReportHtml(fields, QByteArray());
+        QVERIFY(page.contains(QStringLiteral("<p id=\"report-number\">%1</p>").arg(ReportNumber(id))));
+        QVERIFY(page.contains(QStringLiteral("100%1 sure %8")));
+        QCOMPARE(Waiting(), waiting);
         QVERIFY(Child<QWidget>(panel->ResultPanel(), "widgetFailed")->isHidden());
         QTRY_COMPARE_WITH_TIMEOUT(panel->ResultProxy()->opacity(), 1.0, 3000);
         QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-succeeded.png"))));
@@ -249,13 +289,15 @@ private slots:
             paramsFile.write("--copy C:\\a C:\\b");
             paramsFile.close();
             UIPanelDumpSend panel; // crash-report mode by default
+            panel.outboxFolder = Outbox();
             Child<QLineEdit>(&panel, "lineEditEmail")->setText(QStringLiteral("crash@example.org"));
             Child<QCheckBox>(&panel, "checkBoxParameters")->setChecked(withParameters);
             panel.show();
             QSignalSpy close(&panel, &UIPanelDumpSend::sCloseDumpDialog);
             QVERIFY(SendAndWait(panel, Child<QPushButton>(&panel, "pushButtonSubmitBug")));
-            QCOMPARE(Child<QLabel>(panel.ResultPanel(), "labelSucceed")->text(),
-                     QStringLiteral("Thank you for sending your crash report."));
+            QVERIFY(Child<QLabel>(panel.ResultPanel(), "labelSucceed")
+                        ->text()
+                        .startsWith(QStringLiteral("Thank you for sending your crash report.\nReport number ")));
             QVERIFY(close.wait(5000));
             QVERIFY(!QFile::exists(dump));  // handled: the dump goes
             QVERIFY(QFile::exists(params)); // the parameters file never
@@ -355,8 +397,12 @@ private slots:
         QSignalSpy close(panel, &UIPanelDumpSend::sCloseDumpDialog);
         QVERIFY(!SendAndWait(*panel, Child<QPushButton>(panel, "pushButtonSubmitDiagnostics")));
         UIPanelFailedOrSucceed* result = panel->ResultPanel();
+        // A site that refused it for good (413) does not get it again by itself; otherwise it waits in the outbox.
+        const bool refused = qEnvironmentVariable("SKV_SITE_STORES") != QLatin1String("yes");
         QCOMPARE(Child<QLabel>(result, "labelFailed")->text(),
-                 QStringLiteral("Website problem or firewall blocking Internet access!"));
+                 QStringLiteral("Website problem or firewall blocking Internet access!") +
+                     (refused ? QString() : QLatin1Char('\n') + kKept));
+        QCOMPARE(Waiting(), refused ? 0 : 1);
         QVERIFY(Child<QWidget>(result, "widgetSucceed")->isHidden());
         QTRY_COMPARE_WITH_TIMEOUT(panel->ResultProxy()->opacity(), 1.0, 3000);
         QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-failed.png"))));
@@ -369,12 +415,50 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(result, "pushButtonRetry"), Qt::LeftButton);
         QVERIFY(shown.wait(15000));
         QCOMPARE(shown.first().first().toBool(), false);
-        if (qEnvironmentVariable("SKV_SITE_STORES") == QLatin1String("yes"))
+        if (qEnvironmentVariable("SKV_SITE_STORES") == QLatin1String("yes")) {
             QCOMPARE(StoredRequests(), before + 1);
+            // Retry sends the same report: the same identifier, so a site that took the first knows the second.
+            QDir requests(qEnvironmentVariable("SKV_SITE_REQUESTS"));
+            QStringList ids;
+            for (const QString& name : requests.entryList({QStringLiteral("*.http")}, QDir::Files, QDir::Time)) {
+                QFile request(requests.filePath(name));
+                QVERIFY(request.open(QIODevice::ReadOnly));
+                const QByteArray head = request.read(4096);
+                const int at = head.indexOf("X-Report-Id: ");
+                QVERIFY(at > 0);
+                ids << QString::fromLatin1(head.mid(at + 13, 36));
+            }
+            QCOMPARE(ids.value(0), ids.value(1));
+            QCOMPARE(ids.value(0), panel->Fields().reportId);
+            QCOMPARE(Waiting(), 1);
+        }
         for (int i = 0; i < (qEnvironmentVariable("SKV_SITE_STORES") == QLatin1String("yes") ? 2 : 0); ++i)
             Expect(QStringLiteral("/user-requests/diagnostics.php"),
                    {"product-name", "product-version", "user-email", "extra-information", "screenshot", "report"},
                    QStringLiteral("jane@example.org"), QStringLiteral("Typed before failing."));
+    }
+
+    // A report the site did not take, as the end-to-end script sets the scene (SKV_OUTBOX_EXPECT): kept in the outbox
+    // for a later start ("kept"), refused for good by a 4xx and not kept ("refused"), or sent although the outbox
+    // could not keep it, a full disk ("not-kept").
+    void failedReportIsKeptForLater() {
+        const QString expect = qEnvironmentVariable("SKV_OUTBOX_EXPECT");
+        auto opened = Open(QStringLiteral("jane@example.org"), QStringLiteral("Kept for later."));
+        const int stored = StoredRequests();
+        const int waiting = Waiting();
+        const int refused = Waiting(QStringLiteral("Refused"));
+        QVERIFY(!SendAndWait(*opened->panel, Child<QPushButton>(opened->panel, "pushButtonSubmitDiagnostics")));
+        const QString said = Child<QLabel>(opened->panel->ResultPanel(), "labelFailed")->text();
+        QCOMPARE(StoredRequests(), stored + 1); // sent in every case
+        QCOMPARE(said.endsWith(kKept), expect == QLatin1String("kept"));
+        QCOMPARE(Waiting(), waiting + (expect == QLatin1String("kept") ? 1 : 0));
+        QCOMPARE(Waiting(QStringLiteral("Refused")), refused + (expect == QLatin1String("refused") ? 1 : 0));
+        if (expect == QLatin1String("not-kept"))
+            QVERIFY2(said.contains(QStringLiteral("The report could not be kept on this computer")), qPrintable(said));
+        if (expect == QLatin1String("kept")) {
+            QTRY_COMPARE_WITH_TIMEOUT(opened->panel->ResultProxy()->opacity(), 1.0, 3000);
+            QVERIFY(opened->dialog->grab().save(Out(QStringLiteral("report-kept.png"))));
+        }
     }
 
     // A window's picture that cannot be saved leaves the report without one: never an older picture.
@@ -406,8 +490,9 @@ private slots:
             opened->panel->screenshotPath = Out(QStringLiteral("gone.webp"));
         QVERIFY(!QFile::exists(opened->panel->screenshotPath));
         QVERIFY(SendAndWait(*opened->panel, Child<QPushButton>(opened->panel, "pushButtonSubmitDiagnostics")));
-        QCOMPARE(Child<QLabel>(opened->panel->ResultPanel(), "labelSucceed")->text(),
-                 QStringLiteral("Thank you for sending your diagnostic report."));
+        QVERIFY(Child<QLabel>(opened->panel->ResultPanel(), "labelSucceed")
+                    ->text()
+                    .startsWith(QStringLiteral("Thank you for sending your diagnostic report.\n")));
         Expect(QStringLiteral("/user-requests/diagnostics.php"),
                {"product-name", "product-version", "user-email", "extra-information", "report"},
                QStringLiteral("jane@example.org"), QStringLiteral("Picture gone."));
