@@ -1,5 +1,6 @@
 // SkorvaneDiagnosticsCli: one check pass without a window on screen, the report on standard output.
 #include "ApplicationNames.h"
+#include "pass/DetailsJson.h"
 #include "ProductInformations.h"
 #include "SendWaiting.h"
 #include "SiteCheck.h"
@@ -26,35 +27,28 @@ static ProductInformations gProductInformations;
 
 namespace {
 const char* const kUsage =
-    "Usage: SkorvaneDiagnosticsCli [--fix] [--text]\n"
+    "Usage: SkorvaneDiagnosticsCli [--fix | --observe] [--text | --details-json]\n"
     "       SkorvaneDiagnosticsCli --check-site [--text]\n"
     "       SkorvaneDiagnosticsCli --send-waiting [--text]\n"
     "Runs the diagnostics' check pass without showing a window and prints the report as JSON.\n"
     "  --fix         create a missing start-up shortcut during the pass\n"
+    "  --observe     only look: never start, end or restart the product, create nothing; the rows that would are\n"
+    "                \"skipped\"\n"
     "  --text        print a table instead: each row's result, and for each that failed, the cause and the fix\n"
+    "  --details-json  print the versioned result instead (schema \"skorvane-diagnostics/1\", data/\n"
+    "                skorvane-diagnostics.schema.json): the tool, the machine, the time, each row's result, cause\n"
+    "                and fix, and the facts the pass found\n"
     "  --check-site  instead of the pass, walk the route to the maker's site as a transfer takes it (proxy, name,\n"
     "                connection, tunnel, TLS, HTTP) and print each hop with its time and verdict\n"
     "  --send-waiting  instead of the pass, send the reports that wait in the outbox and print what came of each\n"
-    "Exit code: 0 when every check passed (the site can be reached; no report waits any more), 1 when one did not,\n"
-    "2 for a usage error.\n";
+    "Exit code: 0 when every check passed, skipped rows aside (the site can be reached; no report waits any more),\n"
+    "1 when one failed or stayed unknown, 2 for a usage error, 3 when the pass could not run.\n";
 
 // Messages that would be boxes go to the error stream: nobody is there to close a box.
 void PrintReport(const std::string& text, const std::string& caption, unsigned) {
     std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
 }
 
-// Every recorded check passed; the texts kept in the report are not checks.
-bool AllChecksPassed(Orv::JsonDocument& report) {
-    for (Orv::JsonNode* member : report.Children()) {
-        const QString name = QString::fromStdString(member->Name());
-        CheckResult result = CheckResult::Unknown;
-        if (CheckRows::IsCheck(name) &&
-            (!CheckRows::FromReportValue(QString::fromStdString(member->ValueText()), &result) ||
-             result != CheckResult::Passed))
-            return false;
-    }
-    return true;
-}
 // The rows in the window's order, a result each, and under each row that did not pass its cause and its fix.
 QString ResultTable(Orv::JsonDocument& report, const QVector<CheckExplanation>& explanations) {
     QMap<QString, QString> values;
@@ -100,12 +94,14 @@ int CheckSite(bool text) {
 int main(int argc, char** argv) {
     if (!gReportStream) {
         std::fputs("SkorvaneDiagnosticsCli: standard output cannot be kept for the report\n", stderr);
-        return 2;
+        return 3;
     }
     bool fix = false;
     bool text = false;
     bool checkSite = false;
     bool sendWaiting = false;
+    bool observe = false;
+    bool details = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--fix") == 0) {
             fix = true;
@@ -113,6 +109,10 @@ int main(int argc, char** argv) {
             text = true;
         } else if (std::strcmp(argv[i], "--check-site") == 0) {
             checkSite = true;
+        } else if (std::strcmp(argv[i], "--observe") == 0) {
+            observe = true;
+        } else if (std::strcmp(argv[i], "--details-json") == 0) {
+            details = true;
         } else if (std::strcmp(argv[i], "--send-waiting") == 0) {
             sendWaiting = true;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -122,6 +122,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "SkorvaneDiagnosticsCli: unknown argument '%s'\n%s", argv[i], kUsage);
             return 2;
         }
+    }
+    if ((fix && observe) || (text && details) || ((checkSite || sendWaiting) && (fix || observe || details))) {
+        std::fprintf(stderr, "SkorvaneDiagnosticsCli: these options do not go together\n%s", kUsage);
+        return 2;
     }
     QCoreApplication::setOrganizationName(kOrganisationName);
     QCoreApplication::setOrganizationDomain(kOrganisationDomain);
@@ -144,20 +148,28 @@ int main(int argc, char** argv) {
         std::fflush(stderr);
     });
     // The rows' texts that the report does not keep (the architecture, the versions), for the reader of the log.
-    QObject::connect(&pass, &CheckPass::rowTextChanged, [](const QString& row, const QString& text) {
+    RunDetails run;
+    QObject::connect(&pass, &CheckPass::rowTextChanged, [&run](const QString& row, const QString& text) {
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(row), qUtf8Printable(text));
+        run.facts[row] = text;
     });
+    run.mode = observe ? QStringLiteral("observe") : fix ? QStringLiteral("fix") : QStringLiteral("check");
+    run.started = QDateTime::currentDateTimeUtc();
     QElapsedTimer passTime;
     passTime.start();
+    pass.SetObserveOnly(observe);
     pass.Run(fix);
+    run.durationMs = passTime.elapsed();
     std::fprintf(stderr, "Pass took %lld ms\n", static_cast<long long>(passTime.elapsed()));
     Orv::JsonDocument& report = pass.ReportDocument();
-    const std::string output =
-        text ? ResultTable(report, pass.Explanations()).toStdString() : report.ToString(report, "  ") + '\n';
+    const std::string output = details ? DetailsJson(pass, run).toStdString()
+                               : text  ? ResultTable(report, pass.Explanations()).toStdString()
+                                       : report.ToString(report, "  ") + '\n';
     std::fwrite(output.data(), 1, output.size(), gReportStream);
     std::fclose(gReportStream);
-    const int exitCode = AllChecksPassed(report) ? 0 : 1;
-    pass.Product().EndLaunchedAndStartDetached(); // as "Quit" leaves the product
-    Orv::ReleaseConfigFiles();                    // saved while Qt's text codecs still exist
+    const int exitCode = PassExitCode(pass.Results());
+    if (!observe)
+        pass.Product().EndLaunchedAndStartDetached(); // as "Quit" leaves the product
+    Orv::ReleaseConfigFiles();                        // saved while Qt's text codecs still exist
     return exitCode;
 }

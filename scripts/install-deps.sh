@@ -11,7 +11,7 @@ for need in "$@"; do
                    openssl osslsigncode procps g++-mingw-w64-x86-64-posix xvfb xauth) ;;
     test) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
                     googletest clang-format openssl osslsigncode procps g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
-                    wine32:i386 dpkg-dev xz-utils perl make python3 xvfb xauth webp chromium) ;;
+                    wine32:i386 dpkg-dev xz-utils perl make python3 python3-jsonschema xvfb xauth webp chromium) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "install-deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac

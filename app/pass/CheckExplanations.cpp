@@ -467,6 +467,12 @@ QVector<CheckExplanation> CheckExplanations::Explain(const CheckFacts& facts,
         CheckExplanation explanation;
         explanation.row = row;
         explanation.title = CheckRows::Title(row);
+        if (result.value() == CheckResult::Skipped) {
+            explanation.cause = facts.skipped.value(row, tr("not checked"));
+            explanation.fix = tr("Nothing to do: run the pass without --observe to check it.");
+            explanations << explanation;
+            continue;
+        }
         Writer writer{facts, explanation};
         write.value()(writer);
         explanations << explanation;

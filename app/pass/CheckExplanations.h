@@ -11,6 +11,8 @@
 // What one check pass found out on the way to its rows: the paths, keys and values behind each result, so that a
 // row that failed can say why in this machine's own terms. Filled by the pass's steps, read once it is over.
 struct CheckFacts {
+    // The rows that were not checked, and why ("not checked: --observe").
+    QMap<QString, QString> skipped;
     // The machine.
     QString cpuArchitecture;
     bool windows32 = false;

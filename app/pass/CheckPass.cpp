@@ -204,10 +204,14 @@ void CheckPass::Run(bool fix) {
          [this, fix]() { CheckStartupShortcuts(fix); }},
         {"Start-up approval", [this]() { CheckStartupApproval(); }},
         {"Running state", [this]() { CheckRunningState(); }},
-        {"Command line copy", [this]() { RunCommandLineCopyTest(); }},
-        {"Launch", [this]() { RunLaunchStep(); }},
+        {"Command line copy",
+         [this]() {
+             observeOnly_ ? Skip(QStringLiteral("labelAutomaticCommandLineCopyIcon"), tr("not checked: --observe"))
+                          : RunCommandLineCopyTest();
+         }},
+        {"Launch", [this]() { observeOnly_ ? product_.ClearLog() : RunLaunchStep(); }},
         {"Log area", [this]() { RecordLogArea(); }},
-        {"Plugin simulation", [this]() { RunPluginSimulationTest(); }},
+        {"Plugin simulation", [this]() { observeOnly_ ? ObservePlugin() : RunPluginSimulationTest(); }},
     };
     inPass_ = true;
     facts_ = CheckFacts();
@@ -398,6 +402,21 @@ void CheckPass::RunLaunchStep() {
     } else {
         product_.AppendLogLine(QStringLiteral("Is already running"));
     }
+}
+
+void CheckPass::Skip(const QString& row, const QString& why) {
+    facts_.skipped[row] = why;
+    SetResult(row, CheckResult::Skipped);
+}
+
+// Looking only: the product is asked nothing that changes anything. Its drag-and-drop state is a question it
+// answers while it runs; otherwise that row is not checked.
+void CheckPass::ObservePlugin() {
+    Skip(QStringLiteral("labelSimulatePluginIcon"), tr("not checked: --observe"));
+    if (running_)
+        QueryDragAndDropState();
+    else
+        Skip(QStringLiteral("labelDragAndDropActivated"), tr("not checked: --observe, and the product does not run"));
 }
 
 void CheckPass::RecordLogArea() {

@@ -45,6 +45,10 @@ public:
 
     // Runs every step; a pass stops early only when Stop asks it to. fix creates a missing start-up shortcut.
     void Run(bool fix);
+    // Only look: the pass never starts, ends or asks the product to copy, and creates nothing; the rows that would
+    // (the copy tests, the launch, and the product's own rows while it does not run) are skipped. Set before Run.
+    void SetObserveOnly(bool observe) { observeOnly_ = observe; }
+    bool ObserveOnly() const { return observeOnly_; }
     // Runs the pass on a thread of its own and returns at once; passFinished follows, after every row has been
     // told. false when a pass runs already.
     bool Start(bool fix);
@@ -73,6 +77,8 @@ public:
     // Why each row of the last pass failed, and what to do: made once the pass is over, from its own findings, and
     // again when the running row or the drag-and-drop row is checked anew.
     const QVector<CheckExplanation>& Explanations() const { return explanations_; }
+    // Each row's result, as the pass found it.
+    const QMap<QString, CheckResult>& Results() const { return results_; }
 
     // Looks for the product among the running processes and records the running row.
     bool RefreshRunningState();
@@ -129,6 +135,8 @@ private:
     void RunCommandLineCopyTest();
     void RunLaunchStep();
     void RecordLogArea();
+    void Skip(const QString& row, const QString& why);
+    void ObservePlugin();
     void RunPluginSimulationTest();
 
     Orv::JsonDocument reportDocument_;
@@ -144,6 +152,7 @@ private:
     uint32_t runningProcessId_ = 0;
     // The product is launched by one pass at most in the life of this object (of the program that owns it).
     bool productMayBeLaunched_ = true;
+    bool observeOnly_ = false;
     // Shared by the steps of one pass: the product's path as the installation names it (what programs are started
     // with and shortcuts store), and its extended-length form (what the file checks read).
     std::wstring productPath_;

@@ -55,6 +55,8 @@ QString CheckRows::ReportValue(CheckResult result) {
         return QStringLiteral("true");
     case CheckResult::Failed:
         return QStringLiteral("false");
+    case CheckResult::Skipped:
+        return QStringLiteral("skipped");
     case CheckResult::Unknown:
         break;
     }
@@ -62,7 +64,7 @@ QString CheckRows::ReportValue(CheckResult result) {
 }
 
 bool CheckRows::FromReportValue(const QString& value, CheckResult* result) {
-    for (const CheckResult one : {CheckResult::Passed, CheckResult::Failed, CheckResult::Unknown})
+    for (const CheckResult one : {CheckResult::Passed, CheckResult::Failed, CheckResult::Unknown, CheckResult::Skipped})
         if (value == ReportValue(one)) {
             *result = one;
             return true;
@@ -77,6 +79,8 @@ const char* WordText(CheckResult result) {
         return QT_TRANSLATE_NOOP("CheckRows", "passed");
     case CheckResult::Failed:
         return QT_TRANSLATE_NOOP("CheckRows", "failed");
+    case CheckResult::Skipped:
+        return QT_TRANSLATE_NOOP("CheckRows", "skipped");
     case CheckResult::Unknown:
         break;
     }

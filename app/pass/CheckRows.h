@@ -7,7 +7,8 @@
 #include <QVector>
 
 // What one row of the pass found.
-enum class CheckResult { Passed, Failed, Unknown };
+// Skipped: the row was not checked (the runner was told only to look, or nobody is signed in); the facts say why.
+enum class CheckResult { Passed, Failed, Unknown, Skipped };
 Q_DECLARE_METATYPE(CheckResult)
 
 // One member of the report document: its name (the window's label for the row), the title people read, and whether
@@ -32,12 +33,12 @@ public:
     // The title the window shows for a member (the member's own name for one it does not know).
     static QString Title(const QString& member);
 
-    // A result as the report document records it: "true", "false" or "unknown".
+    // A result as the report document records it: "true", "false", "unknown" or "skipped".
     static QString ReportValue(CheckResult result);
     // A report value read back; false for a value that is not a result (a text member).
     static bool FromReportValue(const QString& value, CheckResult* result);
     // The result's word in English, as the runner prints it and the saved page shows it: "passed", "failed",
-    // "unknown".
+    // "unknown", "skipped".
     static QString Word(CheckResult result);
     // The same word in the user's language, for the window (a screen reader reads it for the row's icon).
     static QString TranslatedWord(CheckResult result);

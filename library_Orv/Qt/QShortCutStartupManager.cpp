@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
 namespace Orv {
@@ -20,9 +21,14 @@ QShortCutStartupManager& QShortCutStartupManager::Instance() {
 }
 
 QString QShortCutStartupManager::ShortcutPath(int scope) const {
-    const std::wstring folder =
-        scope == AllUsers ? GetProgramDataFolder(L"", kStartupPart) : GetRoamingDataFolder(L"", kStartupPart, true);
-    return QString::fromStdWString(folder) + name_ + ".lnk";
+    // Only named here: looking for a shortcut must not make the folder it would be in (Create makes it).
+    std::wstring root;
+    if (!GetKnownFolder(scope == AllUsers ? KnownFolder::ProgramData : KnownFolder::RoamingAppData, root))
+        return QString::fromStdWString(scope == AllUsers ? GetProgramDataFolder(L"", kStartupPart)
+                                                         : GetRoamingDataFolder(L"", kStartupPart, true)) +
+               name_ + ".lnk";
+    return QString::fromStdWString(NormalizePath(PathJoin(NormalizePath(root, true), kStartupPart), true)) + name_ +
+           ".lnk";
 }
 
 bool QShortCutStartupManager::Exists(int scope) const {
@@ -55,6 +61,7 @@ bool QShortCutStartupManager::Create(int scope, const QString& target) {
     if (Exists(scope))
         return false;
     const QString source = target.isEmpty() ? QCoreApplication::applicationFilePath() : target;
+    QDir().mkpath(QFileInfo(ShortcutPath(scope)).path());
     QFile::link(source, ShortcutPath(scope));
     if (!Exists(scope))
         return false;

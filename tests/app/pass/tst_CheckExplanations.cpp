@@ -2,6 +2,7 @@
 // cause used to be told wrongly (a file that could not be read told as unsigned or missing, a temporary folder told
 // as a full drive).
 #include "app/pass/CheckExplanations.h"
+#include "app/pass/DetailsJson.h"
 #include "app/checks/CopyTests.h"
 #include "app/checks/InstallationChecks.h"
 #include "pipe/PipeRequest.h"
@@ -219,6 +220,29 @@ private slots:
         QStringList expected = CheckRows::Checks();
         expected.removeAll(QStringLiteral("labelIsRunning"));
         QCOMPARE(explained, expected);
+    }
+
+    // A skipped row says why it was not checked and is never blamed; for the exit code it counts as passed, an
+    // unknown or missing row does not.
+    void skippedRowsSayWhyAndDoNotFail() {
+        QMap<QString, CheckResult> results;
+        for (const QString& row : CheckRows::Checks())
+            results[row] = CheckResult::Passed;
+        QCOMPARE(PassExitCode(results), 0);
+        CheckFacts facts = Installed();
+        facts.skipped[QStringLiteral("labelSimulatePluginIcon")] = QStringLiteral("not checked: --observe");
+        results[QStringLiteral("labelSimulatePluginIcon")] = CheckResult::Skipped;
+        QCOMPARE(PassExitCode(results), 0);
+        const QVector<CheckExplanation> explanations = CheckExplanations::Explain(facts, results);
+        QCOMPARE(explanations.size(), 1);
+        QCOMPARE(explanations.front().cause, QStringLiteral("not checked: --observe"));
+        QCOMPARE(CheckRows::ReportValue(CheckResult::Skipped), QStringLiteral("skipped"));
+        CheckResult read = CheckResult::Passed;
+        QVERIFY(CheckRows::FromReportValue(QStringLiteral("skipped"), &read) && read == CheckResult::Skipped);
+        results[QStringLiteral("labelIsRunning")] = CheckResult::Unknown;
+        QCOMPARE(PassExitCode(results), 1);
+        results.remove(QStringLiteral("labelIsRunning"));
+        QCOMPARE(PassExitCode(results), 1);
     }
 };
 

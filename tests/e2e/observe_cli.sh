@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# End to end: `SkorvaneDiagnosticsCli --observe` only looks. Against sandbox breakages, with and without the stand-in
+# product running: no product is started or ended (the sandbox records every start of it), nothing in the sandbox
+# changes (the runner's own configuration aside), the copy tests are "skipped", the product's drag-and-drop row is
+# checked only while it runs. Every `--details-json` is validated against the shipped schema, and its results are
+# the report document's. Then the exit codes and the options that do not go together.
+# Usage: observe_cli.sh CLI BUILD_DIR
+set -uo pipefail
+cli=$1
+export SKV_BUILD=$2
+. "$(dirname "$0")/sandbox_work.sh"
+schema=$here/../../data/skorvane-diagnostics.schema.json
+fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+# The sandbox as files (name, size, time) and folders (name), the tool's own data folders aside.
+snapshot() {
+    (cd "$1" && find . \( -path ./local/Brindlecote -o -path ./config/Brindlecote -o -path ./config/SkorvaneDiagnostics \) \
+        -prune -o \( -type d -printf '%p/\n' \) -o -printf '%p %s %T@\n' | sort)
+}
+
+# observe NAME PRODUCT(yes|no) [sandbox options]
+observe() {
+    local name=$1 product=$2 && shift 2
+    local folder=$work/$name
+    "$here/../../standin/sandbox.sh" "$folder" "$@" >"$folder.env" || { fail "$name: sandbox"; return; }
+    [[ $product == yes ]] && startProduct "$folder" "$@"
+    local pids before
+    pids=$(cat "$folder/product.pids" 2>/dev/null)
+    before=$(snapshot "$folder")
+    (. "$folder.env"; export ASAN_OPTIONS=detect_leaks=0
+        "$cli" --observe >"$folder.report" 2>"$folder.err"; echo $? >"$folder.rc"
+        "$cli" --observe --details-json >"$folder.json" 2>>"$folder.err"; echo $? >>"$folder.rc")
+    [[ $(cat "$folder/product.pids" 2>/dev/null) == "$pids" ]] || fail "$name: a product was started"
+    for pid in $pids; do alive "$pid" || fail "$name: the running product $pid was ended"; done
+    [[ $(snapshot "$folder") == "$before" ]] || { fail "$name: the sandbox changed"; diff <(echo "$before") <(snapshot "$folder") | head; }
+    [[ $(sort -u "$folder.rc") == 1 ]] || fail "$name: exit codes $(cat "$folder.rc" | tr '\n' ' '), 1 expected (the executable is unsigned here)"
+    python3 - "$folder.json" "$folder.report" "$schema" "$product" <<'PY' || fail "$name: the details"
+import json, sys
+import jsonschema
+details, report = (json.load(open(p), parse_constant=lambda c: sys.exit("not strict JSON: " + c)) for p in sys.argv[1:3])
+jsonschema.Draft7Validator(json.load(open(sys.argv[3]))).validate(details)
+running = sys.argv[4] == "yes"
+words = {"true": "passed", "false": "failed", "unknown": "unknown", "skipped": "skipped"}
+rows = {row["key"]: row for row in details["rows"]}
+for key, row in rows.items():
+    assert words[report[key]] == row["result"], (key, report[key], row["result"])
+assert details["mode"] == "observe" and details["passed"] is False, details
+for key in ("labelAutomaticCommandLineCopyIcon", "labelSimulatePluginIcon"):
+    assert rows[key]["result"] == "skipped" and rows[key]["cause"] == "not checked: --observe", rows[key]
+dad = rows["labelDragAndDropActivated"]
+assert (dad["result"] != "skipped") == running, dad
+assert rows["labelIsRunning"]["result"] == ("passed" if running else "failed"), rows["labelIsRunning"]
+PY
+    endProducts "$folder"
+}
+
+observe healthy no
+observe running yes
+observe dad0 yes --mode=dad0
+for broken in --no-install --wrong-md5 --unsigned --no-shortcut --disabled-approval --wrong-threading; do
+    observe "${broken#--}" no "$broken"
+done
+
+# The default pass's details: every row checked, valid against the same schema.
+folder=$work/healthy
+(. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" --details-json >"$folder.check.json" 2>/dev/null)
+python3 -c 'import json, sys, jsonschema
+doc = json.load(open(sys.argv[1]))
+jsonschema.Draft7Validator(json.load(open(sys.argv[2]))).validate(doc)
+assert doc["mode"] == "check" and all(row["result"] != "skipped" for row in doc["rows"]), doc' "$folder.check.json" "$schema" ||
+    fail "the default pass's details"
+endProducts "$folder"
+
+# Options that do not go together are a usage error (2), as an unknown one is.
+for options in "--observe --fix" "--text --details-json" "--check-site --observe" "--send-waiting --details-json" "--bogus"; do
+    "$cli" $options >/dev/null 2>&1
+    [[ $? == 2 ]] || fail "\"$options\" is not a usage error"
+done
+
+[[ $failures == 0 ]] && echo "PASS observe: 9 sandboxes looked at, nothing started, ended or changed"
+exit $((failures > 0))
