@@ -3,6 +3,7 @@
 #include "ui_MainWindow.h"
 
 #include "ApplicationNames.h"
+#include "PassReport.h"
 #include "network/NetworkLimits.h"
 #include "report/OpenReportDialog.h"
 #include "report/OutboxSender.h"
@@ -374,16 +375,7 @@ void MainWindow::on_pushButtonSendReport_clicked() {
 }
 
 QMap<QString, ReportRowText> MainWindow::ReportRowTexts() {
-    QMap<QString, ReportRowText> texts;
-    for (Orv::JsonNode* member : ReportDocument().Children()) {
-        const QString key = QString::fromStdString(member->Name());
-        texts[key].title = CheckRows::Title(key);
-    }
-    for (const CheckExplanation& explanation : pass_.Explanations()) {
-        texts[explanation.row].cause = explanation.cause;
-        texts[explanation.row].fix = explanation.fix;
-    }
-    return texts;
+    return ReportRowTextsOf(pass_);
 }
 
 void MainWindow::on_pushButtonDownloadAndInstall_clicked() {

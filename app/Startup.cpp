@@ -9,6 +9,7 @@
 #include "pipe/PipeTransport.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
+#include "library_Orv/Session.h"
 #include "library_Orv/Qt/Config/ConfigFile.h"
 #include "library_Orv/Desktop.h"
 #include "library_Orv/Firewall.h"
@@ -46,6 +47,13 @@ void ScheduleScreenshotAndQuit(QWidget& window) {
 } // namespace
 
 int RunApplication(int argc, char** argv) {
+    // In the services' session nobody would see the window: the console runner is the tool there.
+    if (Orv::InServicesSession(Orv::CurrentSessionFacts())) {
+        std::fputs("SkorvaneDiagnostics: no user is signed in to this session (session 0), so no window would be "
+                   "seen here: run SkorvaneDiagnosticsCli, the console runner, instead\n",
+                   stderr);
+        return 3;
+    }
     const std::wstring executablePath = Orv::OwnExecutablePath();
     const std::wstring applicationName = Orv::Utf8ToWString(kApplicationName);
     Orv::RegisterWithSystemFirewall(executablePath, applicationName, Orv::PrintToStandardOutput);

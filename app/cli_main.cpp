@@ -2,6 +2,8 @@
 #include "ApplicationNames.h"
 #include "pass/DetailsJson.h"
 #include "ProductInformations.h"
+#include "PassReport.h"
+#include "RunLog.h"
 #include "SendWaiting.h"
 #include "SiteCheck.h"
 #include "pass/CheckPass.h"
@@ -9,13 +11,17 @@
 #include "library_Orv/Qt/Config/ConfigFile.h"
 #include "library_Orv/Console.h"
 #include "library_Orv/Error.h"
+#include "library_Orv/Session.h"
 #include "network/HttpsTrust.h"
 #include "network/NetworkLimits.h"
 #include "network/NetworkProxy.h"
 #include "network/SiteAddress.h"
+#include "report/ReportHtml.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QSaveFile>
 
 #include <cstdio>
 #include <cstring>
@@ -27,7 +33,7 @@ static ProductInformations gProductInformations;
 
 namespace {
 const char* const kUsage =
-    "Usage: SkorvaneDiagnosticsCli [--fix | --observe] [--text | --details-json]\n"
+    "Usage: SkorvaneDiagnosticsCli [--fix | --observe] [--text | --details-json] [--save-page FILE] [--log FILE]\n"
     "       SkorvaneDiagnosticsCli --check-site [--text]\n"
     "       SkorvaneDiagnosticsCli --send-waiting [--text]\n"
     "Runs the diagnostics' check pass without showing a window and prints the report as JSON.\n"
@@ -38,11 +44,14 @@ const char* const kUsage =
     "  --details-json  print the versioned result instead (schema \"skorvane-diagnostics/1\", data/\n"
     "                skorvane-diagnostics.schema.json): the tool, the machine, the time, each row's result, cause\n"
     "                and fix, and the facts the pass found\n"
+    "  --save-page FILE  also save the report as one self-contained web page, as \"Save report...\" does\n"
+    "  --log FILE    write the run's log there (by default: Logs in the program's data folder, the last 10 runs)\n"
     "  --check-site  instead of the pass, walk the route to the maker's site as a transfer takes it (proxy, name,\n"
     "                connection, tunnel, TLS, HTTP) and print each hop with its time and verdict\n"
     "  --send-waiting  instead of the pass, send the reports that wait in the outbox and print what came of each\n"
     "Exit code: 0 when every check passed, skipped rows aside (the site can be reached; no report waits any more),\n"
-    "1 when one failed or stayed unknown, 2 for a usage error, 3 when the pass could not run.\n";
+    "1 when one failed or stayed unknown, 2 for a usage error, 3 when the pass could not run (or its page could\n"
+    "not be saved).\n";
 
 // Messages that would be boxes go to the error stream: nobody is there to close a box.
 void PrintReport(const std::string& text, const std::string& caption, unsigned) {
@@ -102,6 +111,8 @@ int main(int argc, char** argv) {
     bool sendWaiting = false;
     bool observe = false;
     bool details = false;
+    QString savePage;
+    QString logFile;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--fix") == 0) {
             fix = true;
@@ -113,6 +124,10 @@ int main(int argc, char** argv) {
             observe = true;
         } else if (std::strcmp(argv[i], "--details-json") == 0) {
             details = true;
+        } else if (std::strcmp(argv[i], "--save-page") == 0 && i + 1 < argc) {
+            savePage = QString::fromLocal8Bit(argv[++i]);
+        } else if (std::strcmp(argv[i], "--log") == 0 && i + 1 < argc) {
+            logFile = QString::fromLocal8Bit(argv[++i]);
         } else if (std::strcmp(argv[i], "--send-waiting") == 0) {
             sendWaiting = true;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -123,7 +138,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if ((fix && observe) || (text && details) || ((checkSite || sendWaiting) && (fix || observe || details))) {
+    if ((fix && observe) || (text && details) ||
+        ((checkSite || sendWaiting) && (fix || observe || details || !savePage.isEmpty()))) {
         std::fprintf(stderr, "SkorvaneDiagnosticsCli: these options do not go together\n%s", kUsage);
         return 2;
     }
@@ -143,9 +159,27 @@ int main(int argc, char** argv) {
     }
 
     CheckPass pass;
-    QObject::connect(&pass, &CheckPass::stepStarted, [](int step, int steps, const QString& name) {
+    RunLog log(logFile);
+    log.Line(QStringLiteral("SkorvaneDiagnosticsCli %1, %2 pass")
+                 .arg(QString::fromLatin1(kApplicationVersion), observe ? QStringLiteral("observe")
+                                                                : fix   ? QStringLiteral("fix")
+                                                                        : QStringLiteral("check")));
+    QElapsedTimer stepTime;
+    QString stepName;
+    const auto endStep = [&]() {
+        if (!stepName.isEmpty())
+            log.Line(QStringLiteral("end %1 (%2 ms)").arg(stepName).arg(stepTime.elapsed()));
+    };
+    QObject::connect(&pass, &CheckPass::stepStarted, [&](int step, int steps, const QString& name) {
         std::fprintf(stderr, "[%d/%d] %s\n", step, steps, qUtf8Printable(name));
         std::fflush(stderr);
+        endStep();
+        stepName = name;
+        stepTime.start();
+        log.Line(QStringLiteral("start %1/%2 %3").arg(step).arg(steps).arg(name));
+    });
+    QObject::connect(&pass, &CheckPass::resultChanged, [&log](const QString& row, CheckResult result) {
+        log.Line(QStringLiteral("row %1 %2").arg(row, CheckRows::Word(result)));
     });
     // The rows' texts that the report does not keep (the architecture, the versions), for the reader of the log.
     RunDetails run;
@@ -158,8 +192,16 @@ int main(int argc, char** argv) {
     QElapsedTimer passTime;
     passTime.start();
     pass.SetObserveOnly(observe);
+    if (const std::string nobody = Orv::NoSignedInUserReason(Orv::CurrentSessionFacts()); !nobody.empty()) {
+        std::fprintf(stderr, "No user is signed in here (%s): the current user's rows are not checked\n",
+                     nobody.c_str());
+        pass.SetNoSignedInUser(QString::fromStdString(nobody));
+    }
     pass.Run(fix);
     run.durationMs = passTime.elapsed();
+    endStep();
+    for (const CheckExplanation& explanation : pass.Explanations())
+        log.Line(QStringLiteral("why %1: %2 | %3").arg(explanation.row, explanation.cause, explanation.fix));
     std::fprintf(stderr, "Pass took %lld ms\n", static_cast<long long>(passTime.elapsed()));
     Orv::JsonDocument& report = pass.ReportDocument();
     const std::string output = details ? DetailsJson(pass, run).toStdString()
@@ -167,7 +209,25 @@ int main(int argc, char** argv) {
                                        : report.ToString(report, "  ") + '\n';
     std::fwrite(output.data(), 1, output.size(), gReportStream);
     std::fclose(gReportStream);
-    const int exitCode = PassExitCode(pass.Results());
+    int exitCode = PassExitCode(pass.Results());
+    if (!savePage.isEmpty()) {
+        ReportFields fields;
+        fields.diagnosticsMode = true;
+        fields.productName = QStringLiteral("SkorvaneDiagnostics (Orv)");
+        fields.productVersion = QString::fromLatin1(kApplicationVersion);
+        fields.reportText = pass.ReportJson();
+        fields.rowTexts = ReportRowTextsOf(pass);
+        QSaveFile page(savePage);
+        if (page.open(QIODevice::WriteOnly) && page.write(ReportHtml(fields, QByteArray()).toUtf8()) >= 0 &&
+            page.commit()) {
+            log.Line(QStringLiteral("page saved to %1").arg(QDir::toNativeSeparators(savePage)));
+        } else {
+            std::fprintf(stderr, "The page cannot be saved to %s: %s\n",
+                         qUtf8Printable(QDir::toNativeSeparators(savePage)), qUtf8Printable(page.errorString()));
+            exitCode = 3;
+        }
+    }
+    log.Line(QStringLiteral("exit code %1 after %2 ms").arg(exitCode).arg(run.durationMs));
     if (!observe)
         pass.Product().EndLaunchedAndStartDetached(); // as "Quit" leaves the product
     Orv::ReleaseConfigFiles();                        // saved while Qt's text codecs still exist

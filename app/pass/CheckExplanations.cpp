@@ -469,7 +469,9 @@ QVector<CheckExplanation> CheckExplanations::Explain(const CheckFacts& facts,
         explanation.title = CheckRows::Title(row);
         if (result.value() == CheckResult::Skipped) {
             explanation.cause = facts.skipped.value(row, tr("not checked"));
-            explanation.fix = tr("Nothing to do: run the pass without --observe to check it.");
+            explanation.fix = explanation.cause.contains(QLatin1String("--observe"))
+                                  ? tr("Nothing to do: run the pass without --observe to check it.")
+                                  : tr("Nothing to do: run the pass as the user whose start-up it is to check it.");
             explanations << explanation;
             continue;
         }

@@ -326,7 +326,8 @@ void CheckPass::CheckStartupShortcuts(bool fix) {
     // A shortcut to a program that is not there would only fail at the next logon: none is made without it.
     const bool installed = !productPath_.empty() && Orv::FileExists(productPath_);
     if (fix && installed && !shortcuts.Exists(Manager::CurrentUser) && !shortcuts.Exists(Manager::AllUsers))
-        shortcuts.Create(Manager::Either, QString::fromStdWString(productPath_));
+        shortcuts.Create(noSignedInUser_.isEmpty() ? Manager::Either : Manager::AllUsers,
+                         QString::fromStdWString(productPath_));
     // What the rows and their explanations say comes from one look at each shortcut.
     const auto shortcutFacts = [&](int scope) {
         CheckFacts::Shortcut shortcut;
@@ -344,6 +345,12 @@ void CheckPass::CheckStartupShortcuts(bool fix) {
     SetCheckResult(QStringLiteral("labelPointToInstalledDirCurrentAllUsers"),
                    pointsAtExecutable(facts_.allUsersShortcut));
     shortcuts.SetShortcutName(QStringLiteral("Skorvane"));
+    if (!noSignedInUser_.isEmpty()) {
+        const QString why = tr("not checked: no user is signed in (%1)").arg(noSignedInUser_);
+        Skip(QStringLiteral("labelShortcutInstalledCurrentUser"), why);
+        Skip(QStringLiteral("labelPointToInstalledDirCurrentUser"), why);
+        return;
+    }
     SetCheckResult(QStringLiteral("labelShortcutInstalledCurrentUser"), facts_.currentUserShortcut.exists);
     SetCheckResult(QStringLiteral("labelPointToInstalledDirCurrentUser"),
                    pointsAtExecutable(facts_.currentUserShortcut));

@@ -49,6 +49,9 @@ public:
     // (the copy tests, the launch, and the product's own rows while it does not run) are skipped. Set before Run.
     void SetObserveOnly(bool observe) { observeOnly_ = observe; }
     bool ObserveOnly() const { return observeOnly_; }
+    // Nobody is signed in (why, or empty): the current user's shortcut rows describe an account nobody uses and are
+    // skipped, and a repair makes the shortcut for all users only. Set before Run.
+    void SetNoSignedInUser(const QString& why) { noSignedInUser_ = why; }
     // Runs the pass on a thread of its own and returns at once; passFinished follows, after every row has been
     // told. false when a pass runs already.
     bool Start(bool fix);
@@ -153,6 +156,7 @@ private:
     // The product is launched by one pass at most in the life of this object (of the program that owns it).
     bool productMayBeLaunched_ = true;
     bool observeOnly_ = false;
+    QString noSignedInUser_;
     // Shared by the steps of one pass: the product's path as the installation names it (what programs are started
     // with and shortcuts store), and its extended-length form (what the file checks read).
     std::wstring productPath_;

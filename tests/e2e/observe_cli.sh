@@ -3,7 +3,8 @@
 # product running: no product is started or ended (the sandbox records every start of it), nothing in the sandbox
 # changes (the runner's own configuration aside), the copy tests are "skipped", the product's drag-and-drop row is
 # checked only while it runs. Every `--details-json` is validated against the shipped schema, and its results are
-# the report document's. Then the exit codes and the options that do not go together.
+# the report document's. Then the saved page and the run's log, a runner without a signed-in user, and the options
+# that do not go together.
 # Usage: observe_cli.sh CLI BUILD_DIR
 set -uo pipefail
 cli=$1
@@ -55,8 +56,11 @@ PY
 
 observe healthy no
 observe running yes
-observe dad0 yes --mode=dad0
-for broken in --no-install --wrong-md5 --unsigned --no-shortcut --disabled-approval --wrong-threading; do
+for mode in dad0 not-json copy-first-only no-pipe; do
+    observe "$mode" yes --mode=$mode
+done
+for broken in --no-install --wrong-md5 --md5-newline --unsigned --tampered --other-signer --no-shortcut \
+    --disabled-approval --wrong-threading --dll-case --startup-loop --local-config=garbage; do
     observe "${broken#--}" no "$broken"
 done
 
@@ -70,11 +74,51 @@ assert doc["mode"] == "check" and all(row["result"] != "skipped" for row in doc[
     fail "the default pass's details"
 endProducts "$folder"
 
+# The page of "Save report..." without a display, and the run's log: there with --log, else in the data folder where
+# the newest 10 runs stay. A page that cannot be written is exit code 3.
+folder=$work/healthy
+(. "$folder.env"; export ASAN_OPTIONS=detect_leaks=0
+    "$cli" --observe --save-page "$folder.html" --log "$folder.log" >"$folder.page-report" 2>/dev/null
+    for _ in $(seq 11); do "$cli" --observe >/dev/null 2>&1; done
+    "$cli" --observe --save-page "$work/no-such-folder/page.html" >/dev/null 2>&1; echo $? >"$folder.page-rc")
+python3 - "$folder.html" "$folder.page-report" <<'PY' || fail "the saved page does not hold the report"
+import json, re, sys
+page = open(sys.argv[1], encoding="utf-8").read()
+block = re.search(r'<script type="application/json" id="report-json">(.*?)</script>', page, re.S).group(1)
+assert json.loads(block.replace("<\\/", "</")) == json.load(open(sys.argv[2])), "the page's report is not the run's"
+assert "not checked: --observe" in page, "the skipped rows' reason is not on the page"
+PY
+for line in "SkorvaneDiagnosticsCli .*, observe pass" "start 1/15 Architecture" "row labelSimulatePluginIcon skipped" \
+    "end Plugin simulation" "exit code 1 after"; do
+    grep -Eq "^[0-9-]{10}T[0-9:.]{12}Z $line" "$folder.log" || fail "the run's log has no \"$line\""
+done
+logs=$(ls "$folder"/local/Brindlecote/*/Logs/run-*.log 2>/dev/null | wc -l)
+[[ $logs == 10 ]] || fail "$logs runs' logs kept in the data folder, 10 expected"
+[[ $(cat "$folder.page-rc") == 3 ]] || fail "a page that cannot be written: exit code $(cat "$folder.page-rc"), 3 expected"
+
+# Nobody signed in (an account without a home folder): the current user's shortcut rows are skipped with the reason,
+# the all-users rows are checked, and --fix makes the shortcut for all users only.
+folder=$work/no-home
+"$here/../../standin/sandbox.sh" "$folder" --no-shortcut >"$folder.env"
+(. "$folder.env"; HOME=$work/nobody-home ASAN_OPTIONS=detect_leaks=0 "$cli" --fix --details-json >"$folder.json" 2>"$folder.err")
+python3 -c 'import json, sys, jsonschema
+doc = json.load(open(sys.argv[1]))
+jsonschema.Draft7Validator(json.load(open(sys.argv[2]))).validate(doc)
+rows = {row["key"]: row for row in doc["rows"]}
+for key in ("labelShortcutInstalledCurrentUser", "labelPointToInstalledDirCurrentUser"):
+    assert rows[key]["result"] == "skipped", rows[key]
+    assert rows[key]["cause"] == "not checked: no user is signed in (the account has no home folder)", rows[key]
+for key in ("labelShortcutInstalledGlobal", "labelPointToInstalledDirCurrentAllUsers"):
+    assert rows[key]["result"] == "passed", rows[key]' "$folder.json" "$schema" || { fail "no-home: the details"; cat "$folder.json"; }
+[[ $(find "$folder/programdata" -name '*.lnk' | wc -l) == 1 && $(find "$folder/config" -name '*.lnk' | wc -l) == 0 ]] ||
+    fail "no-home: the repair did not make one shortcut for all users only"
+endProducts "$folder"
+
 # Options that do not go together are a usage error (2), as an unknown one is.
 for options in "--observe --fix" "--text --details-json" "--check-site --observe" "--send-waiting --details-json" "--bogus"; do
     "$cli" $options >/dev/null 2>&1
     [[ $? == 2 ]] || fail "\"$options\" is not a usage error"
 done
 
-[[ $failures == 0 ]] && echo "PASS observe: 9 sandboxes looked at, nothing started, ended or changed"
+[[ $failures == 0 ]] && echo "PASS observe: 18 sandboxes looked at, nothing started, ended or changed; page, logs, no signed-in user"
 exit $((failures > 0))

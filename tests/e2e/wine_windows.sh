@@ -133,6 +133,21 @@ if report "$work/running.json" $windows64 "plainTextEdit~Is already running"; th
 expected=0
 [[ -n $suffix ]] && expected=1 # the "64-bit Windows" check fails there
 [[ $code == "$expected" ]] && ok "exit code $expected" || fail "exit code $code"
+# Only looking while it runs: nothing started or ended; its own rows checked, the copy tests skipped; the versioned
+# result valid against the schema shipped beside the program; exit code 0 where every row passed.
+before=$(cat "$pids" 2>/dev/null)
+code=$(cli observed --observe --details-json)
+if python3 - "$work/observed.json" "$deploy/data/skorvane-diagnostics.schema.json" <<'PY'; then ok "--observe --details-json"; else fail "--observe --details-json"$'\n'"$(cat "$work/observed.json")"; fi
+import json, sys, jsonschema
+doc = json.load(open(sys.argv[1], encoding="utf-8"))
+jsonschema.Draft7Validator(json.load(open(sys.argv[2], encoding="utf-8"))).validate(doc)
+rows = {row["key"]: row for row in doc["rows"]}
+assert doc["mode"] == "observe" and doc["machine"]["architecture"], doc
+assert rows["labelDragAndDropActivated"]["result"] == "passed", rows["labelDragAndDropActivated"]
+assert rows["labelSimulatePluginIcon"]["result"] == "skipped", rows["labelSimulatePluginIcon"]
+PY
+[[ $code == "$expected" ]] && ok "--observe: exit code $expected" || fail "--observe: exit code $code"
+[[ $(cat "$pids" 2>/dev/null) == "$before" ]] && ok "--observe started nothing" || fail "--observe started an instance"
 end_all
 rm -f "$pids"
 

@@ -4,6 +4,7 @@
 #include "library_Orv/Files/File.h"
 #include "library_Orv/Machine.h"
 #include "library_Orv/Processes.h"
+#include "library_Orv/Session.h"
 #include "library_Orv/WinUtils.h"
 
 #include <gtest/gtest.h>
@@ -54,4 +55,18 @@ TEST(Machine, IntegrityLevels) {
     EXPECT_EQ(GetProcessIntegrityLevel(opened.Native()), own);
     TerminateProcessById(opened.ProcessId());
     TerminateProcessById(opened.ProcessId());
+}
+
+// Whether a user is signed in: LocalSystem, session 0 and an account without a home folder are no one; the process
+// running this test (a user's, also under Wine, which never gives session 0) is someone.
+TEST(Machine, SignedInUser) {
+    const SessionFacts someone{true, 1, false, true};
+    EXPECT_EQ(NoSignedInUserReason(someone), "");
+    EXPECT_FALSE(InServicesSession(someone));
+    EXPECT_EQ(NoSignedInUserReason({true, 0, false, true}), "the runner runs in session 0, the services' session");
+    EXPECT_TRUE(InServicesSession({true, 0, false, true}));
+    EXPECT_FALSE(InServicesSession({false, 0, false, true})); // a session that could not be read is not the services'
+    EXPECT_EQ(NoSignedInUserReason({true, 2, true, true}), "the runner runs as LocalSystem");
+    EXPECT_EQ(NoSignedInUserReason({false, 0, false, false}), "the account has no home folder");
+    EXPECT_EQ(NoSignedInUserReason(CurrentSessionFacts()), "");
 }
