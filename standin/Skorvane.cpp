@@ -16,6 +16,8 @@
 //   silent-reply     connects to the reply pipe and says nothing for a minute
 //   long-answer      the status answer is longer than 64 KiB (padded JSON)
 // SKV_STANDIN_PID_FILE names a file that receives its process id (one line per instance), so that tests can end it.
+// SKV_STANDIN_STARTS_FILE names a file that receives one line per start of the program, whatever it was started for
+// ("--copy" runs too), so that tests see every process of it that ran.
 #include "pipe/PipeServerLoop.h"
 
 #include "library_Orv/CStringUtilsOrv.h"
@@ -175,6 +177,14 @@ int Serve() {
 
 int main(int argc, char** argv) {
     const std::vector<std::wstring> arguments = Orv::CommandLineArguments(argc, argv);
+    if (const char* starts = std::getenv("SKV_STANDIN_STARTS_FILE"); starts && *starts) {
+        const std::wstring file = Orv::Utf8ToWString(starts);
+        const std::vector<uint8_t> earlier = Orv::FileExists(file) ? Orv::ReadFileBytes(file) : std::vector<uint8_t>();
+        Orv::WriteTextFile(file,
+                           std::string(earlier.begin(), earlier.end()) + std::to_string(Orv::CurrentProcessId()) +
+                               (arguments.size() > 1 && arguments[1] == L"--copy" ? " --copy\n" : "\n"),
+                           true);
+    }
     for (size_t i = 0; i + 1 < arguments.size(); ++i)
         if (arguments[i] == L"--copy") {
             if (Mode("hang-copy"))

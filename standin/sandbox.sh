@@ -76,7 +76,7 @@ if [[ -f $folder/proxy/proxy.pid ]]; then
     exe=$(readlink "/proc/$pid/exe" 2>/dev/null || true)
     [[ ${exe% (deleted)} == */SkorvaneProxy ]] && kill "$pid" 2>/dev/null || true
 fi
-rm -rf "$folder"/{install,config,local,programdata,temp,pipes,signing,registry.reg,product.pids,site,proxy}
+rm -rf "$folder"/{install,config,local,programdata,temp,pipes,signing,registry.reg,product.pids,product.starts,site,proxy}
 install=$folder/install
 roaming=$folder/config
 local=$folder/local
@@ -249,6 +249,7 @@ export TEMP='$folder/temp'
 export SKV_PIPE_FOLDER='$folder/pipes'
 export SKV_STANDIN_MODE='$mode'
 export SKV_STANDIN_PID_FILE='$pids'
+export SKV_STANDIN_STARTS_FILE='$folder/product.starts'
 $siteExports
 $proxyExports
 EXPORTS

@@ -5,6 +5,7 @@
 # checked only while it runs. Every `--details-json` is validated against the shipped schema, and its results are
 # the report document's. Then the saved page and the run's log, a runner without a signed-in user, and the options
 # that do not go together.
+# (The stand-in records every start of itself, its "--copy" runs too, in the sandbox's product.starts.)
 # Usage: observe_cli.sh CLI BUILD_DIR
 set -uo pipefail
 cli=$1
@@ -24,13 +25,14 @@ observe() {
     local folder=$work/$name
     "$here/../../standin/sandbox.sh" "$folder" "$@" >"$folder.env" || { fail "$name: sandbox"; return; }
     [[ $product == yes ]] && startProduct "$folder" "$@"
-    local pids before
+    local pids starts before
     pids=$(cat "$folder/product.pids" 2>/dev/null)
+    starts=$(cat "$folder/product.starts" 2>/dev/null)
     before=$(snapshot "$folder")
     (. "$folder.env"; export ASAN_OPTIONS=detect_leaks=0
         "$cli" --observe >"$folder.report" 2>"$folder.err"; echo $? >"$folder.rc"
         "$cli" --observe --details-json >"$folder.json" 2>>"$folder.err"; echo $? >>"$folder.rc")
-    [[ $(cat "$folder/product.pids" 2>/dev/null) == "$pids" ]] || fail "$name: a product was started"
+    [[ $(cat "$folder/product.starts" 2>/dev/null) == "$starts" ]] || fail "$name: the product was started"
     for pid in $pids; do alive "$pid" || fail "$name: the running product $pid was ended"; done
     [[ $(snapshot "$folder") == "$before" ]] || { fail "$name: the sandbox changed"; diff <(echo "$before") <(snapshot "$folder") | head; }
     [[ $(sort -u "$folder.rc") == 1 ]] || fail "$name: exit codes $(cat "$folder.rc" | tr '\n' ' '), 1 expected (the executable is unsigned here)"
@@ -64,9 +66,11 @@ for broken in --no-install --wrong-md5 --md5-newline --unsigned --tampered --oth
     observe "${broken#--}" no "$broken"
 done
 
-# The default pass's details: every row checked, valid against the same schema.
+# The default pass's details: every row checked, valid against the same schema; that pass does start the product
+# (its "--copy" run and the launch), as the record of its starts shows.
 folder=$work/healthy
 (. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" --details-json >"$folder.check.json" 2>/dev/null)
+grep -q -- "--copy" "$folder/product.starts" 2>/dev/null || fail "the record of the product's starts missed the default pass's"
 python3 -c 'import json, sys, jsonschema
 doc = json.load(open(sys.argv[1]))
 jsonschema.Draft7Validator(json.load(open(sys.argv[2]))).validate(doc)
