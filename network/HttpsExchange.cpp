@@ -570,6 +570,8 @@ void HttpsExchange::Succeed() {
 void HttpsExchange::End() {
     finished_ = true;
     stage_ = Stage::Done;
+    if (tunnel_)
+        tunnel_->Abandon();
     stallTimer_.stop();
     rateTimer_.stop();
     if (socket_) {

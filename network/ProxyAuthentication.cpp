@@ -67,13 +67,14 @@ ProxyAuthentication::ProxyAuthentication(const QString& proxyText, const QString
 
 ProxyAuthentication::~ProxyAuthentication() = default;
 
-bool ProxyAuthentication::Fail(const QString& why, QString* reason) {
+ProxyAuthentication::Reply ProxyAuthentication::Fail(const QString& why, QString* reason) {
     failed_ = true;
     *reason = why;
-    return false;
+    return Reply::Fail;
 }
 
-bool ProxyAuthentication::Answer(const QList<QByteArray>& challenges, QByteArray* authorization, QString* reason) {
+ProxyAuthentication::Reply ProxyAuthentication::Answer(const QList<QByteArray>& challenges, QByteArray* authorization,
+                                                       QString* reason) {
     if (++rounds_ > kMaxRounds)
         return Fail(QStringLiteral("the proxy asked for a sign-in %1 times").arg(kMaxRounds), reason);
     bool negotiate = false;
@@ -90,7 +91,7 @@ bool ProxyAuthentication::Answer(const QList<QByteArray>& challenges, QByteArray
         std::string error;
         if (!token.isEmpty() && signOn_->Step(token.toStdString(), &next, &error)) {
             *authorization = method_.toLatin1() + ' ' + QByteArray::fromStdString(next).toBase64();
-            return true;
+            return Reply::Send;
         }
         if (token.isEmpty())
             error = "the proxy did not accept the session's credentials";
@@ -102,7 +103,7 @@ bool ProxyAuthentication::Answer(const QList<QByteArray>& challenges, QByteArray
         if (message.isEmpty())
             return Fail(QStringLiteral("the proxy's NTLM challenge is malformed"), reason);
         *authorization = "NTLM " + message.toBase64();
-        return true;
+        return Reply::Send;
     } else if (way_ != Way::None) {
         // The user's name and password were refused: forgotten, so that the next transfer asks anew.
         ForgetCredentials();
@@ -118,7 +119,7 @@ bool ProxyAuthentication::Answer(const QList<QByteArray>& challenges, QByteArray
         if (signOn_->Step(std::string(), &first, &error)) {
             way_ = Way::SingleSignOn;
             *authorization = method_.toLatin1() + ' ' + QByteArray::fromStdString(first).toBase64();
-            return true;
+            return Reply::Send;
         }
         std::fprintf(stderr, "Proxy sign-in as the logged-on user (%s): %s\n", qPrintable(method_), error.c_str());
     }
@@ -128,8 +129,14 @@ bool ProxyAuthentication::Answer(const QList<QByteArray>& challenges, QByteArray
                         .arg(QString::fromLatin1(offered)),
                     reason);
     }
-    if (credentialsGiven_ || !Credentials(proxyText_, &user_, &password_))
+    if (credentialsGiven_)
         return Fail(QStringLiteral("the proxy asked for a user name and password"), reason);
+    if (KeptCredentials().user.isEmpty()) {
+        --rounds_; // asked, then answered again: one round
+        return Reply::Ask;
+    }
+    user_ = KeptCredentials().user;
+    password_ = KeptCredentials().password;
     credentialsGiven_ = true;
     // NTLM proves the password without sending it; Basic sends it as it is, to the proxy alone.
     if (ntlm) {
@@ -141,7 +148,7 @@ bool ProxyAuthentication::Answer(const QList<QByteArray>& challenges, QByteArray
         method_ = QStringLiteral("Basic");
         *authorization = "Basic " + (user_ + QLatin1Char(':') + password_).toUtf8().toBase64();
     }
-    return true;
+    return Reply::Send;
 }
 
 } // namespace Orv

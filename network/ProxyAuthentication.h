@@ -21,16 +21,20 @@ public:
     using CredentialsAsker = std::function<bool(const QString& proxy, QString* user, QString* password)>;
     static void SetCredentialsAsker(CredentialsAsker asker);
     // The credentials kept for this run: asked when none are kept (false: declined or no asker), forgotten when the
-    // proxy refused them.
+    // proxy refused them. Asking runs a dialog and its event loop: whatever called it may be gone when it returns.
     static bool Credentials(const QString& proxy, QString* user, QString* password);
     static void ForgetCredentials();
 
     ProxyAuthentication(const QString& proxyText, const QString& proxyHost);
     ~ProxyAuthentication();
 
-    // The Proxy-Authorization value answering a 407 with these Proxy-Authenticate values; false when there is none
-    // to give, with the reason in *reason.
-    bool Answer(const QList<QByteArray>& challenges, QByteArray* authorization, QString* reason);
+    // What answers a 407 with these Proxy-Authenticate values: Send with the Proxy-Authorization value in
+    // *authorization; Fail with the reason in *reason; Ask when the user's name and password are needed and none are
+    // kept: the caller asks (Credentials), then calls Answer again, or Declined when the user said no. The asking is
+    // the caller's so that it can tell whether it still exists afterwards.
+    enum class Reply { Send, Fail, Ask };
+    Reply Answer(const QList<QByteArray>& challenges, QByteArray* authorization, QString* reason);
+    void Declined() { failed_ = true; }
     // The proxy wanted credentials and did not get ones it accepted.
     bool Failed() const { return failed_; }
     // How the tunnel was signed in: "" (not asked), "Negotiate", "NTLM" (the session's own, or "NTLM"/"Basic" with the
@@ -39,7 +43,7 @@ public:
 
 private:
     enum class Way { None, SingleSignOn, Ntlm, Basic };
-    bool Fail(const QString& why, QString* reason);
+    Reply Fail(const QString& why, QString* reason);
 
     QString proxyText_;
     QString proxyHost_;

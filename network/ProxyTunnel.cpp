@@ -13,8 +13,8 @@ constexpr qint64 kMaxSkippedBody = 64 * 1024;
 
 ProxyTunnel::ProxyTunnel(QSslSocket* socket, const QString& proxyHost, quint16 proxyPort, const QString& proxyText,
                          const QByteArray& target, QObject* parent)
-    : QObject(parent), socket_(socket), proxyHost_(proxyHost), proxyPort_(proxyPort), target_(target),
-      authentication_(proxyText, proxyHost) {
+    : QObject(parent), socket_(socket), proxyHost_(proxyHost), proxyPort_(proxyPort), proxyText_(proxyText),
+      target_(target), authentication_(proxyText, proxyHost) {
     connect(socket_, &QAbstractSocket::connected, this, [this]() {
         reconnecting_ = false;
         if (opening_)
@@ -42,12 +42,13 @@ void ProxyTunnel::SendConnect() {
 }
 
 void ProxyTunnel::OnReadyRead() {
-    if (!opening_)
+    if (!opening_ || !socket_)
         return;
     const QByteArray arrived = socket_->readAll();
     emit sMoved(arrived.size());
     buffer_ += arrived;
-    while (opening_ && ReadAnswer())
+    // While the user is asked, what comes waits for the answer.
+    while (opening_ && !asking_ && ReadAnswer())
         OnAnswer();
 }
 
@@ -102,6 +103,7 @@ bool ProxyTunnel::ReadAnswer() {
 }
 
 void ProxyTunnel::OnAnswer() {
+    bodyLeft_ = -1; // this answer is read: what follows is the next one's
     if (status_ >= 200 && status_ < 300) {
         if (!buffer_.isEmpty())
             return Fail(QStringLiteral("the proxy sent more than its answer before the site spoke"));
@@ -112,9 +114,39 @@ void ProxyTunnel::OnAnswer() {
     if (status_ != 407)
         return Fail(QStringLiteral("the proxy answered %1 %2").arg(status_).arg(QString::fromLatin1(reason_)));
     QString reason;
-    if (!authentication_.Answer(challenges_, &authorization_, &reason))
+    const ProxyAuthentication::Reply reply = authentication_.Answer(challenges_, &authorization_, &reason);
+    if (reply == ProxyAuthentication::Reply::Ask) {
+        // Asked from the event loop, not from inside the socket's signal: the dialog's own loop may end the exchange
+        // and delete the socket, which must not be in the middle of telling something then.
+        asking_ = true;
+        QMetaObject::invokeMethod(this, &ProxyTunnel::AskAndAnswer, Qt::QueuedConnection);
+        return;
+    }
+    Continue(reply == ProxyAuthentication::Reply::Send, reason);
+}
+
+void ProxyTunnel::AskAndAnswer() {
+    if (!opening_ || !socket_)
+        return;
+    const QPointer<ProxyTunnel> self(this);
+    QString user;
+    QString password;
+    const bool given = ProxyAuthentication::Credentials(proxyText_, &user, &password);
+    if (!self || !opening_ || !socket_)
+        return; // the exchange ended while the user was asked
+    asking_ = false;
+    if (!given) {
+        authentication_.Declined();
+        return Fail(QStringLiteral("the proxy asked for a user name and password"));
+    }
+    QString reason;
+    Continue(authentication_.Answer(challenges_, &authorization_, &reason) == ProxyAuthentication::Reply::Send, reason);
+}
+
+void ProxyTunnel::Continue(bool send, const QString& reason) {
+    if (!send)
         return Fail(reason);
-    if (closes_) {
+    if (closes_ || socket_->state() != QAbstractSocket::ConnectedState) {
         // A new connection for the next round: what is left of this one is not read.
         reconnecting_ = true;
         buffer_.clear();
@@ -126,11 +158,12 @@ void ProxyTunnel::OnAnswer() {
 }
 
 void ProxyTunnel::OnDisconnected() {
-    if (!opening_ || reconnecting_)
-        return;
+    if (!opening_ || reconnecting_ || asking_)
+        return; // while the user is asked, the next round takes a new connection if this one went
     // What came before the end may be the answer that said why.
+    const QPointer<ProxyTunnel> self(this);
     OnReadyRead();
-    if (opening_)
+    if (self && opening_)
         Fail(QStringLiteral("the proxy closed the connection before it opened the way"));
 }
 

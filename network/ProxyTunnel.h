@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QSslSocket;
@@ -27,6 +28,9 @@ public:
     bool Opening() const { return opening_; }
     // The proxy wanted a sign-in and did not get one it accepted.
     bool AuthenticationFailed() const { return authentication_.Failed(); }
+    // The exchange ended (its stall time, an abort): nothing more is done or told, even from a dialog that asked
+    // for the proxy's password meanwhile.
+    void Abandon() { opening_ = false; }
 
 signals:
     void sOpen();
@@ -39,17 +43,22 @@ private:
     void OnDisconnected();
     bool ReadAnswer(); // false while the answer is incomplete, or once the tunnel failed
     void OnAnswer();
+    void AskAndAnswer();
+    // Sends the next round's CONNECT (on a new connection when the proxy closes this one), or fails with reason.
+    void Continue(bool send, const QString& reason);
     void Fail(const QString& detail);
 
-    QSslSocket* socket_;
+    QPointer<QSslSocket> socket_; // goes with the exchange, which may end while the user is asked for a password
     QString proxyHost_;
     quint16 proxyPort_;
+    QString proxyText_;
     QByteArray target_;
     ProxyAuthentication authentication_;
     QByteArray authorization_; // the Proxy-Authorization of the next CONNECT
     QByteArray buffer_;
     bool opening_ = false;
     bool reconnecting_ = false;
+    bool asking_ = false; // the user is asked for the proxy's password
 
     // The answer being read.
     int status_ = 0;

@@ -3,6 +3,7 @@
 #include "download/InstallerGate.h"
 #include "download/QtFileDownloader.h"
 #include "network/HttpsExchange.h"
+#include "network/ProxyAuthentication.h"
 #include "network/HttpsTrust.h"
 #include "network/SiteAddress.h"
 #include "download/UIDialogDownloadAndInstallUpdate.h"
@@ -385,6 +386,25 @@ private slots:
             QVERIFY2(Download(downloader, Address(), destination), qPrintable(downloader.Infos().failure));
         }
         QCOMPARE(asked, 1);
+    }
+
+    // The user takes longer over the proxy's password than the stall time: the transfer has ended meanwhile (its
+    // connection gone), and the answer given afterwards touches nothing of it.
+    void slowPasswordAfterTheStallEndsCleanly() {
+        Orv::ProxyAuthentication::ForgetCredentials(); // asked anew, whatever ran before
+        Orv::HttpsExchange::SetProxyCredentialsAsker([](const QString&, QString* user, QString* secret) {
+            QTest::qWait(1500); // the dialog's own event loop, past the 1 s stall time
+            *user = QStringLiteral("skv");
+            *secret = QStringLiteral("proxy-secret");
+            return true;
+        });
+        const auto guard = qScopeGuard([]() { Orv::HttpsExchange::SetProxyCredentialsAsker(nullptr); });
+        QtFileDownloader downloader;
+        downloader.Infos().stallMs = 1000;
+        QVERIFY(!Download(downloader, Address(), Destination(QStringLiteral("slow-password.exe"))));
+        QVERIFY2(downloader.Infos().failure.contains(QStringLiteral("did not answer for 1 s")),
+                 qPrintable(downloader.Infos().failure));
+        QTest::qWait(500); // whatever the late answer would have done, it would have done by now
     }
 
     void plainHttpIsRefused() {

@@ -52,12 +52,12 @@ fail untrusted 'issued by "Unknown Root", which this computer does not trust'
 # Behind a company's proxy: the site's name resolves only there, so whatever succeeds went through it.
 PROXY=ok run proxy-ok ok downloadReachesOneHundredAndSaves
 PROXY=intercept-trusted run proxy-intercept-trusted ok downloadReachesOneHundredAndSaves
-PROXY=auth-basic run proxy-auth ok proxyCredentialsAreAskedOnce
+PROXY=auth-basic run proxy-auth ok proxyCredentialsAreAskedOnce slowPasswordAfterTheStallEndsCleanly
 # The password typed for the proxy appears nowhere the run wrote (its log, the files it made).
 grep -rqs "proxy-secret" "$work/proxy-auth.log" "$work/proxy-auth/out" && { echo "FAIL proxy-auth: the password was written"; failures=$((failures + 1)); }
 # NTLM, as Windows-integrated proxies ask: the typed password is proved without being sent, a wrong one is tried
 # once (one refusal recorded, where the proxy support of Qt tried again thousands of times a second).
-PROXY=auth-ntlm run proxy-ntlm ok proxyCredentialsAreAskedOnce
+PROXY=auth-ntlm run proxy-ntlm ok proxyCredentialsAreAskedOnce slowPasswordAfterTheStallEndsCleanly
 [[ $(grep -c "^NTLM-REFUSED .*skv$" "$work/proxy-ntlm/proxy/connects") == 1 && $(grep -c "^NTLM SKORVANETEST.skv$" "$work/proxy-ntlm/proxy/connects") == 2 ]] ||
     { echo "FAIL proxy-ntlm: the proxy's record"; cat "$work/proxy-ntlm/proxy/connects"; failures=$((failures + 1)); }
 grep -rqs "proxy-secret" "$work/proxy-ntlm.log" "$work/proxy-ntlm/out" && { echo "FAIL proxy-ntlm: the password was written"; failures=$((failures + 1)); }

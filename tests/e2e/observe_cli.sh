@@ -99,6 +99,10 @@ done
 logs=$(ls "$folder"/local/Brindlecote/*/Logs/run-*.log 2>/dev/null | wc -l)
 [[ $logs == 10 ]] || fail "$logs runs' logs kept in the data folder, 10 expected"
 [[ $(cat "$folder.page-rc") == 3 ]] || fail "a page that cannot be written: exit code $(cat "$folder.page-rc"), 3 expected"
+# No standard output to write the result to: the pass does not run, and the runner says why (exit code 3).
+(. "$folder.env"; ASAN_OPTIONS=detect_leaks=0 "$cli" --observe >&- 2>"$folder.closed.err"; echo $? >"$folder.closed-rc")
+[[ $(cat "$folder.closed-rc") == 3 ]] && grep -q "standard output cannot be kept" "$folder.closed.err" ||
+    fail "without standard output: exit code $(cat "$folder.closed-rc"), 3 expected"
 
 # Nobody signed in (an account without a home folder): the current user's shortcut rows are skipped with the reason,
 # the all-users rows are checked, and --fix makes the shortcut for all users only.
