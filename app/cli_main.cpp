@@ -213,8 +213,6 @@ int main(int argc, char** argv) {
     if (!savePage.isEmpty()) {
         ReportFields fields;
         fields.diagnosticsMode = true;
-        fields.productName = QStringLiteral("SkorvaneDiagnostics (Orv)");
-        fields.productVersion = QString::fromLatin1(kApplicationVersion);
         fields.reportText = pass.ReportJson();
         fields.rowTexts = ReportRowTextsOf(pass);
         QSaveFile page(savePage);

@@ -17,8 +17,8 @@ struct ReportRowText {
 // What one report carries, read from the panel when it is sent.
 struct ReportFields {
     bool diagnosticsMode = false;
-    QString productName;
-    QString productVersion;
+    QString productName = QStringLiteral("SkorvaneDiagnostics (Orv)"); // the tool's own, as the site knows it
+    QString productVersion = QStringLiteral("1.3.0");
     QString email;       // sent when not empty (blanks included)
     QString explanation; // always sent, empty or not
     QString screenshotPath;

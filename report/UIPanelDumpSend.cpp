@@ -109,8 +109,8 @@ UIPanelDumpSend::UIPanelDumpSend(QWidget* parent)
     connect(resultPanel_, &UIPanelFailedOrSucceed::sRetry, this, &UIPanelDumpSend::Retry);
     connect(resultPanel_, &UIPanelFailedOrSucceed::sSaveReport, this, &UIPanelDumpSend::AskAndSave);
 
-    productName = QStringLiteral("SkorvaneDiagnostics (Orv)");
-    productVersion = QStringLiteral("1.3.0");
+    productName = ReportFields().productName;
+    productVersion = ReportFields().productVersion;
 }
 
 UIPanelDumpSend::~UIPanelDumpSend() {
