@@ -104,6 +104,7 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
         socket_->deleteLater();
     }
     socket_ = new QSslSocket(this);
+    socket_->setReadBufferSize(kReadAheadBytes);
     stage_ = Stage::Idle;
     buffer_.clear();
     headBytes_ = headFields_ = 0;

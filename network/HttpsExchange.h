@@ -22,6 +22,9 @@ class ProxyTunnel;
 // answer is refused, whatever its sender meant by it.
 constexpr int kMaxAnswerHeadBytes = 64 * 1024;
 constexpr int kMaxAnswerHeaderFields = 100;
+// What the connection takes from the network ahead of its reader: a site that sends faster than the file is written
+// waits in the system's buffers, not in this program's memory.
+constexpr qint64 kReadAheadBytes = 256 * 1024;
 
 // One HTTP/1.1 request to an https:// address and its answer, over a TLS connection of its own that is closed
 // afterwards. The program's transfers with the maker's site go through it rather than through QNetworkAccessManager,

@@ -262,7 +262,7 @@ private slots:
             qInfo("peak memory grew by %lld KiB over a 64 MiB download", (PeakMemory() - before) / 1024);
             // AddressSanitizer keeps freed memory in quarantine: the peak says nothing there.
             if (before > 0 && !kSanitized)
-                QVERIFY2(PeakMemory() - before < 48 * 1024 * 1024, "the body is not held in memory");
+                QVERIFY2(PeakMemory() - before < 16 * 1024 * 1024, "the body is not held in memory");
             if (escape)
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             else
