@@ -68,9 +68,13 @@ MainWindow::MainWindow(FirstPass firstPass, const ProgressReporter& reporter)
     form_->groupBoxWhatToDo->hide();
     // The list wraps to the rows' width; it never widens the window.
     form_->labelWhatToDo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Reachable from the keyboard, and read by a screen reader, as the buttons are.
+    // (QLabel gives selectable text click focus only: the policy comes after the flags.)
+    form_->labelWhatToDo->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    form_->labelWhatToDo->setFocusPolicy(Qt::StrongFocus);
     // The step under way, as the start-up splash shows it, for the passes that run with the window shown.
     connect(&pass_, &CheckPass::stepStarted, this, [this](int step, int steps, const QString& name) {
-        form_->labelPassStep->setText(QStringLiteral("%1 - %2 of %3").arg(name).arg(step).arg(steps));
+        form_->labelPassStep->setText(tr("%1 - %2 of %3").arg(name).arg(step).arg(steps));
     });
 
     if (firstPass == FirstPass::Run) {
@@ -151,6 +155,10 @@ void MainWindow::RunInBackground(const std::function<bool()>& start) {
     passRunning_ = false;
 }
 
+namespace {
+QLabel* CaptionOf(QLabel* iconLabel);
+} // namespace
+
 void MainWindow::ShowResult(const QString& row, CheckResult result) {
     auto* iconLabel = findChild<QLabel*>(row);
     if (!iconLabel)
@@ -160,8 +168,11 @@ void MainWindow::ShowResult(const QString& row, CheckResult result) {
                                                         : questionIcon_;
     iconLabel->setText(QString());
     iconLabel->setPixmap(icon.pixmap(kIconSize, kIconSize, QIcon::Normal));
-    // What a screen reader says of the icon, next to the row's title.
-    iconLabel->setAccessibleName(CheckRows::TranslatedWord(result));
+    // The icon is the row for a screen reader: its title and its result ("Integrity of software exe: failed").
+    const QLabel* caption = CaptionOf(iconLabel);
+    const QString title = CheckRows::IsCheck(row) ? CheckRows::Title(row) : caption ? caption->text() : QString();
+    iconLabel->setAccessibleName(title.isEmpty() ? CheckRows::TranslatedWord(result)
+                                                 : tr("%1: %2").arg(title, CheckRows::TranslatedWord(result)));
     // "Skorvane is launched" follows the product's running row; the report keeps only the running row.
     if (row == QLatin1String("labelIsRunning"))
         ShowResult(QStringLiteral("labelSkorvaneLaunchedIcon"), result);
@@ -227,8 +238,12 @@ void MainWindow::ShowExplanations() {
         return;
     shownExplanations_ = explanations;
     QMap<QString, QString> tips;
+    QMap<QString, QString> spoken; // a screen reader's description of the row: cause and fix, without markup
     QString list;
+    QStringList spokenList;
     for (const CheckExplanation& explanation : explanations) {
+        spoken[explanation.row] = tr("Cause: %1 What to do: %2").arg(explanation.cause, explanation.fix);
+        spokenList << tr("%1: %2").arg(explanation.title, spoken[explanation.row]);
         tips[explanation.row] = tr("<b>%1</b><br>%2<br><b>Cause:</b> %3<br><b>What to do:</b> %4")
                                     .arg(explanation.title.toHtmlEscaped(), explanation.meaning.toHtmlEscaped(),
                                          explanation.cause.toHtmlEscaped(), explanation.fix.toHtmlEscaped());
@@ -241,10 +256,13 @@ void MainWindow::ShowExplanations() {
         if (!iconLabel)
             continue;
         iconLabel->setToolTip(tips.value(row));
+        iconLabel->setAccessibleDescription(spoken.value(row));
         if (QLabel* caption = CaptionOf(iconLabel))
             caption->setToolTip(tips.value(row));
     }
     form_->labelWhatToDo->setText(list.isEmpty() ? QString() : QStringLiteral("<ul>%1</ul>").arg(list));
+    form_->labelWhatToDo->setAccessibleName(form_->groupBoxWhatToDo->title());
+    form_->labelWhatToDo->setAccessibleDescription(spokenList.join(QLatin1Char('\n')));
     form_->groupBoxWhatToDo->setVisible(!list.isEmpty());
 }
 

@@ -27,7 +27,7 @@ QCheckSplash::QCheckSplash() : QSplashScreen(Background()) {
 }
 
 void QCheckSplash::ShowStep(int step, int steps, const char* name) {
-    stepText_ = QStringLiteral("%1 - %2 of %3").arg(QString::fromUtf8(name)).arg(step).arg(steps);
+    stepText_ = tr("%1 - %2 of %3").arg(QString::fromUtf8(name)).arg(step).arg(steps);
     repaint();
 }
 

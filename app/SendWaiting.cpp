@@ -5,6 +5,7 @@
 #include "network/NetworkProxy.h"
 #include "report/OutboxSender.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QJsonArray>
@@ -34,7 +35,9 @@ int SendWaitingReports(bool text, std::FILE* out) {
         for (const QString& note : sender.Notes())
             output += note.toUtf8() + '\n';
         const QString summary = sender.Summary();
-        output += (summary.isEmpty() ? QStringLiteral("No report waits.") : summary).toUtf8() + '\n';
+        output +=
+            (summary.isEmpty() ? QCoreApplication::translate("SendWaiting", "No report waits.") : summary).toUtf8() +
+            '\n';
     } else {
         QJsonArray reports;
         for (const OutboxSender::Result& result : sender.Results())

@@ -1,4 +1,6 @@
 #include "Startup.h"
+
+#include "Language.h"
 #include "library_Orv/EnvironmentNames.h"
 
 #include "ApplicationNames.h"
@@ -69,6 +71,7 @@ int RunApplication(int argc, char** argv) {
     QCoreApplication::setApplicationName(kApplicationName);
 
     QApplication application(argc, argv);
+    InstallTranslations(ConfiguredLanguage());
     // One window per user session: a second start brings the first one's window to the front and ends.
     SingleInstance instance(QString::fromLatin1(kApplicationName));
     if (instance.AskRunningToShow()) {
@@ -98,7 +101,7 @@ int RunApplication(int argc, char** argv) {
     QCheckSplash splash;
     front = &splash;
     splash.show();
-    splash.ShowStep(0, MainWindow::kCheckSteps, "Starting");
+    splash.ShowStep(0, MainWindow::kCheckSteps, qUtf8Printable(QCheckSplash::tr("Starting")));
     auto window =
         std::make_unique<MainWindow>(MainWindow::FirstPass::Run, [&splash](int step, int steps, const char* name) {
             splash.ShowStep(step, steps, name);

@@ -1,5 +1,6 @@
 // SkorvaneDiagnosticsCli: one check pass without a window on screen, the report on standard output.
 #include "ApplicationNames.h"
+#include "Language.h"
 #include "pass/DetailsJson.h"
 #include "ProductInformations.h"
 #include "PassReport.h"
@@ -70,14 +71,19 @@ QString ResultTable(Orv::JsonDocument& report, const QVector<CheckExplanation>& 
             rows << row;
             width = qMax(width, CheckRows::Title(row).size());
         }
-    QString table = QStringLiteral("%1  %2\n").arg(QStringLiteral("Row"), -width).arg(QStringLiteral("Result"));
+    const QString heading = QCoreApplication::translate("SkorvaneDiagnosticsCli", "Row");
+    width = qMax(width, heading.size());
+    QString table = QStringLiteral("%1  %2\n")
+                        .arg(heading, -width)
+                        .arg(QCoreApplication::translate("SkorvaneDiagnosticsCli", "Result"));
     for (const QString& row : rows) {
         CheckResult result = CheckResult::Unknown;
         const QString word = CheckRows::FromReportValue(values[row], &result) ? CheckRows::Word(result) : values[row];
         table += QStringLiteral("%1  %2\n").arg(CheckRows::Title(row), -width).arg(word);
         for (const CheckExplanation& explanation : explanations)
             if (explanation.row == row)
-                table += QStringLiteral("    Cause: %1\n    Fix:   %2\n").arg(explanation.cause, explanation.fix);
+                table += QCoreApplication::translate("SkorvaneDiagnosticsCli", "    Cause: %1\n    Fix:   %2\n")
+                             .arg(explanation.cause, explanation.fix);
     }
     return table;
 }
@@ -148,6 +154,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(kApplicationName);
     int qtArgc = 1; // the arguments are ours, not Qt's
     QCoreApplication application(qtArgc, argv);
+    // Text for people is in the user's language; JSON, read by programs, stays in English.
+    if (text)
+        InstallTranslations(ConfiguredLanguage());
     Orv::Error::SetMessageBoxPresenter(PrintReport);
     if (checkSite)
         return CheckSite(text);

@@ -27,7 +27,6 @@ bool IsPeImage(const QString& path) {
 #endif
 
 QString InstallerVerdict::Explanation() const {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("InstallerGate", text); };
     switch (kind) {
     case NotSigned:
         return tr("The downloaded installer is not signed, so nobody can tell who made it. It was not run.");

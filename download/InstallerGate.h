@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Whether a downloaded installer may run: a valid Authenticode signature by "QUELLANOR", checked as the
@@ -8,6 +9,9 @@
 // (SKV_STANDIN_INSTALLER=1, exported by standin/sandbox.sh); the check is then skipped, with a line on the error
 // stream saying so.
 struct InstallerVerdict {
+    Q_DECLARE_TR_FUNCTIONS(InstallerVerdict)
+
+public:
     enum Kind { Signed, NotSigned, SignatureBroken, OtherSigner, Skipped } kind = NotSigned;
     QString signer;
     bool MayRun() const { return kind == Signed || kind == Skipped; }

@@ -51,7 +51,7 @@ HttpsExchange::HttpsExchange(QObject* parent)
     : QObject(parent), stallMs_(NetworkStallMs()), minimumBytes_(NetworkMinimumBytes()) {
     stallTimer_.setSingleShot(true);
     connect(&stallTimer_, &QTimer::timeout, this,
-            [this]() { Fail(Failure::Timeout, QStringLiteral("nothing moved for %1 ms").arg(stallMs_)); });
+            [this]() { Fail(Failure::Timeout, tr("nothing moved for %1 ms").arg(stallMs_)); });
     connect(&rateTimer_, &QTimer::timeout, this, [this]() {
         const qint64 moved = moved_ - movedAtLastLook_;
         movedAtLastLook_ = moved_;
@@ -60,7 +60,7 @@ HttpsExchange::HttpsExchange(QObject* parent)
         if (stage_ == Stage::Idle || (bodySent_ && answerBytes_ == 0))
             return;
         if (moved < minimumBytes_)
-            Fail(Failure::TooSlow, QStringLiteral("%1 bytes moved in %2 ms").arg(moved).arg(stallMs_));
+            Fail(Failure::TooSlow, tr("%1 bytes moved in %2 ms").arg(moved).arg(stallMs_));
     });
 }
 
@@ -80,13 +80,13 @@ void HttpsExchange::OnProxyAuthentication(QAuthenticator* authenticator) {
         // rather than asking for ever, and the next transfer asks anew.
         ProxyAuthentication::ForgetCredentials();
         proxyAuthenticationFailed_ = true;
-        return Fail(Failure::Proxy, QStringLiteral("the proxy refused the user name and password"));
+        return Fail(Failure::Proxy, tr("the proxy refused the user name and password"));
     }
     QString user;
     QString password;
     if (!ProxyAuthentication::Credentials(ProxyText(proxy_), &user, &password)) {
         proxyAuthenticationFailed_ = true;
-        return Fail(Failure::Proxy, QStringLiteral("the proxy asked for a user name and password"));
+        return Fail(Failure::Proxy, tr("the proxy asked for a user name and password"));
     }
     credentialsGiven_ = true;
     authenticator->setUser(user);
@@ -127,7 +127,7 @@ void HttpsExchange::Start(const QByteArray& method, const QUrl& url, const Heade
 
     if (url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0 || url.host().isEmpty()) {
         // Told as every other end: after Start returned.
-        QTimer::singleShot(0, this, [this]() { Fail(Failure::Network, QStringLiteral("not an https:// address")); });
+        QTimer::singleShot(0, this, [this]() { Fail(Failure::Network, tr("not an https:// address")); });
         return;
     }
     QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
@@ -281,13 +281,12 @@ bool HttpsExchange::TakeHeadLine(QByteArray* line) {
     const int end = buffer_.indexOf('\n');
     if (end < 0) {
         if (headBytes_ + buffer_.size() > kMaxAnswerHeadBytes)
-            Fail(Failure::Malformed,
-                 QStringLiteral("the answer's header fields pass %1 bytes").arg(kMaxAnswerHeadBytes));
+            Fail(Failure::Malformed, tr("the answer's header fields pass %1 bytes").arg(kMaxAnswerHeadBytes));
         return false;
     }
     headBytes_ += end + 1;
     if (headBytes_ > kMaxAnswerHeadBytes) {
-        Fail(Failure::Malformed, QStringLiteral("the answer's header fields pass %1 bytes").arg(kMaxAnswerHeadBytes));
+        Fail(Failure::Malformed, tr("the answer's header fields pass %1 bytes").arg(kMaxAnswerHeadBytes));
         return false;
     }
     *line = buffer_.left(end);
@@ -308,15 +307,14 @@ bool HttpsExchange::ReadHead() {
         }
         if (!line.isEmpty()) {
             if (++headFields_ > kMaxAnswerHeaderFields) {
-                Fail(Failure::Malformed,
-                     QStringLiteral("the answer has more than %1 header fields").arg(kMaxAnswerHeaderFields));
+                Fail(Failure::Malformed, tr("the answer has more than %1 header fields").arg(kMaxAnswerHeaderFields));
                 return false;
             }
             const int colon = line.indexOf(':');
             const QByteArray name = line.left(qMax(colon, 0));
             if (colon <= 0 || !std::all_of(name.begin(), name.end(), IsTokenChar)) {
                 Fail(Failure::Malformed,
-                     QStringLiteral("a header line is not a field: %1").arg(QString::fromLatin1(line.left(80))));
+                     tr("a header line is not a field: %1").arg(QString::fromLatin1(line.left(80))));
                 return false;
             }
             headers_.append({name, line.mid(colon + 1).trimmed()});
@@ -351,8 +349,7 @@ bool HttpsExchange::ParseHead() {
     const int status = words.value(1).toInt(&ok);
     if (words.size() < 2 || (words[0] != "HTTP/1.1" && words[0] != "HTTP/1.0") || !ok || words[1].size() != 3 ||
         status < 100 || status == 101) {
-        Fail(Failure::Malformed,
-             QStringLiteral("not an HTTP status line: %1").arg(QString::fromLatin1(statusLine_.left(80))));
+        Fail(Failure::Malformed, tr("not an HTTP status line: %1").arg(QString::fromLatin1(statusLine_.left(80))));
         return false;
     }
     status_ = status;
@@ -371,7 +368,7 @@ bool HttpsExchange::ParseHead() {
         // Only "chunked" was asked for (the request wants the body as it is), and never beside a length: the two
         // together are how one answer is read as two.
         if (encoding != "chunked" || !lengths.isEmpty()) {
-            Fail(Failure::Malformed, QStringLiteral("the answer's framing is not HTTP/1.1's: Transfer-Encoding %1%2")
+            Fail(Failure::Malformed, tr("the answer's framing is not HTTP/1.1's: Transfer-Encoding %1%2")
                                          .arg(QString::fromLatin1(encoding.left(80)),
                                               lengths.isEmpty() ? QString() : QStringLiteral(" with a length")));
             return false;
@@ -381,11 +378,11 @@ bool HttpsExchange::ParseHead() {
     for (const QByteArray& length : lengths) {
         if (!AllDigits(length, 18)) {
             Fail(Failure::Malformed,
-                 QStringLiteral("the answer's length is not a number: %1").arg(QString::fromLatin1(length.left(40))));
+                 tr("the answer's length is not a number: %1").arg(QString::fromLatin1(length.left(40))));
             return false;
         }
         if (length.toLongLong() != lengths.first().toLongLong()) {
-            Fail(Failure::Malformed, QStringLiteral("the answer announced two different lengths"));
+            Fail(Failure::Malformed, tr("the answer announced two different lengths"));
             return false;
         }
     }
@@ -428,7 +425,7 @@ bool HttpsExchange::ReadChunked() {
         const int end = buffer_.indexOf('\n');
         if (end < 0 || end > kMaxChunkLine) {
             if (end > kMaxChunkLine || buffer_.size() > kMaxChunkLine)
-                Fail(Failure::Malformed, QStringLiteral("a chunk-size line passes %1 bytes").arg(kMaxChunkLine));
+                Fail(Failure::Malformed, tr("a chunk-size line passes %1 bytes").arg(kMaxChunkLine));
             return false;
         }
         QByteArray line = buffer_.left(end);
@@ -438,8 +435,7 @@ bool HttpsExchange::ReadChunked() {
         const int extension = line.indexOf(';');
         const QByteArray size = (extension < 0 ? line : line.left(extension)).trimmed();
         if (!AllHexDigits(size)) {
-            Fail(Failure::Malformed,
-                 QStringLiteral("an invalid chunk size: %1").arg(QString::fromLatin1(line.left(40))));
+            Fail(Failure::Malformed, tr("an invalid chunk size: %1").arg(QString::fromLatin1(line.left(40))));
             return false;
         }
         chunkLeft_ = size.toLongLong(nullptr, 16);
@@ -464,7 +460,7 @@ bool HttpsExchange::ReadChunked() {
             return false;
         const int endOfLine = buffer_.startsWith("\r\n") ? 2 : buffer_.startsWith('\n') ? 1 : 0;
         if (endOfLine == 0) {
-            Fail(Failure::Malformed, QStringLiteral("a chunk is longer than its size said"));
+            Fail(Failure::Malformed, tr("a chunk is longer than its size said"));
             return false;
         }
         buffer_.remove(0, endOfLine);
@@ -480,8 +476,7 @@ bool HttpsExchange::ReadChunked() {
                 return false;
             }
             if (++headFields_ > kMaxAnswerHeaderFields) {
-                Fail(Failure::Malformed,
-                     QStringLiteral("the answer has more than %1 header fields").arg(kMaxAnswerHeaderFields));
+                Fail(Failure::Malformed, tr("the answer has more than %1 header fields").arg(kMaxAnswerHeaderFields));
                 return false;
             }
         }
@@ -499,14 +494,13 @@ void HttpsExchange::OnDisconnected() {
     if (finished_)
         return;
     if (stage_ == Stage::Idle || stage_ == Stage::Head)
-        return Fail(Failure::Closed, QStringLiteral("the connection closed before an answer came"));
+        return Fail(Failure::Closed, tr("the connection closed before an answer came"));
     if (stage_ == Stage::Body && contentLength_ < 0)
         return Succeed(); // a body that ends with the connection: BodyFramed() says it may be cut
-    Fail(Failure::Closed, contentLength_ >= 0
-                              ? QStringLiteral("the connection closed after %1 of the %2 bytes announced")
-                                    .arg(bodyReceived_)
-                                    .arg(contentLength_)
-                              : QStringLiteral("the connection closed before the last chunk"));
+    Fail(Failure::Closed,
+         contentLength_ >= 0
+             ? tr("the connection closed after %1 of the %2 bytes announced").arg(bodyReceived_).arg(contentLength_)
+             : tr("the connection closed before the last chunk"));
 }
 
 void HttpsExchange::OnSocketError() {
@@ -537,7 +531,7 @@ void HttpsExchange::OnSocketError() {
         return Fail(Failure::Tls, text);
     case QAbstractSocket::ProxyAuthenticationRequiredError:
         proxyAuthenticationFailed_ = true;
-        return Fail(Failure::Proxy, QStringLiteral("the proxy asked for a user name and password"));
+        return Fail(Failure::Proxy, tr("the proxy asked for a user name and password"));
     case QAbstractSocket::ProxyConnectionRefusedError:
     case QAbstractSocket::ProxyConnectionClosedError:
     case QAbstractSocket::ProxyConnectionTimeoutError:

@@ -49,7 +49,8 @@ bool Bypassed(const QString& host) {
 
 ProxyChoice SystemChoice(const QUrl& url) {
     const QString variable = FirstSet(kEnvHttpsProxy);
-    ProxyChoice choice{QNetworkProxy(QNetworkProxy::NoProxy), QStringLiteral("no https_proxy in the environment")};
+    ProxyChoice choice{QNetworkProxy(QNetworkProxy::NoProxy),
+                       QCoreApplication::translate("Orv::NetworkProxy", "no https_proxy in the environment")};
     if (variable.isEmpty())
         return choice;
     if (Bypassed(url.host().toLower())) {
@@ -57,10 +58,10 @@ ProxyChoice SystemChoice(const QUrl& url) {
         return choice;
     }
     if (!ParseProxyAddress(variable, &choice.proxy)) {
-        choice.reason = QStringLiteral("https_proxy is not a proxy address");
+        choice.reason = QCoreApplication::translate("Orv::NetworkProxy", "https_proxy is not a proxy address");
         return choice;
     }
-    choice.reason = QStringLiteral("https_proxy in the environment");
+    choice.reason = QCoreApplication::translate("Orv::NetworkProxy", "https_proxy in the environment");
     return choice;
 }
 #else
@@ -69,8 +70,10 @@ ProxyChoice SystemChoice(const QUrl& url) {
     const QList<QNetworkProxy> proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
     for (const QNetworkProxy& proxy : proxies)
         if (proxy.type() == QNetworkProxy::HttpProxy || proxy.type() == QNetworkProxy::NoProxy)
-            return {proxy, QStringLiteral("the system's proxy configuration (Internet Options)")};
-    return {QNetworkProxy(QNetworkProxy::NoProxy), QStringLiteral("the system's proxy configuration names no proxy")};
+            return {proxy, QCoreApplication::translate("Orv::NetworkProxy",
+                                                       "the system's proxy configuration (Internet Options)")};
+    return {QNetworkProxy(QNetworkProxy::NoProxy),
+            QCoreApplication::translate("Orv::NetworkProxy", "the system's proxy configuration names no proxy")};
 }
 #endif
 } // namespace
@@ -78,11 +81,12 @@ ProxyChoice SystemChoice(const QUrl& url) {
 ProxyChoice ProxyFor(const QUrl& url) {
     const QString setting = Setting();
     if (setting.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0)
-        return {QNetworkProxy(QNetworkProxy::NoProxy), QStringLiteral("the setting <Network proxy=\"none\"/>")};
+        return {QNetworkProxy(QNetworkProxy::NoProxy),
+                QCoreApplication::translate("Orv::NetworkProxy", "the setting <Network proxy=\"none\"/>")};
     QNetworkProxy proxy;
     if (!setting.isEmpty() && setting.compare(QLatin1String("system"), Qt::CaseInsensitive) != 0 &&
         ParseProxyAddress(setting, &proxy))
-        return {proxy, QStringLiteral("the setting <Network proxy=...>")};
+        return {proxy, QCoreApplication::translate("Orv::NetworkProxy", "the setting <Network proxy=...>")};
     return SystemChoice(url);
 }
 

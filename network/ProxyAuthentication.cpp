@@ -3,6 +3,7 @@
 #include "NtlmMessages.h"
 #include "library_Orv/SingleSignOn.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace Orv {
@@ -76,7 +77,9 @@ ProxyAuthentication::Reply ProxyAuthentication::Fail(const QString& why, QString
 ProxyAuthentication::Reply ProxyAuthentication::Answer(const QList<QByteArray>& challenges, QByteArray* authorization,
                                                        QString* reason) {
     if (++rounds_ > kMaxRounds)
-        return Fail(QStringLiteral("the proxy asked for a sign-in %1 times").arg(kMaxRounds), reason);
+        return Fail(QCoreApplication::translate("Orv::ProxyAuthentication", "the proxy asked for a sign-in %1 times")
+                        .arg(kMaxRounds),
+                    reason);
     bool negotiate = false;
     bool ntlm = false;
     bool basic = false;
@@ -101,13 +104,17 @@ ProxyAuthentication::Reply ProxyAuthentication::Answer(const QList<QByteArray>& 
         ntlmProved_ = true;
         const QByteArray message = NtlmAuthenticateMessage(ntlmToken, user_, password_);
         if (message.isEmpty())
-            return Fail(QStringLiteral("the proxy's NTLM challenge is malformed"), reason);
+            return Fail(
+                QCoreApplication::translate("Orv::ProxyAuthentication", "the proxy's NTLM challenge is malformed"),
+                reason);
         *authorization = "NTLM " + message.toBase64();
         return Reply::Send;
     } else if (way_ != Way::None) {
         // The user's name and password were refused: forgotten, so that the next transfer asks anew.
         ForgetCredentials();
-        return Fail(QStringLiteral("the proxy refused the user name and password"), reason);
+        return Fail(
+            QCoreApplication::translate("Orv::ProxyAuthentication", "the proxy refused the user name and password"),
+            reason);
     }
 
     if ((negotiate || ntlm) && !singleSignOnTried_ && SingleSignOn::Available()) {
@@ -125,12 +132,15 @@ ProxyAuthentication::Reply ProxyAuthentication::Answer(const QList<QByteArray>& 
     }
     if (!ntlm && !basic) {
         const QByteArray offered = challenges.isEmpty() ? QByteArray("nothing") : challenges.join(", ").left(80);
-        return Fail(QStringLiteral("the proxy asks for a sign-in this program cannot give (%1)")
+        return Fail(QCoreApplication::translate("Orv::ProxyAuthentication",
+                                                "the proxy asks for a sign-in this program cannot give (%1)")
                         .arg(QString::fromLatin1(offered)),
                     reason);
     }
     if (credentialsGiven_)
-        return Fail(QStringLiteral("the proxy asked for a user name and password"), reason);
+        return Fail(
+            QCoreApplication::translate("Orv::ProxyAuthentication", "the proxy asked for a user name and password"),
+            reason);
     if (KeptCredentials().user.isEmpty()) {
         --rounds_; // asked, then answered again: one round
         return Reply::Ask;

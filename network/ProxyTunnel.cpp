@@ -57,20 +57,20 @@ bool ProxyTunnel::ReadAnswer() {
         const int end = buffer_.indexOf("\r\n\r\n");
         if (end < 0) {
             if (buffer_.size() > kMaxAnswerHeadBytes)
-                Fail(QStringLiteral("the proxy's answer passes %1 bytes").arg(kMaxAnswerHeadBytes));
+                Fail(tr("the proxy's answer passes %1 bytes").arg(kMaxAnswerHeadBytes));
             return false;
         }
         const QList<QByteArray> lines = buffer_.left(end).split('\n');
         buffer_.remove(0, end + 4);
         if (lines.size() > kMaxAnswerHeaderFields + 1) {
-            Fail(QStringLiteral("the proxy's answer has more than %1 header fields").arg(kMaxAnswerHeaderFields));
+            Fail(tr("the proxy's answer has more than %1 header fields").arg(kMaxAnswerHeaderFields));
             return false;
         }
         const QList<QByteArray> words = lines.first().trimmed().split(' ');
         bool number = false;
         status_ = words.value(1).toInt(&number);
         if (!words.first().startsWith("HTTP/1.") || !number) {
-            Fail(QStringLiteral("the proxy's answer is not HTTP: %1").arg(QString::fromLatin1(lines.first().left(80))));
+            Fail(tr("the proxy's answer is not HTTP: %1").arg(QString::fromLatin1(lines.first().left(80))));
             return false;
         }
         reason_ = words.mid(2).join(' ');
@@ -106,13 +106,13 @@ void ProxyTunnel::OnAnswer() {
     bodyLeft_ = -1; // this answer is read: what follows is the next one's
     if (status_ >= 200 && status_ < 300) {
         if (!buffer_.isEmpty())
-            return Fail(QStringLiteral("the proxy sent more than its answer before the site spoke"));
+            return Fail(tr("the proxy sent more than its answer before the site spoke"));
         opening_ = false;
         emit sOpen();
         return;
     }
     if (status_ != 407)
-        return Fail(QStringLiteral("the proxy answered %1 %2").arg(status_).arg(QString::fromLatin1(reason_)));
+        return Fail(tr("the proxy answered %1 %2").arg(status_).arg(QString::fromLatin1(reason_)));
     QString reason;
     const ProxyAuthentication::Reply reply = authentication_.Answer(challenges_, &authorization_, &reason);
     if (reply == ProxyAuthentication::Reply::Ask) {
@@ -137,7 +137,7 @@ void ProxyTunnel::AskAndAnswer() {
     asking_ = false;
     if (!given) {
         authentication_.Declined();
-        return Fail(QStringLiteral("the proxy asked for a user name and password"));
+        return Fail(tr("the proxy asked for a user name and password"));
     }
     QString reason;
     Continue(authentication_.Answer(challenges_, &authorization_, &reason) == ProxyAuthentication::Reply::Send, reason);
@@ -164,7 +164,7 @@ void ProxyTunnel::OnDisconnected() {
     const QPointer<ProxyTunnel> self(this);
     OnReadyRead();
     if (self && opening_)
-        Fail(QStringLiteral("the proxy closed the connection before it opened the way"));
+        Fail(tr("the proxy closed the connection before it opened the way"));
 }
 
 void ProxyTunnel::Fail(const QString& detail) {

@@ -26,9 +26,8 @@ void OutboxSender::Next() {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     while (index_ < queue_.size() && queue_[index_].notBefore.isValid() && queue_[index_].notBefore > now) {
         const WaitingReport& report = queue_[index_++];
-        results_.append(
-            {report.id, QStringLiteral("waiting"),
-             QStringLiteral("the site asked to wait until %1").arg(report.notBefore.toString(Qt::ISODate))});
+        results_.append({report.id, QStringLiteral("waiting"),
+                         tr("the site asked to wait until %1").arg(report.notBefore.toString(Qt::ISODate))});
     }
     if (index_ >= queue_.size()) {
         qInfo().noquote() << "Outbox:" << Summary();

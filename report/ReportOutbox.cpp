@@ -3,6 +3,7 @@
 #include "library_Orv/IProductInformations.h"
 #include "library_Orv/Qt/Config/ConfigFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,7 +69,8 @@ ReportOutbox::ReportOutbox(const QString& folder, Bounds bounds) : folder_(folde
 
 bool ReportOutbox::Keep(WaitingReport* report, QString* error) {
     if (folder_.isEmpty() || !QDir().mkpath(folder_)) {
-        *error = QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder_));
+        *error = QCoreApplication::translate("ReportOutbox", "the folder %1 cannot be made")
+                     .arg(QDir::toNativeSeparators(folder_));
         return false;
     }
     if (report->path.isEmpty())
@@ -112,7 +114,7 @@ bool ReportOutbox::Read(const QString& path, WaitingReport* report, QString* pro
         return false;
     }
     if (info.size() > bounds_.maxBytes + kMaxHeadBytes) {
-        *problem = QStringLiteral("%1 bytes, larger than any report").arg(info.size());
+        *problem = QCoreApplication::translate("ReportOutbox", "%1 bytes, larger than any report").arg(info.size());
         return false;
     }
     QFile file(path);
@@ -123,7 +125,7 @@ bool ReportOutbox::Read(const QString& path, WaitingReport* report, QString* pro
     const QByteArray start = file.peek(kMaxHeadBytes);
     const int end = start.indexOf("\n\n");
     if (!start.startsWith(kMagic) || end < 0) {
-        *problem = QStringLiteral("not a report this program wrote");
+        *problem = QCoreApplication::translate("ReportOutbox", "not a report this program wrote");
         return false;
     }
     WaitingReport read;
@@ -149,7 +151,7 @@ bool ReportOutbox::Read(const QString& path, WaitingReport* report, QString* pro
     file.seek(end + 2);
     if (QUuid(read.id).isNull() || !read.created.isValid() || !read.endpoint.startsWith(QLatin1String("https://")) ||
         read.contentType.isEmpty() || length < 0 || length != info.size() - (end + 2)) {
-        *problem = QStringLiteral("cut short or damaged");
+        *problem = QCoreApplication::translate("ReportOutbox", "cut short or damaged");
         return false;
     }
     read.body = file.read(length);
@@ -164,9 +166,11 @@ bool ReportOutbox::Read(const QString& path, WaitingReport* report, QString* pro
 void ReportOutbox::SetAside(const QString& path, const QString& why, QStringList* notes) {
     const QString name = QFileInfo(path).fileName();
     if (MoveInto(path, QDir(folder_).filePath(QStringLiteral("Set aside"))))
-        notes->append(QStringLiteral("%1 in the outbox is %2: set aside, not sent.").arg(name, why));
+        notes->append(
+            QCoreApplication::translate("ReportOutbox", "%1 in the outbox is %2: set aside, not sent.").arg(name, why));
     else
-        notes->append(QStringLiteral("%1 in the outbox is %2, and could not be set aside.").arg(name, why));
+        notes->append(QCoreApplication::translate("ReportOutbox", "%1 in the outbox is %2, and could not be set aside.")
+                          .arg(name, why));
 }
 
 QList<WaitingReport> ReportOutbox::Waiting(QStringList* notes) {
@@ -195,10 +199,13 @@ QList<WaitingReport> ReportOutbox::Waiting(QStringList* notes) {
     while (!reports.isEmpty() &&
            (reports.first().created < oldest || reports.size() > bounds_.maxReports || total > bounds_.maxBytes)) {
         const WaitingReport& first = reports.first();
-        const QString why = first.created < oldest ? QStringLiteral("older than %1 days").arg(bounds_.maxDays)
-                            : reports.size() > bounds_.maxReports
-                                ? QStringLiteral("more than %1 reports wait").arg(bounds_.maxReports)
-                                : QStringLiteral("the reports waiting pass %1 MiB").arg(bounds_.maxBytes >> 20);
+        const QString why =
+            first.created < oldest
+                ? QCoreApplication::translate("ReportOutbox", "older than %1 days").arg(bounds_.maxDays)
+            : reports.size() > bounds_.maxReports
+                ? QCoreApplication::translate("ReportOutbox", "more than %1 reports wait").arg(bounds_.maxReports)
+                : QCoreApplication::translate("ReportOutbox", "the reports waiting pass %1 MiB")
+                      .arg(bounds_.maxBytes >> 20);
         notes->append(QStringLiteral("Report %1 of %2 dropped: %3.")
                           .arg(ReportNumber(first.id), first.created.toString(Qt::ISODate), why));
         total -= first.body.size();

@@ -138,8 +138,8 @@ void UIPanelDumpSend::RefreshFormLayout() {
 
 void UIPanelDumpSend::ShowAsDiagnosticsReport() {
     diagnosticsMode = true;
-    form_->groupBoxExplain->setTitle(QStringLiteral("Explain your problem (Optional)"));
-    form_->PanelDumpLabelTitle->setText(QStringLiteral("Diagnotic report"));
+    form_->groupBoxExplain->setTitle(tr("Explain your problem (Optional)"));
+    form_->PanelDumpLabelTitle->setText(tr("Diagnotic report"));
     form_->pushButtonSubmitDiagnostics->setVisible(true);
     form_->pushButtonSubmitBug->setVisible(false);
     form_->pushButtonSkipSubmit->setVisible(false);

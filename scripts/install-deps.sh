@@ -7,9 +7,9 @@ packages=(cmake ninja-build g++ make pkg-config)
 for need in "$@"; do
     case "$need" in
     bench) packages+=(bc) ;;
-    run) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
+    run) packages+=(qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
                    openssl osslsigncode procps g++-mingw-w64-x86-64-posix xvfb xauth) ;;
-    test) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
+    test) packages+=(qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n libqt5svg5-dev qt5-image-formats-plugins fonts-dejavu-core libssl-dev
                     googletest clang-format openssl osslsigncode procps g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
                     wine32:i386 dpkg-dev xz-utils perl make python3 python3-jsonschema xvfb xauth webp chromium) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;

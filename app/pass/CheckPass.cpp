@@ -110,7 +110,7 @@ void CheckPass::Pause(unsigned long milliseconds) {
 }
 
 void CheckPass::StartStep(int step, const char* name) {
-    emit stepStarted(step, kSteps, QString::fromUtf8(name));
+    emit stepStarted(step, kSteps, tr(name));
 }
 
 void CheckPass::SetCheckResult(const QString& row, bool ok) {
@@ -192,26 +192,26 @@ void CheckPass::LaunchProductForPass(const QString& program, const QString& work
 // One pass over every check, in a fixed order. Each step sets its own rows and its members of the report document.
 void CheckPass::Run(bool fix) {
     const std::pair<const char*, std::function<void()>> steps[kSteps] = {
-        {"Architecture", [this]() { CheckArchitecture(); }},
-        {"Windows version", [this]() { CheckWindowsVersion(); }},
-        {"Installation paths", [this]() { ComputeSharedValues(); }},
-        {"Integrity of the executable", [this]() { CheckInstallIntegrity(); }},
-        {"Software version", [this]() { ReadSoftwareVersion(); }},
-        {"Signatures", [this]() { CheckSignatures(); }},
-        {"Explorer plugin registration", [this]() { CheckPluginRegistration(); }},
-        {"Explorer plugin version", [this]() { ReadPluginVersion(); }},
-        {fix ? "Start-up shortcuts (with repair)" : "Start-up shortcuts",
+        {QT_TR_NOOP("Architecture"), [this]() { CheckArchitecture(); }},
+        {QT_TR_NOOP("Windows version"), [this]() { CheckWindowsVersion(); }},
+        {QT_TR_NOOP("Installation paths"), [this]() { ComputeSharedValues(); }},
+        {QT_TR_NOOP("Integrity of the executable"), [this]() { CheckInstallIntegrity(); }},
+        {QT_TR_NOOP("Software version"), [this]() { ReadSoftwareVersion(); }},
+        {QT_TR_NOOP("Signatures"), [this]() { CheckSignatures(); }},
+        {QT_TR_NOOP("Explorer plugin registration"), [this]() { CheckPluginRegistration(); }},
+        {QT_TR_NOOP("Explorer plugin version"), [this]() { ReadPluginVersion(); }},
+        {fix ? QT_TR_NOOP("Start-up shortcuts (with repair)") : QT_TR_NOOP("Start-up shortcuts"),
          [this, fix]() { CheckStartupShortcuts(fix); }},
-        {"Start-up approval", [this]() { CheckStartupApproval(); }},
-        {"Running state", [this]() { CheckRunningState(); }},
-        {"Command line copy",
+        {QT_TR_NOOP("Start-up approval"), [this]() { CheckStartupApproval(); }},
+        {QT_TR_NOOP("Running state"), [this]() { CheckRunningState(); }},
+        {QT_TR_NOOP("Command line copy"),
          [this]() {
              observeOnly_ ? Skip(QStringLiteral("labelAutomaticCommandLineCopyIcon"), tr("not checked: --observe"))
                           : RunCommandLineCopyTest();
          }},
-        {"Launch", [this]() { observeOnly_ ? product_.ClearLog() : RunLaunchStep(); }},
-        {"Log area", [this]() { RecordLogArea(); }},
-        {"Plugin simulation", [this]() { observeOnly_ ? ObservePlugin() : RunPluginSimulationTest(); }},
+        {QT_TR_NOOP("Launch"), [this]() { observeOnly_ ? product_.ClearLog() : RunLaunchStep(); }},
+        {QT_TR_NOOP("Log area"), [this]() { RecordLogArea(); }},
+        {QT_TR_NOOP("Plugin simulation"), [this]() { observeOnly_ ? ObservePlugin() : RunPluginSimulationTest(); }},
     };
     inPass_ = true;
     facts_ = CheckFacts();

@@ -34,9 +34,18 @@ SkinManager& GetSkinManager(const std::wstring& defaultName = L"light");
 // The current skin folder as published by the skin manager (empty before one exists).
 QString CurrentSkinFolder();
 
+// Whether the skins' colours give way to the system's palette, for a user of a high-contrast theme: the setting
+// <Skin highContrast="on|off|system"/> decides ("system", the default: as the system's theme says).
+bool SkinColoursYieldToSystem();
+void SetSkinColoursYieldToSystem(bool yield);
+// A style sheet without its colours: colour properties are dropped, colours inside other values (a border's) become
+// the palette's text colour. Layout (sizes, margins, fonts) stays.
+QString StylesheetWithoutColours(const QString& sheet);
+
 class QtUtilsFilesManager {
 public:
-    // The text of a file of the current skin folder; empty (and one info-log line) when it cannot be read.
+    // The text of a file of the current skin folder, without its colours when they yield to the system's; empty
+    // (and one info-log line) when it cannot be read.
     static QString ReadStylesheet(const QString& fileName);
 };
 

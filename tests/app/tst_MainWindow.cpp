@@ -164,13 +164,13 @@ private slots:
               "labelAutomaticCommandLineCopyIcon", "labelSimulatePluginIcon", "labelDragAndDropActivated"}) {
             QVERIFY2(Find<QLabel>(name)->text().isEmpty(), name);
             QVERIFY2(!Find<QLabel>(name)->pixmap(Qt::ReturnByValue).isNull(), name);
-            // A screen reader says what the icon means, as the report has it.
+            // A screen reader hears the row's title and what its icon means, as the report has it.
             const QString recorded = QString::fromStdString(window->ReportDocument().Member(name).ValueText());
-            const QString said = Find<QLabel>(name)->accessibleName();
-            QVERIFY2(said == (recorded == QLatin1String("true")    ? QLatin1String("passed")
-                              : recorded == QLatin1String("false") ? QLatin1String("failed")
-                                                                   : QLatin1String("unknown")),
-                     name);
+            const QString said = QAccessible::queryAccessibleInterface(Find<QLabel>(name))->text(QAccessible::Name);
+            const QString word = recorded == QLatin1String("true")    ? QStringLiteral("passed")
+                                 : recorded == QLatin1String("false") ? QStringLiteral("failed")
+                                                                      : QStringLiteral("unknown");
+            QCOMPARE(said, CheckRows::Title(QLatin1String(name)) + QStringLiteral(": ") + word);
         }
         QVERIFY(!Find<QLabel>("labelWindowsVersion")->text().isEmpty());
         // No form placeholder is on the screen; "Skorvane is launched" shows the running row's icon.
@@ -178,7 +178,8 @@ private slots:
             QVERIFY2(label->text() != QLatin1String("Icon") && label->text() != QLatin1String("TextLabel"),
                      qPrintable(label->objectName()));
         QCOMPARE(Find<QLabel>("labelSkorvaneLaunchedIcon")->accessibleName(),
-                 Find<QLabel>("labelIsRunning")->accessibleName());
+                 QStringLiteral("Skorvane is launched: ") +
+                     Find<QLabel>("labelIsRunning")->accessibleName().section(QStringLiteral(": "), -1));
     }
 
     // Each row that did not pass says why in its tooltip, on its icon and its caption, and in "What to do"; a row
@@ -216,6 +217,7 @@ private slots:
             QCOMPARE(Find<QLabel>(captions[row])->toolTip(), tip);
             if (recorded(row) == QLatin1String("true")) {
                 QVERIFY2(tip.isEmpty(), qPrintable(row));
+                QVERIFY2(Find<QLabel>(row)->accessibleDescription().isEmpty(), qPrintable(row));
                 QVERIFY2(!whatToDo.contains(CheckRows::Title(row).toHtmlEscaped() + "</b>"), qPrintable(row));
                 continue;
             }
@@ -225,6 +227,11 @@ private slots:
                                                   [&](const CheckExplanation& e) { return e.row == row; });
             QVERIFY2(explanation != explanations.end(), qPrintable(row));
             QVERIFY2(tip.contains(explanation->cause.toHtmlEscaped()), qPrintable(tip));
+            // A screen reader reads the same cause and fix as the row's description, in plain text.
+            const QString description =
+                QAccessible::queryAccessibleInterface(Find<QLabel>(row))->text(QAccessible::Description);
+            QVERIFY2(description.contains(explanation->cause) && description.contains(explanation->fix),
+                     qPrintable(description));
             QVERIFY2(tip.contains(explanation->fix.toHtmlEscaped()), qPrintable(tip));
             QVERIFY2(whatToDo.contains(CheckRows::Title(row).toHtmlEscaped() + "</b>"), qPrintable(row));
         }
@@ -390,6 +397,15 @@ private slots:
                 reached << focused;
         }
         QCOMPARE(reached, readingOrder);
+        // "What to do" is on the way too, for those who read with the keyboard or a screen reader.
+        auto* whatToDo = Find<QLabel>("labelWhatToDo");
+        readingOrder.first()->setFocus(Qt::TabFocusReason);
+        for (int presses = 0; presses < 40 && QApplication::focusWidget() != whatToDo; ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), whatToDo);
+        QCOMPARE(QAccessible::queryAccessibleInterface(whatToDo)->text(QAccessible::Name),
+                 QStringLiteral("What to do"));
+        QVERIFY(QAccessible::queryAccessibleInterface(whatToDo)->text(QAccessible::Description).contains(": "));
 
         Child<QPushButton>(window, "pushButtonSendReport")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Child<QPushButton>(window, "pushButtonSendReport"), Qt::Key_Return);
