@@ -25,12 +25,14 @@ QString ConfiguredLanguage() {
 }
 
 bool InstallTranslations(const QString& language) {
-    if (language == SpokenLanguages().first())
-        return true;
     Q_INIT_RESOURCE(translations);
-    // They live as long as the application: Qt keeps only pointers to them.
+    // They live as long as the application: Qt keeps only pointers to them. A later call replaces them.
     static QTranslator own;
     static QTranslator qt;
+    QCoreApplication::removeTranslator(&own);
+    QCoreApplication::removeTranslator(&qt);
+    if (language == SpokenLanguages().first())
+        return true;
     const QString folder = QStringLiteral(":/translations");
     if (!own.load(QStringLiteral("SkorvaneDiagnostics_") + language, folder) ||
         !qt.load(QStringLiteral("qtbase_") + language, folder))

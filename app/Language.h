@@ -13,6 +13,6 @@ QString ChooseLanguage(const QString& configured, const QString& systemLanguage)
 // The setting <Language value="system|en|fr|de"/> and the user's UI language, chosen from.
 QString ConfiguredLanguage();
 
-// Installs the program's and Qt's translations for language in the running application (English needs none).
-// Returns false when one could not be loaded: the program then speaks English.
+// Installs the program's and Qt's translations for language in the running application, in place of earlier ones
+// (English needs none). Returns false when one could not be loaded: the program then speaks English.
 bool InstallTranslations(const QString& language);

@@ -78,7 +78,8 @@ QString ResultTable(Orv::JsonDocument& report, const QVector<CheckExplanation>& 
                         .arg(QCoreApplication::translate("SkorvaneDiagnosticsCli", "Result"));
     for (const QString& row : rows) {
         CheckResult result = CheckResult::Unknown;
-        const QString word = CheckRows::FromReportValue(values[row], &result) ? CheckRows::Word(result) : values[row];
+        const QString word =
+            CheckRows::FromReportValue(values[row], &result) ? CheckRows::TranslatedWord(result) : values[row];
         table += QStringLiteral("%1  %2\n").arg(CheckRows::Title(row), -width).arg(word);
         for (const CheckExplanation& explanation : explanations)
             if (explanation.row == row)

@@ -30,7 +30,7 @@ QVector<QPair<QString, QString>> OrderedMembers(const QString& reportText) {
 // A result's word; a text member's text as it is.
 QString ResultWord(const QString& value) {
     CheckResult result = CheckResult::Unknown;
-    return CheckRows::FromReportValue(value, &result) ? CheckRows::Word(result) : value;
+    return CheckRows::FromReportValue(value, &result) ? CheckRows::TranslatedWord(result) : value;
 }
 
 // A result's cell says its word, in its class; a text member's cell says the text.

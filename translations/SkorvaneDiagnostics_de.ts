@@ -5,11 +5,11 @@
     <name>CheckExplanations</name>
     <message>
         <source>Press &quot;Download and install Skorvane&quot;: it installs Skorvane again.</source>
-        <translation>Drücken Sie „Skorvane herunterladen und installieren“: Skorvane wird neu installiert.</translation>
+        <translation>Drücken Sie „Skorvane neu installieren“: Skorvane wird neu installiert.</translation>
     </message>
     <message>
         <source>Press &quot;Fix and check again&quot;: it creates the start-up shortcut.</source>
-        <translation>Drücken Sie „Reparieren und erneut prüfen“: Die Autostart-Verknüpfung wird erstellt.</translation>
+        <translation>Drücken Sie „Reparieren und prüfen“: Die Autostart-Verknüpfung wird erstellt.</translation>
     </message>
     <message>
         <source>The installation&apos;s entry HKEY_LOCAL_MACHINE\%1 could not be read (this user may not read the key), so where Skorvane is installed is not known.</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Start the service &quot;Windows Management Instrumentation&quot; (in Services), then press &quot;Fix and check again&quot;.</source>
-        <translation>Starten Sie den Dienst „Windows-Verwaltungsinstrumentation“ (unter Dienste) und drücken Sie dann „Reparieren und erneut prüfen“.</translation>
+        <translation>Starten Sie den Dienst „Windows-Verwaltungsinstrumentation“ (unter Dienste) und drücken Sie dann „Reparieren und prüfen“.</translation>
     </message>
     <message>
         <source>The program file must be exactly the one the installer wrote: its MD5 digest is compared with the one in the file beside it.</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Close the programs that may use the file (an antivirus scan, an installer), then press &quot;Fix and check again&quot;.</source>
-        <translation>Schließen Sie die Programme, die die Datei verwenden könnten (ein Virenscan, ein Installationsprogramm), und drücken Sie dann „Reparieren und erneut prüfen“.</translation>
+        <translation>Schließen Sie die Programme, die die Datei verwenden könnten (ein Virenscan, ein Installationsprogramm), und drücken Sie dann „Reparieren und prüfen“.</translation>
     </message>
     <message>
         <source>The file must carry a valid digital signature.</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Press &quot;Download and install Skorvane&quot;: the installer registers the extension again.</source>
-        <translation>Drücken Sie „Skorvane herunterladen und installieren“: Das Installationsprogramm registriert die Erweiterung erneut.</translation>
+        <translation>Drücken Sie „Skorvane neu installieren“: Das Installationsprogramm registriert die Erweiterung erneut.</translation>
     </message>
     <message>
         <source>A shortcut in a start-up folder starts Skorvane when you log on.</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Press &quot;Fix and check again&quot;: it creates one shortcut, for all users when it may, else this one.</source>
-        <translation>Drücken Sie „Reparieren und erneut prüfen“: Es wird eine Verknüpfung erstellt, für alle Benutzer, wenn das erlaubt ist, sonst für diesen.</translation>
+        <translation>Drücken Sie „Reparieren und prüfen“: Es wird eine Verknüpfung erstellt, für alle Benutzer, wenn das erlaubt ist, sonst für diesen.</translation>
     </message>
     <message>
         <source>The start-up shortcut must start the installed Skorvane.</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Delete the shortcut %1, then press &quot;Fix and check again&quot; to create it anew.</source>
-        <translation>Löschen Sie die Verknüpfung %1 und drücken Sie dann „Reparieren und erneut prüfen“, um sie neu zu erstellen.</translation>
+        <translation>Löschen Sie die Verknüpfung %1 und drücken Sie dann „Reparieren und prüfen“, um sie neu zu erstellen.</translation>
     </message>
     <message>
         <source>Windows starts a start-up shortcut only while its entry is enabled.</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Make room on the drive of the temporary folder, then press &quot;Fix and check again&quot;.</source>
-        <translation>Schaffen Sie Platz auf dem Laufwerk des temporären Ordners und drücken Sie dann „Reparieren und erneut prüfen“.</translation>
+        <translation>Schaffen Sie Platz auf dem Laufwerk des temporären Ordners und drücken Sie dann „Reparieren und prüfen“.</translation>
     </message>
     <message>
         <source>The tool runs Skorvane with &quot;--copy&quot; to copy two test files into %1.</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Press &quot;Fix and check again&quot; to repeat the test; if it fails again, press &quot;Download and install Skorvane&quot;.</source>
-        <translation>Drücken Sie „Reparieren und erneut prüfen“, um den Test zu wiederholen; schlägt er erneut fehl, drücken Sie „Skorvane herunterladen und installieren“.</translation>
+        <translation>Drücken Sie „Reparieren und prüfen“, um den Test zu wiederholen; schlägt er erneut fehl, drücken Sie „Skorvane neu installieren“.</translation>
     </message>
     <message>
         <source>%1 --copy was stopped: the check was ended before it finished.</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Quit Skorvane (from its icon by the clock) and start it again, then press &quot;Fix and check again&quot;.</source>
-        <translation>Beenden Sie Skorvane (über sein Symbol neben der Uhr), starten Sie es neu und drücken Sie dann „Reparieren und erneut prüfen“.</translation>
+        <translation>Beenden Sie Skorvane (über sein Symbol neben der Uhr), starten Sie es neu und drücken Sie dann „Reparieren und prüfen“.</translation>
     </message>
     <message>
         <source>Skorvane must handle the files you drag and drop in Explorer; the tool asks it over its pipe.</source>
@@ -397,6 +397,10 @@
     <message>
         <source>not checked: --observe, and the product does not run</source>
         <translation>nicht geprüft: --observe, und das Produkt läuft nicht</translation>
+    </message>
+    <message>
+        <source>Plugin DLL file do not exist</source>
+        <translation>Die DLL-Datei der Erweiterung existiert nicht</translation>
     </message>
 </context>
 <context>
@@ -648,11 +652,11 @@
     </message>
     <message>
         <source>Download and install Skorvane</source>
-        <translation>Skorvane herunterladen und installieren</translation>
+        <translation>Skorvane neu installieren</translation>
     </message>
     <message>
         <source>Fix and check again</source>
-        <translation>Reparieren und erneut prüfen</translation>
+        <translation>Reparieren und prüfen</translation>
     </message>
     <message>
         <source>Check</source>

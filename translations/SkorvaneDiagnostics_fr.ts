@@ -398,6 +398,10 @@
         <source>not checked: --observe, and the product does not run</source>
         <translation>non vérifié : --observe, et le produit ne tourne pas</translation>
     </message>
+    <message>
+        <source>Plugin DLL file do not exist</source>
+        <translation>Le fichier DLL de l&apos;extension n&apos;existe pas</translation>
+    </message>
 </context>
 <context>
     <name>CheckRows</name>

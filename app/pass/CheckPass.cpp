@@ -311,8 +311,11 @@ void CheckPass::CheckPluginRegistration() {
 
 void CheckPass::ReadPluginVersion() {
     std::string diagnostic;
-    SetRowText(QStringLiteral("labelPluginVersion"),
-               QString::fromStdWString(Checks::PluginVersionText(shellDllPath_, &diagnostic)));
+    const QString version = QString::fromStdWString(Checks::PluginVersionText(shellDllPath_, &diagnostic));
+    // The one sentence among the versions is said in the user's language.
+    SetRowText(QStringLiteral("labelPluginVersion"), version == QLatin1String("Plugin DLL file do not exist")
+                                                         ? tr("Plugin DLL file do not exist")
+                                                         : version);
     if (!diagnostic.empty())
         qInfo().noquote() << QString::fromStdString(diagnostic);
 }

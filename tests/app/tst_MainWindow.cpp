@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/Language.h"
 
 #include "download/UIDialogDownloadAndInstallUpdate.h"
 #include "report/UIDialogDumpSend.h"
@@ -47,6 +48,12 @@ bool FrameInsideSystemWorkArea(QWidget* window) {
 #endif
 }
 
+// "-fr" in the pictures' names when the window is looked at in French.
+QString LanguageSuffix() {
+    const QString language = qEnvironmentVariable("SKV_TEST_LANGUAGE");
+    return language.isEmpty() ? QString() : QLatin1Char('-') + language;
+}
+
 std::vector<std::string> gBoxes;
 void RecordBox(const std::string& text, const std::string&, unsigned) {
     gBoxes.push_back(text);
@@ -87,6 +94,9 @@ private slots:
         // No box may wait for a click (a missing data/GlobalConfig.xml beside the test is reported): boxes are
         // recorded.
         Orv::Error::SetMessageBoxPresenter(RecordBox);
+        // The window may be looked at in another language (the geometry runs in French and German).
+        if (const QString language = qEnvironmentVariable("SKV_TEST_LANGUAGE"); !language.isEmpty())
+            QVERIFY(InstallTranslations(language));
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -115,6 +125,14 @@ private slots:
             QVERIFY2(window->rect().contains(QRect(button->mapTo(window.get(), QPoint(0, 0)), button->size())),
                      qPrintable(button->objectName()));
         }
+        // In another language the buttons say it: the forms are translated, not only the code's texts.
+        const auto said = [](QWidget* parent, const char* button, const char* context, const char* source) {
+            const QString expected = QCoreApplication::translate(context, source);
+            if (!qEnvironmentVariableIsEmpty("SKV_TEST_LANGUAGE") && expected == QLatin1String(source))
+                return false;
+            return Child<QPushButton>(parent, button)->text() == expected;
+        };
+        QVERIFY(said(window.get(), "pushButtonFixAndCheck", "MainWindow", "Fix and check again"));
         // The report window and the download dialog open inside the work area too, their buttons in it.
         QTest::mouseClick(Child<QPushButton>(window, "pushButtonSendReport"), Qt::LeftButton);
         QWidget* report = nullptr;
@@ -125,6 +143,8 @@ private slots:
         auto* download = new Orv::UIDialogDownloadAndInstallUpdate(window.get());
         download->setAttribute(Qt::WA_DeleteOnClose);
         download->show();
+        QVERIFY(said(report, "pushButtonSaveReport", "UIPanelDumpSend", "Save report\u2026"));
+        QVERIFY(said(download, "pushButtonCancel", "UIDialogDownloadAndInstallUpdate", "Cancel"));
         for (QWidget* opened : {report, static_cast<QWidget*>(download)}) {
             QVERIFY(QTest::qWaitForWindowExposed(opened));
             QTRY_VERIFY2(area.contains(opened->frameGeometry()), qPrintable(opened->objectName()));
@@ -133,11 +153,12 @@ private slots:
                 if (button->isVisible())
                     QVERIFY2(area.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())),
                              qPrintable(button->objectName()));
-            opened->grab().save(QStringLiteral("%1-%2x%3-%4.png")
+            opened->grab().save(QStringLiteral("%1%5-%2x%3-%4.png")
                                     .arg(opened->objectName())
                                     .arg(window->screen()->size().width())
                                     .arg(window->screen()->size().height())
-                                    .arg(qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"))));
+                                    .arg(qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")))
+                                    .arg(LanguageSuffix()));
             opened->close();
         }
         // The last row can be brought into view: the rows scroll where the screen is too small for them.
@@ -147,10 +168,11 @@ private slots:
         QVERIFY(rows->viewport()->rect().contains(QRect(last->mapTo(rows->viewport(), QPoint(0, 0)), last->size())));
         if (window->height() < window->sizeHint().height())
             QVERIFY(rows->verticalScrollBar()->value() > 0);
-        QVERIFY(window->grab().save(QStringLiteral("window-%1x%2-%3.png")
+        QVERIFY(window->grab().save(QStringLiteral("window%4-%1x%2-%3.png")
                                         .arg(window->screen()->size().width())
                                         .arg(window->screen()->size().height())
-                                        .arg(qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")))));
+                                        .arg(qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")))
+                                        .arg(LanguageSuffix())));
         rows->verticalScrollBar()->setValue(0);
     }
 
