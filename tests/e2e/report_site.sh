@@ -44,6 +44,9 @@ run long-answer long-answer yes longAnswerIsCutShort
 run trickle trickle yes trickleIsGivenUpAsTooSlow
 # Behind a company's proxy: the site's name resolves only there.
 PROXY=ok run proxy-ok ok yes uploadWithAnEmailClosesTheDialog
+# In French and German the site gets the same parts, with the same texts: what goes to the maker stays in English.
+SKV_TEST_LANGUAGE=fr run language-fr ok yes uploadWithAnEmailClosesTheDialog
+SKV_TEST_LANGUAGE=de run language-de ok yes uploadWithAnEmailClosesTheDialog
 PROXY=refuse run proxy-refuse ok no proxyFailureNamesTheProxy
 
 # The saved page in a real browser: headless Chromium renders it, and the JSON block reads back as what was sent.

@@ -209,5 +209,23 @@ size=$(stat -c %s "$picture" 2>/dev/null || echo 0)
 check_quit
 end_all
 
+echo "== 5. in French, as Windows' UI language says"
+french() { (cd "$deploy" && LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 LC_MESSAGES=fr_FR.UTF-8 "$@" </dev/null); }
+french timeout 120 wine ./SkorvaneDiagnosticsCli.exe --observe --text >"$work/french.txt" 2>"$work/french.err" || true
+sed -n '1,3p' "$work/french.txt" | sed 's/^/  /'
+if grep -q '^Ligne  *Résultat' "$work/french.txt" && grep -q 'réussi' "$work/french.txt"; then
+    ok "the runner's table is in French"
+else
+    fail "the runner's table is not in French"
+fi
+picture=$work/window-fr.png
+code=0
+french env SKV_SCREENSHOT_AND_QUIT="$(winpath "$picture")" timeout 120 wine ./SkorvaneDiagnostics.exe \
+    >"$work/window-fr.out" 2>"$work/window-fr.err" || code=$?
+size=$(stat -c %s "$picture" 2>/dev/null || echo 0)
+[[ $code == 0 && $size -gt 10000 ]] && ok "the French window saved as $picture ($size bytes)" ||
+    fail "the French window (exit code $code, picture $size bytes)"
+end_all
+
 echo "$((checks - failures)) passed, $failures failed"
 [[ $failures -eq 0 ]]

@@ -1,6 +1,7 @@
 // The report panel against the stand-in web site over real TLS on loopback (run by tests/e2e/report_site.sh, which
 // starts the site in the mode each test function expects and then parses what the site stored with Python's own
 // email parser). Every upload the site should have stored is described in $SKV_REPORT_OUT/expected.json.
+#include "app/Language.h"
 #include "report/OpenReportDialog.h"
 #include "report/ReportHtml.h"
 #include "report/ReportOutbox.h"
@@ -142,6 +143,9 @@ private slots:
         QVERIFY(Orv::TrustConfiguredRoots() >= 1);
         // First: a box would wait for a click (a test has no local configuration to remember the skin in).
         Orv::Error::SetMessageBoxPresenter(RecordBox);
+        // The same report goes to the site in every language (report_site.sh runs a send in French and German).
+        if (const QString language = qEnvironmentVariable("SKV_TEST_LANGUAGE"); !language.isEmpty())
+            QVERIFY(InstallTranslations(language));
         Orv::GetSkinManager(L"light");
         window_.resize(321, 123);
         window_.show();
@@ -216,8 +220,10 @@ private slots:
         // The receipt is the identifier the site got, and the report no longer waits.
         const QString id = TakenIds().value(TakenIds().size() - 1);
         QCOMPARE(Child<QLabel>(panel->ResultPanel(), "labelSucceed")->text(),
-                 QStringLiteral("Thank you for sending your diagnostic report.\nReport number %1: quote it to support.")
-                     .arg(ReportNumber(id)));
+                 QCoreApplication::translate("UIPanelDumpSend", "Thank you for sending your diagnostic report.") +
+                     QLatin1Char('\n') +
+                     QCoreApplication::translate("UIPanelDumpSend", "Report number %1: quote it to support.")
+                         .arg(ReportNumber(id)));
         QCOMPARE(panel->Fields().reportId, id);
         QCOMPARE(taken.size(), 1);
         QCOMPARE(taken.first().first().toString(), ReportNumber(id));
