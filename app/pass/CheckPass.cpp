@@ -313,9 +313,8 @@ void CheckPass::ReadPluginVersion() {
     std::string diagnostic;
     const QString version = QString::fromStdWString(Checks::PluginVersionText(shellDllPath_, &diagnostic));
     // The one sentence among the versions is said in the user's language.
-    SetRowText(QStringLiteral("labelPluginVersion"), version == QLatin1String("Plugin DLL file do not exist")
-                                                         ? tr("Plugin DLL file do not exist")
-                                                         : version);
+    SetRowText(QStringLiteral("labelPluginVersion"),
+               version == QLatin1String("Plugin DLL file do not exist") ? tr("Plugin DLL file do not exist") : version);
     if (!diagnostic.empty())
         qInfo().noquote() << QString::fromStdString(diagnostic);
 }
