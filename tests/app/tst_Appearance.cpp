@@ -3,6 +3,8 @@
 
 #include "library_Orv/Error.h"
 #include "library_Orv/Qt/SkinManager.h"
+#include "report/ReportForm.h"
+#include "report/ReportHtml.h"
 
 #include <QFile>
 #include <QLabel>
@@ -73,6 +75,38 @@ private slots:
         QCOMPARE(QCoreApplication::translate("MainWindow", "Quit"), QStringLiteral("Beenden"));
         QVERIFY(InstallTranslations(QStringLiteral("en")));
         QCOMPARE(QCoreApplication::translate("MainWindow", "Quit"), QStringLiteral("Quit"));
+    }
+
+    // What goes to the maker is the same in every language, to the byte; the saved page speaks the user's language
+    // around the exact report.
+    void reportIsTheSameInEveryLanguage() {
+        ReportFields fields;
+        fields.diagnosticsMode = true;
+        fields.email = QStringLiteral("jane@example.org");
+        fields.explanation = QStringLiteral("The copy stops.");
+        fields.reportText =
+            QStringLiteral(R"({"labelWindows64BitsIcon":"true","labelInstallIntegrityExeIcon":"false"})");
+        fields.rowTexts[QStringLiteral("labelInstallIntegrityExeIcon")] = {
+            QStringLiteral("Integrity"), QStringLiteral("The digest differs."), QStringLiteral("Install again.")};
+        const auto sent = [&fields]() {
+            const ReportRequest request = BuildReportForm(fields);
+            QByteArray boundary = request.contentType.mid(request.contentType.indexOf("boundary=") + 9);
+            boundary.replace('"', "");
+            return QByteArray(request.body).replace(boundary, "BOUNDARY");
+        };
+        QVERIFY(InstallTranslations(QStringLiteral("en")));
+        const QByteArray english = sent();
+        for (const char* language : {"fr", "de"}) {
+            QVERIFY(InstallTranslations(QLatin1String(language)));
+            QCOMPARE(sent(), english);
+        }
+        QVERIFY(InstallTranslations(QStringLiteral("fr")));
+        const QString page = ReportHtml(fields, QByteArray());
+        for (const char* said : {"<html lang=\"fr\">", "<h2>Résultats</h2>", "réussi", "échoué", "Que faire :"})
+            QVERIFY2(page.contains(QString::fromUtf8(said)), said);
+        QVERIFY(page.contains(
+            QStringLiteral("<script type=\"application/json\" id=\"report-json\">%1</script>").arg(fields.reportText)));
+        QVERIFY(InstallTranslations(QStringLiteral("en")));
     }
 
     // The shipped skin without its colours: none left, every block and every layout property kept.
