@@ -71,6 +71,9 @@ int RunApplication(int argc, char** argv) {
     QCoreApplication::setApplicationName(kApplicationName);
 
     QApplication application(argc, argv);
+    // The local configuration is saved while Qt is still whole however the program ends (its text codecs are gone by
+    // static destruction), a second start's early end included: reading the language loads it.
+    qAddPostRoutine(Orv::ReleaseConfigFiles);
     InstallTranslations(ConfiguredLanguage());
     // One window per user session: a second start brings the first one's window to the front and ends.
     SingleInstance instance(QString::fromLatin1(kApplicationName));

@@ -155,6 +155,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(kApplicationName);
     int qtArgc = 1; // the arguments are ours, not Qt's
     QCoreApplication application(qtArgc, argv);
+    // The local configuration is saved while Qt is still whole, whichever way the runner ends.
+    qAddPostRoutine(Orv::ReleaseConfigFiles);
     // Text for people is in the user's language; JSON, read by programs, stays in English.
     if (text)
         InstallTranslations(ConfiguredLanguage());
