@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Plugin DLL file do not exist</source>
-        <translation>Die DLL-Datei der Erweiterung existiert nicht</translation>
+        <translation>DLL der Erweiterung fehlt</translation>
     </message>
 </context>
 <context>
@@ -427,23 +427,23 @@
     </message>
     <message>
         <source>Check exe is signed with good certificate name</source>
-        <translation>Programmdatei ist mit dem richtigen Zertifikatsnamen signiert</translation>
+        <translation>Programmdatei mit richtigem Zertifikat signiert</translation>
     </message>
     <message>
         <source>Shortcut installed for all users</source>
-        <translation>Verknüpfung für alle Benutzer installiert</translation>
+        <translation>Verknüpfung für alle Benutzer</translation>
     </message>
     <message>
         <source>Shortcut point to the uninstall dir ? (all users)</source>
-        <translation>Verknüpfung zeigt auf den Installationsordner? (alle Benutzer)</translation>
+        <translation>Ziel: Installationsordner? (alle Benutzer)</translation>
     </message>
     <message>
         <source>Shortcut installed for current user</source>
-        <translation>Verknüpfung für den aktuellen Benutzer installiert</translation>
+        <translation>Verknüpfung für aktuellen Benutzer</translation>
     </message>
     <message>
         <source>Shortcut point to the uninstall dir ? (current user)</source>
-        <translation>Verknüpfung zeigt auf den Installationsordner? (aktueller Benutzer)</translation>
+        <translation>Ziel: Installationsordner? (aktueller Benutzer)</translation>
     </message>
     <message>
         <source>Shortcut allowed to run</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Check plugin is signed with good certificate name</source>
-        <translation>Erweiterung ist mit dem richtigen Zertifikatsnamen signiert</translation>
+        <translation>Erweiterung mit richtigem Zertifikat signiert</translation>
     </message>
     <message>
         <source>Explorer Drag and Drop activated</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>Check exe is signed with good certificate name</source>
-        <translation>Programmdatei ist mit dem richtigen Zertifikatsnamen signiert</translation>
+        <translation>Programmdatei mit richtigem Zertifikat signiert</translation>
     </message>
     <message>
         <source>Check shortcuts</source>
@@ -560,15 +560,15 @@
     </message>
     <message>
         <source>Shortcut installed for all users</source>
-        <translation>Verknüpfung für alle Benutzer installiert</translation>
+        <translation>Verknüpfung für alle Benutzer</translation>
     </message>
     <message>
         <source>Shortcut point to the uninstall dir ?</source>
-        <translation>Verknüpfung zeigt auf den Installationsordner?</translation>
+        <translation>Ziel: Installationsordner?</translation>
     </message>
     <message>
         <source>Shortcut installed for current user</source>
-        <translation>Verknüpfung für den aktuellen Benutzer installiert</translation>
+        <translation>Verknüpfung für aktuellen Benutzer</translation>
     </message>
     <message>
         <source>Shortcut allowed to run</source>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>Check plugin is signed with good certificate name</source>
-        <translation>Erweiterung ist mit dem richtigen Zertifikatsnamen signiert</translation>
+        <translation>Erweiterung mit richtigem Zertifikat signiert</translation>
     </message>
     <message>
         <source>Explorer Drag and Drop activated</source>

@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Plugin DLL file do not exist</source>
-        <translation>Le fichier DLL de l&apos;extension n&apos;existe pas</translation>
+        <translation>DLL de l&apos;extension absente</translation>
     </message>
 </context>
 <context>
@@ -427,23 +427,23 @@
     </message>
     <message>
         <source>Check exe is signed with good certificate name</source>
-        <translation>L&apos;exécutable est signé avec le bon nom de certificat</translation>
+        <translation>Exécutable signé par le bon certificat</translation>
     </message>
     <message>
         <source>Shortcut installed for all users</source>
-        <translation>Raccourci installé pour tous les utilisateurs</translation>
+        <translation>Raccourci pour tous les utilisateurs</translation>
     </message>
     <message>
         <source>Shortcut point to the uninstall dir ? (all users)</source>
-        <translation>Le raccourci pointe vers le dossier d&apos;installation ? (tous les utilisateurs)</translation>
+        <translation>Cible : dossier d&apos;installation ? (tous les utilisateurs)</translation>
     </message>
     <message>
         <source>Shortcut installed for current user</source>
-        <translation>Raccourci installé pour l&apos;utilisateur actuel</translation>
+        <translation>Raccourci pour l&apos;utilisateur actuel</translation>
     </message>
     <message>
         <source>Shortcut point to the uninstall dir ? (current user)</source>
-        <translation>Le raccourci pointe vers le dossier d&apos;installation ? (utilisateur actuel)</translation>
+        <translation>Cible : dossier d&apos;installation ? (utilisateur actuel)</translation>
     </message>
     <message>
         <source>Shortcut allowed to run</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Check plugin is signed with good certificate name</source>
-        <translation>L&apos;extension est signée avec le bon nom de certificat</translation>
+        <translation>Extension signée par le bon certificat</translation>
     </message>
     <message>
         <source>Explorer Drag and Drop activated</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>Check exe is signed with good certificate name</source>
-        <translation>L&apos;exécutable est signé avec le bon nom de certificat</translation>
+        <translation>Exécutable signé par le bon certificat</translation>
     </message>
     <message>
         <source>Check shortcuts</source>
@@ -560,15 +560,15 @@
     </message>
     <message>
         <source>Shortcut installed for all users</source>
-        <translation>Raccourci installé pour tous les utilisateurs</translation>
+        <translation>Raccourci pour tous les utilisateurs</translation>
     </message>
     <message>
         <source>Shortcut point to the uninstall dir ?</source>
-        <translation>Le raccourci pointe vers le dossier d&apos;installation ?</translation>
+        <translation>Cible : dossier d&apos;installation ?</translation>
     </message>
     <message>
         <source>Shortcut installed for current user</source>
-        <translation>Raccourci installé pour l&apos;utilisateur actuel</translation>
+        <translation>Raccourci pour l&apos;utilisateur actuel</translation>
     </message>
     <message>
         <source>Shortcut allowed to run</source>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>Check plugin is signed with good certificate name</source>
-        <translation>L&apos;extension est signée avec le bon nom de certificat</translation>
+        <translation>Extension signée par le bon certificat</translation>
     </message>
     <message>
         <source>Explorer Drag and Drop activated</source>
